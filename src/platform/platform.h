@@ -1,0 +1,106 @@
+#pragma once
+// The thin layer over the operating system, as small interfaces. The core
+// works on Windows path texts ("C:\Q\configs\x.ini"); each implementation maps
+// them onto its file system. Nothing here throws.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace qv::platform {
+
+struct FolderEntry {
+  std::string name;  // file name without folder
+  bool isFolder;
+};
+
+class FileSystem {
+ public:
+  virtual ~FileSystem() = default;
+  // The whole file, or nullopt when it does not exist or cannot be read.
+  virtual std::optional<std::string> ReadFile(const std::string& path) = 0;
+  // Replaces the file whole and atomically: the bytes go to a temporary file
+  // in the same folder, which is then renamed over the target, so a failed
+  // write leaves any earlier file intact. False when nothing was written.
+  virtual bool WriteFile(const std::string& path, std::string_view bytes) = 0;
+  virtual bool FileExists(const std::string& path) = 0;
+  virtual bool DeleteFile(const std::string& path) = 0;
+  // True when the folder exists afterwards.
+  virtual bool CreateFolder(const std::string& path) = 0;
+  // Entries of `folder` whose names match the wildcard `pattern` ("*.ini"),
+  // letter case ignored, in the order the system yields them. nullopt when the
+  // folder cannot be listed.
+  virtual std::optional<std::vector<FolderEntry>> ListFolder(const std::string& folder,
+                                                             const std::string& pattern) = 0;
+};
+
+// Filters are "description|pattern|description|pattern...".
+class Dialogs {
+ public:
+  virtual ~Dialogs() = default;
+  // The chosen path, or "" when cancelled.
+  virtual std::string OpenFile(const std::string& title, const std::string& defaultName,
+                               const std::string& filter) = 0;
+  // The chosen paths in the order the dialog returns them; empty when cancelled.
+  virtual std::vector<std::string> OpenFiles(const std::string& title, const std::string& defaultName,
+                                             const std::string& filter) = 0;
+  virtual std::string SaveFile(const std::string& title, const std::string& defaultName,
+                               const std::string& filter) = 0;
+  // The chosen folder (not necessarily ending in a backslash), or "" when cancelled.
+  virtual std::string BrowseFolder(const std::string& title, const std::string& startFolder) = 0;
+  virtual bool AskYesNo(const std::string& caption, const std::string& text) = 0;
+  virtual void ShowMessage(const std::string& caption, const std::string& text) = 0;
+  // The modal one-line requester: the edited text, or nullopt when cancelled.
+  virtual std::optional<std::string> EditLine(const std::string& title, const std::string& prompt,
+                                              const std::string& text) = 0;
+};
+
+class Processes {
+ public:
+  virtual ~Processes() = default;
+  // Starts `commandLine` in `workingFolder` with a console of its own, normal
+  // priority, no inherited handles; does not wait. The process id, or nullopt.
+  virtual std::optional<std::uint32_t> Start(const std::string& commandLine,
+                                             const std::string& workingFolder) = 0;
+  virtual void Sleep(unsigned milliseconds) = 0;
+  // Opens the process with the right to set its information and gives it the
+  // idle priority class. False on any failure.
+  virtual bool SetIdlePriorityClass(std::uint32_t processId) = 0;
+};
+
+class Libraries {
+ public:
+  virtual ~Libraries() = default;
+  using Handle = void*;
+  // Opens a library by bare name with the system's usual search; nullptr when absent.
+  virtual Handle Load(const std::string& name) = 0;
+  // Looks up `exportName` and calls it with two 32-bit integers (the
+  // platform's standard calling convention). nullopt when the library or the
+  // export is missing.
+  virtual std::optional<std::int32_t> CallIntInt(Handle library, const char* exportName, std::int32_t a,
+                                                 std::int32_t b) = 0;
+};
+
+class Clipboard {
+ public:
+  virtual ~Clipboard() = default;
+  virtual void SetText(const std::string& text) = 0;
+};
+
+// Everything the core needs from the system, plus the program folder: the
+// folder of the running program file, always ending in a separator.
+struct Platform {
+  FileSystem& files;
+  Dialogs& dialogs;
+  Processes& processes;
+  Libraries& libraries;
+  Clipboard& clipboard;
+  std::string programFolder;
+};
+
+// The folder of the running program file, ending in a separator.
+std::string ProgramFolder();
+
+}  // namespace qv::platform
