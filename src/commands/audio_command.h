@@ -1,0 +1,18 @@
+#pragma once
+// The audio-encoding line of a job and the mux lines that follow it.
+
+#include <string>
+#include <vector>
+
+#include "form/form.h"
+
+namespace qv {
+
+// The audio line for encoder `encoder` (0..6) followed by the mux lines of
+// the muxer on the form; nothing for an encoder outside 0..6.
+std::vector<std::string> AudioCommands(const Form& form, int encoder);
+
+// The mux and clean-up lines for the quoted audio file `quotedAudio`.
+std::vector<std::string> MuxCommands(const Form& form, const std::string& quotedAudio);
+
+}  // namespace qv

@@ -1,0 +1,20 @@
+#pragma once
+// The complete x264 command line of one pass of the job on the form.
+
+#include <string>
+#include <string_view>
+
+#include "commands/encode_mode.h"
+#include "form/form.h"
+
+namespace qv {
+
+// One batch line, without line end, for `passMode` (0..5, 8, 9, 12 or 13)
+// with `rateValue` as the rate value. Reads the settings, the "Chroma ME"
+// check box and the four job fields (input, output, stats, log) of the form.
+std::string BuildPassCommand(const Form& form, EncodeMode passMode, std::string_view rateValue);
+
+// The size-check line between the passes of mode 13.
+std::string SizeCheckCommand(const Form& form);
+
+}  // namespace qv

@@ -1,0 +1,40 @@
+#pragma once
+// Writing the job list as a batch file ("Make BAT") and starting it ("Start").
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "form/form.h"
+#include "platform/platform.h"
+
+namespace qv {
+
+// The four header lines and every job-list line, each ending in CR LF.
+std::string BatchFileText(const Form& form, const std::string& programFolder);
+
+// The text of the started batch: its own header, the job lines and the line
+// that deletes `batchName` (no line end after it).
+std::string StartBatchText(const Form& form, const std::string& programFolder, const std::string& batchName);
+
+enum class BatchOutcome { Written, Cancelled, Failed, Started, NotStarted };
+struct BatchResult {
+  BatchOutcome outcome;
+  std::string path;  // the file concerned
+};
+
+// Writes the batch to `path` (".bat" appended when it has no extension part).
+BatchResult WriteBatchFile(const Form& form, const platform::Platform& platform, std::string path);
+
+// "Make BAT": asks for a file name, then WriteBatchFile.
+BatchResult MakeBatchFile(const Form& form, const platform::Platform& platform);
+
+// "Start": saves the state file, writes "temp.bat" in the program folder (or
+// a fresh "tempN.bat" while an earlier one still exists), starts it and
+// lowers it to idle priority.
+BatchResult StartBatch(const Form& form, const platform::Platform& platform);
+
+// Waits 600 ms, then gives the process the idle priority class.
+void SetIdlePriority(platform::Processes& processes, std::uint32_t processId);
+
+}  // namespace qv

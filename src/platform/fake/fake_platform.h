@@ -1,0 +1,133 @@
+#pragma once
+// Scriptable stand-ins for the operating system, for tests: an in-memory file
+// system with Windows path rules, dialogs that give queued answers and record
+// what they were asked, and processes, libraries and a clipboard that record
+// their calls.
+
+#include <deque>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+
+namespace qv::platform {
+
+// Files and folders under Windows path rules: "\" or "/" separate, letter
+// case is ignored, the name keeps the case it was created with.
+class FakeFileSystem : public FileSystem {
+ public:
+  std::optional<std::string> ReadFile(const std::string& path) override;
+  bool WriteFile(const std::string& path, std::string_view bytes) override;
+  bool FileExists(const std::string& path) override;
+  bool DeleteFile(const std::string& path) override;
+  bool CreateFolder(const std::string& path) override;
+  std::optional<std::vector<FolderEntry>> ListFolder(const std::string& folder,
+                                                     const std::string& pattern) override;
+
+  // Test helpers. AddFile creates the missing folders on the way.
+  void AddFile(const std::string& path, std::string bytes);
+  void AddFolder(const std::string& path) { CreateFolder(path); }
+  bool FolderExists(const std::string& path) const;
+  // Paths (as created) for which every write fails; reads still work.
+  void MakeReadOnly(const std::string& path) { readOnly_.insert(Key(path)); }
+  // Every write into this folder fails.
+  void MakeFolderUnwritable(const std::string& folder) { unwritableFolders_.insert(Key(folder)); }
+  // Paths of all files, as created, in creation order of first write.
+  std::vector<std::string> Files() const;
+  int writeCount = 0;
+
+ private:
+  static std::string Key(const std::string& path);  // lower case, "\" separators, no trailing "\"
+  static std::string Parent(const std::string& key);
+  struct File {
+    std::string path;
+    std::string bytes;
+    long order;
+  };
+  std::map<std::string, File> files_;
+  std::map<std::string, std::string> folders_;  // key -> path as created
+  std::set<std::string> readOnly_;
+  std::set<std::string> unwritableFolders_;
+  long nextOrder_ = 0;
+};
+
+// Each call takes the next queued answer; with none queued it cancels
+// (empty path, No, nullopt). Every call is recorded.
+class FakeDialogs : public Dialogs {
+ public:
+  struct Call {
+    std::string kind;  // "open", "openMany", "save", "folder", "yesno", "message", "edit"
+    std::string title;
+    std::string defaultName;  // default name, start folder, message text or edit text
+    std::string filter;       // filter, or the prompt of "edit"
+  };
+
+  std::string OpenFile(const std::string& title, const std::string& defaultName,
+                       const std::string& filter) override;
+  std::vector<std::string> OpenFiles(const std::string& title, const std::string& defaultName,
+                                     const std::string& filter) override;
+  std::string SaveFile(const std::string& title, const std::string& defaultName,
+                       const std::string& filter) override;
+  std::string BrowseFolder(const std::string& title, const std::string& startFolder) override;
+  bool AskYesNo(const std::string& caption, const std::string& text) override;
+  void ShowMessage(const std::string& caption, const std::string& text) override;
+  std::optional<std::string> EditLine(const std::string& title, const std::string& prompt,
+                                      const std::string& text) override;
+
+  std::deque<std::string> paths;                   // OpenFile, SaveFile, BrowseFolder
+  std::deque<std::vector<std::string>> pathLists;  // OpenFiles
+  std::deque<bool> answers;                        // AskYesNo
+  std::deque<std::optional<std::string>> edits;    // EditLine
+  std::vector<Call> calls;
+};
+
+class FakeProcesses : public Processes {
+ public:
+  struct Started {
+    std::string commandLine;
+    std::string workingFolder;
+  };
+  std::optional<std::uint32_t> Start(const std::string& commandLine, const std::string& workingFolder) override;
+  void Sleep(unsigned milliseconds) override { sleeps.push_back(milliseconds); }
+  bool SetIdlePriorityClass(std::uint32_t processId) override;
+
+  bool startFails = false;
+  std::uint32_t nextId = 4242;
+  std::vector<Started> started;
+  std::vector<unsigned> sleeps;
+  std::vector<std::uint32_t> idled;
+  // Every call in order: "start", "sleep 600", "idle 4242".
+  std::vector<std::string> log;
+};
+
+class FakeLibraries : public Libraries {
+ public:
+  Handle Load(const std::string& name) override;
+  std::optional<std::int32_t> CallIntInt(Handle library, const char* exportName, std::int32_t a,
+                                         std::int32_t b) override;
+
+  std::set<std::string> present;                 // libraries that load
+  std::map<std::string, std::int32_t> results;   // export name -> result
+  std::vector<std::pair<std::int32_t, std::int32_t>> calls;
+  std::vector<std::string> loaded;
+};
+
+class FakeClipboard : public Clipboard {
+ public:
+  void SetText(const std::string& text) override { texts.push_back(text); }
+  std::vector<std::string> texts;
+};
+
+// All fakes together, with a program folder of "C:\Q\".
+struct FakePlatform {
+  FakeFileSystem files;
+  FakeDialogs dialogs;
+  FakeProcesses processes;
+  FakeLibraries libraries;
+  FakeClipboard clipboard;
+  Platform platform{files, dialogs, processes, libraries, clipboard, "C:\\Q\\"};
+};
+
+}  // namespace qv::platform

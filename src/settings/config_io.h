@@ -1,0 +1,54 @@
+#pragma once
+// Moving the settings between the form and config files.
+
+#include <string>
+
+#include "form/form.h"
+#include "platform/platform.h"
+
+namespace qv {
+
+// The 58 settings of the form in the write format.
+std::string ConfigText(const Form& form);
+
+// Writes ConfigText to `path` (replaced atomically). False when the file
+// could not be written; the form is never changed.
+bool SaveConfig(const Form& form, platform::FileSystem& files, const std::string& path);
+
+// Loads `path` into the form with every load rule and limit; a file that
+// cannot be read brings in the built-in defaults instead.
+void LoadConfig(Form& form, const platform::Platform& platform, const std::string& path);
+
+// Loads settings from bytes already in memory, by the same steps.
+void LoadConfigText(Form& form, const platform::Platform& platform, std::string_view bytes);
+
+// Writes program folder + "default.ini" from DefaultConfigText, loads it and
+// deletes it; when the file cannot be written or read back, loads the
+// built-in text from memory.
+void LoadBuiltInDefaults(Form& form, const platform::Platform& platform);
+
+// The path of the program folder's state file "quorvelan.ini".
+std::string StateFilePath(const platform::Platform& platform);
+
+// True when `name` can name a config file inside the configs folder: a valid
+// Windows file name that stays inside that folder.
+bool IsValidConfigName(const std::string& name);
+
+// Path of a named config: program folder + "configs\" + name + ".ini".
+std::string NamedConfigPath(const platform::Platform& platform, const std::string& name);
+
+enum class SaveOutcome { Saved, Declined, Invalid, Failed };
+struct SaveResult {
+  SaveOutcome outcome;
+  std::string path;  // the file concerned (empty when declined or invalid)
+};
+
+// The "S" button: asks "Are you sure?"; on Yes with a valid name saves the
+// named config; whatever the answer refills the config-name list.
+SaveResult SaveNamedConfig(Form& form, const platform::Platform& platform);
+
+// The "L" button: loads the named config when its file exists; a missing or
+// invalid name changes nothing. True when a config was loaded.
+bool LoadNamedConfig(Form& form, const platform::Platform& platform);
+
+}  // namespace qv

@@ -1,0 +1,26 @@
+#pragma once
+// The config-name list and the include-script list, filled from folders
+// beside the program.
+
+#include <string>
+
+#include "form/form.h"
+#include "platform/platform.h"
+
+namespace qv {
+
+// Refills both lists (config names from "configs\*.ini", include scripts
+// from "AVSinc\*.avs"; base names of files only) and selects nothing.
+void RefreshConfigLists(Form& form, const platform::Platform& platform);
+
+// Refills the config-name list alone (after "S").
+void RefreshConfigNames(Form& form, const platform::Platform& platform);
+
+// Selects every include-script entry equal to `name` byte for byte (the last
+// one stays selected); an empty or unknown name keeps the selection.
+void SelectIncludeScript(Form& form, const std::string& name);
+
+// The file name without folder, minus its last extension and that dot.
+std::string BaseName(const std::string& fileName);
+
+}  // namespace qv

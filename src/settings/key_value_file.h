@@ -1,0 +1,52 @@
+#pragma once
+// Key = value files: the format of every config and of the state file.
+//
+// Reading rules: an optional UTF-8 byte-order mark (values then come back as
+// Latin-1); lines split at runs of CR and LF; leading blanks and tabs
+// skipped; ";" starts a comment line; the first "[" line hides every line
+// after it; the key runs to the first "=" (blanks and tabs before it
+// dropped), the value from after the "=" and its blanks and tabs to the end
+// of the line. Keys match without regard to ASCII letter case; the first
+// occurrence counts.
+//
+// Write format: "key = value" CR LF per setting, in insertion order.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace qv {
+
+class KeyValueFile {
+ public:
+  // Parses file bytes by the reading rules.
+  static KeyValueFile Parse(std::string_view bytes);
+
+  // Rule 8: the value's leading integer when the key is found (an empty or
+  // non-numeric value gives 0), else `fallback`.
+  std::int32_t ReadNumber(std::string_view key, std::int32_t fallback) const;
+  // Rule 9: the value without leading and trailing blanks and tabs when the
+  // key is found, else `fallback`.
+  std::string ReadText(std::string_view key, std::string_view fallback) const;
+  bool Has(std::string_view key) const;
+
+  // Sets a key: replaces the value of an existing key (compared without
+  // case), else appends a line.
+  void WriteNumber(std::string_view key, std::int32_t value);
+  void WriteText(std::string_view key, std::string_view value);
+
+  // The whole list in the write format.
+  std::string Serialize() const;
+
+ private:
+  struct Entry {
+    std::string key;
+    std::string value;
+  };
+  const Entry* Find(std::string_view key) const;
+  Entry* Find(std::string_view key);
+  std::vector<Entry> entries_;
+};
+
+}  // namespace qv
