@@ -90,7 +90,10 @@ class FakeProcesses : public Processes {
     std::string workingFolder;
   };
   std::optional<std::uint32_t> Start(const std::string& commandLine, const std::string& workingFolder) override;
-  void Sleep(unsigned milliseconds) override { sleeps.push_back(milliseconds); }
+  void Sleep(unsigned milliseconds) override {
+    sleeps.push_back(milliseconds);
+    log.push_back("sleep " + std::to_string(milliseconds));
+  }
   bool SetIdlePriorityClass(std::uint32_t processId) override;
 
   bool startFails = false;
