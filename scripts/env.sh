@@ -1,0 +1,68 @@
+# Shared by the test and run commands: the Debian packages the build needs and
+# a Wine prefix of the project's own, prepared so that no dialog can block.
+# Sourced, not run.
+
+REPO_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+
+BUILD_PACKAGES=(cmake ninja-build g++ googletest libgtest-dev libbenchmark-dev
+                g++-mingw-w64-x86-64-posix)
+WINE_PACKAGES=(wine wine64 fonts-wine xvfb xauth imagemagick zip)
+
+log() { printf '==> %s\n' "$*"; }
+
+# Installs whichever of the given packages are missing; the package lists are
+# refreshed at most once per run.
+ensure_packages() {
+  local missing=() pkg
+  for pkg in "$@"; do
+    if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
+      missing+=("$pkg")
+    fi
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+
+  local sudo=()
+  if [ "$(id -u)" -ne 0 ]; then
+    if command -v sudo >/dev/null; then
+      sudo=(sudo)
+    else
+      echo "Missing packages (${missing[*]}) and not root: install them first." >&2
+      return 1
+    fi
+  fi
+  log "Installing ${missing[*]}"
+  if [ -z "${APT_UPDATED:-}" ]; then
+    "${sudo[@]}" apt-get update
+    APT_UPDATED=1
+  fi
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y "${missing[@]}" </dev/null
+}
+
+# Exports the Wine settings: a prefix inside the build folder, no debug
+# chatter, and no Mono or Gecko installer that would wait for a click.
+wine_environment() {
+  export WINEPREFIX="$REPO_ROOT/build/wineprefix"
+  export WINEARCH=win64
+  export WINEDEBUG=-all
+  export WINEDLLOVERRIDES="mscoree,mshtml="
+  export HOME="${HOME:-/root}"
+}
+
+# Creates the prefix once; a half-made one (no system.reg) is made again.
+ensure_wineprefix() {
+  wine_environment
+  if [ -f "$WINEPREFIX/system.reg" ]; then
+    return 0
+  fi
+  log "Preparing the Wine prefix $WINEPREFIX"
+  rm -rf "$WINEPREFIX"
+  mkdir -p "$WINEPREFIX"
+  wineboot -i </dev/null >/dev/null 2>&1
+  wineserver -w
+}
+
+# Runs a command on a virtual screen large enough for the window and its
+# screenshots.
+on_virtual_screen() {
+  xvfb-run -a -s "-screen 0 1280x1024x24" "$@"
+}
