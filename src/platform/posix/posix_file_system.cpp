@@ -1,0 +1,144 @@
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <string>
+
+#include "platform/posix/posix_platform.h"
+
+namespace qv::platform {
+namespace {
+
+bool IsFolder(const std::string& hostPath) {
+  struct stat info {};
+  return stat(hostPath.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+// An existing folder, or a file that is marked read-only (no write bit at
+// all, like the Windows attribute, which binds even an administrator) or that
+// this user may not write.
+bool MayNotReplace(const std::string& hostPath) {
+  struct stat info {};
+  if (stat(hostPath.c_str(), &info) != 0) return false;
+  return S_ISDIR(info.st_mode) || (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 ||
+         access(hostPath.c_str(), W_OK) != 0;
+}
+
+bool WriteAll(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t written = write(fd, bytes.data(), bytes.size());
+    if (written < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    bytes.remove_prefix(static_cast<std::size_t>(written));
+  }
+  return true;
+}
+
+// A fresh name beside `target` for the bytes to go to before the rename.
+// O_EXCL makes a clash with another writer fail instead of sharing the file.
+int CreateTemporaryBeside(const std::string& target, std::string& temporary) {
+  static std::atomic<unsigned> counter{0};
+  const std::size_t slash = target.find_last_of('/');
+  const std::string folder = slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
+  const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    temporary = folder + "." + name + "." + std::to_string(getpid()) + "." + std::to_string(counter++) + ".tmp";
+    const int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  return -1;
+}
+
+}  // namespace
+
+std::string HostPath(const std::string& path) {
+  std::string host = path;
+  for (char& c : host) {
+    if (c == '\\') c = '/';
+  }
+  return host;
+}
+
+std::optional<std::string> PosixFileSystem::ReadFile(const std::string& path) {
+  const std::string host = HostPath(path);
+  const int fd = open(host.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return std::nullopt;
+  struct stat info {};
+  if (fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
+    close(fd);
+    return std::nullopt;
+  }
+  std::string bytes;
+  char buffer[65536];
+  for (;;) {
+    const ssize_t got = read(fd, buffer, sizeof(buffer));
+    if (got == 0) break;
+    if (got < 0) {
+      if (errno == EINTR) continue;
+      close(fd);
+      return std::nullopt;
+    }
+    bytes.append(buffer, static_cast<std::size_t>(got));
+  }
+  close(fd);
+  return bytes;
+}
+
+bool PosixFileSystem::WriteFile(const std::string& path, std::string_view bytes) {
+  const std::string host = HostPath(path);
+  if (MayNotReplace(host)) return false;
+  std::string temporary;
+  const int fd = CreateTemporaryBeside(host, temporary);
+  if (fd < 0) return false;
+  const bool written = WriteAll(fd, bytes);
+  const bool closed = close(fd) == 0;
+  if (!written || !closed || rename(temporary.c_str(), host.c_str()) != 0) {
+    unlink(temporary.c_str());
+    return false;
+  }
+  return true;
+}
+
+bool PosixFileSystem::FileExists(const std::string& path) {
+  const std::string host = HostPath(path);
+  struct stat info {};
+  return stat(host.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
+}
+
+bool PosixFileSystem::DeleteFile(const std::string& path) {
+  const std::string host = HostPath(path);
+  return !IsFolder(host) && unlink(host.c_str()) == 0;
+}
+
+bool PosixFileSystem::CreateFolder(const std::string& path) {
+  const std::string host = HostPath(path);
+  if (mkdir(host.c_str(), 0777) == 0) return true;
+  return errno == EEXIST && IsFolder(host);
+}
+
+std::optional<std::vector<FolderEntry>> PosixFileSystem::ListFolder(const std::string& folder,
+                                                                    const std::string& pattern) {
+  std::string host = HostPath(folder);
+  DIR* dir = opendir(host.empty() ? "." : host.c_str());
+  if (!dir) return std::nullopt;
+  if (!host.empty() && host.back() != '/') host.push_back('/');
+  std::vector<FolderEntry> entries;
+  while (const dirent* entry = readdir(dir)) {
+    const std::string name = entry->d_name;
+    if (name == "." || name == ".." || !WildcardMatch(pattern, name)) continue;
+    bool isFolder = entry->d_type == DT_DIR;
+    // Some file systems do not fill in the type; links are judged by their target.
+    if (entry->d_type == DT_UNKNOWN || entry->d_type == DT_LNK) isFolder = IsFolder(host + name);
+    entries.push_back({name, isFolder});
+  }
+  closedir(dir);
+  if (entries.empty()) return std::nullopt;
+  return entries;
+}
+
+}  // namespace qv::platform

@@ -1,0 +1,63 @@
+#pragma once
+// The system interfaces on a POSIX host, for native builds (the command-line
+// batch maker and the tests). The core builds Windows path texts; these
+// classes map them onto the host file system. Dialogs are not provided: a
+// native program brings its own answers.
+
+#include <string>
+
+#include "platform/platform.h"
+
+namespace qv::platform {
+
+// A Windows path text as a host path: every "\" becomes "/".
+std::string HostPath(const std::string& path);
+
+class PosixFileSystem : public FileSystem {
+ public:
+  std::optional<std::string> ReadFile(const std::string& path) override;
+  // A file without any write permission bit counts as read-only and is left
+  // alone, as Windows leaves a file with the read-only attribute.
+  bool WriteFile(const std::string& path, std::string_view bytes) override;
+  bool FileExists(const std::string& path) override;
+  bool DeleteFile(const std::string& path) override;
+  bool CreateFolder(const std::string& path) override;
+  // "." and ".." are never listed; a listing with no match is nullopt, as on
+  // Windows.
+  std::optional<std::vector<FolderEntry>> ListFolder(const std::string& folder,
+                                                     const std::string& pattern) override;
+};
+
+// A Windows batch cannot run on a POSIX host, so Start never starts one.
+class PosixProcesses : public Processes {
+ public:
+  std::optional<std::uint32_t> Start(const std::string& commandLine, const std::string& workingFolder) override;
+  void Sleep(unsigned milliseconds) override;
+  // The lowest scheduling priority (nice 19) stands in for the idle class.
+  bool SetIdlePriorityClass(std::uint32_t processId) override;
+};
+
+// The calculator library is a Windows DLL called with the Windows standard
+// calling convention; a native build has no such library to load, so every
+// load fails and the calculator yields nothing.
+class PosixLibraries : public Libraries {
+ public:
+  Handle Load(const std::string& name) override;
+  std::optional<std::int32_t> CallIntInt(Handle library, const char* exportName, std::int32_t a,
+                                         std::int32_t b) override;
+};
+
+// Without a desktop session the clipboard lives in this object.
+class MemoryClipboard : public Clipboard {
+ public:
+  void SetText(const std::string& text) override { text_ = text; }
+  const std::string& Text() const { return text_; }
+
+ private:
+  std::string text_;
+};
+
+// Case-insensitive wildcard match: "*" any run of characters, "?" exactly one.
+bool WildcardMatch(std::string_view pattern, std::string_view name);
+
+}  // namespace qv::platform

@@ -1,0 +1,149 @@
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include <gtest/gtest.h>
+
+#include "platform/posix/posix_platform.h"
+
+namespace qv::platform {
+namespace {
+
+namespace fs = std::filesystem;
+
+class PosixFileSystemTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    std::string pattern = (fs::temp_directory_path() / "qv-posix-XXXXXX").string();
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    root_ = pattern;
+  }
+  void TearDown() override {
+    std::error_code ignored;
+    fs::permissions(root_ / "ro.ini", fs::perms::owner_all, ignored);
+    fs::remove_all(root_, ignored);
+  }
+  // The path as the core would build it: Windows separators below the root.
+  std::string Windows(const std::string& relative) const { return root_.string() + "\\" + relative; }
+  void Put(const std::string& relative, const std::string& bytes) const {
+    fs::create_directories((root_ / relative).parent_path());
+    std::ofstream(root_ / relative, std::ios::binary) << bytes;
+  }
+  std::string Get(const std::string& relative) const {
+    std::ifstream in(root_ / relative, std::ios::binary);
+    std::stringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+  }
+  std::vector<std::string> Names() const {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(root_)) names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+
+  fs::path root_;
+  PosixFileSystem files_;
+};
+
+TEST_F(PosixFileSystemTest, WriteReplacesWholeThroughWindowsSeparatorsAndLeavesNoTemporary) {
+  fs::create_directory(root_ / "configs");
+  Put("configs/a.ini", std::string(1000, 'x'));
+  ASSERT_TRUE(files_.WriteFile(Windows("configs\\a.ini"), std::string("a = 1\r\nb\0c", 10)));
+  EXPECT_EQ(Get("configs/a.ini"), std::string("a = 1\r\nb\0c", 10));
+  EXPECT_EQ(files_.ReadFile(Windows("configs\\a.ini")), std::string("a = 1\r\nb\0c", 10));
+  EXPECT_EQ(std::distance(fs::directory_iterator(root_ / "configs"), fs::directory_iterator()), 1);
+}
+
+TEST_F(PosixFileSystemTest, RefusedWritesLeaveTheEarlierStateIntact) {
+  Put("ro.ini", "old");
+  fs::permissions(root_ / "ro.ini", fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  fs::create_directory(root_ / "folder.ini");
+
+  EXPECT_FALSE(files_.WriteFile(Windows("ro.ini"), "new"));
+  EXPECT_FALSE(files_.WriteFile(Windows("folder.ini"), "new"));
+  EXPECT_FALSE(files_.WriteFile(Windows("missing\\x.ini"), "new"));
+
+  EXPECT_EQ(Get("ro.ini"), "old");
+  EXPECT_TRUE(fs::is_directory(root_ / "folder.ini"));
+  EXPECT_EQ(Names(), (std::vector<std::string>{"folder.ini", "ro.ini"}));
+}
+
+TEST_F(PosixFileSystemTest, ReadExistsAndDeleteTellFilesFromFolders) {
+  Put("f.txt", "");
+  fs::create_directory(root_ / "d");
+  struct Case {
+    const char* name;
+    bool readable, exists;
+  };
+  const Case cases[] = {{"f.txt", true, true}, {"d", false, false}, {"none", false, false}};
+  for (const Case& c : cases) {
+    EXPECT_EQ(files_.ReadFile(Windows(c.name)).has_value(), c.readable) << c.name;
+    EXPECT_EQ(files_.FileExists(Windows(c.name)), c.exists) << c.name;
+  }
+  EXPECT_EQ(files_.ReadFile(Windows("f.txt")), "");  // empty, not missing
+  EXPECT_FALSE(files_.DeleteFile(Windows("d")));
+  EXPECT_FALSE(files_.DeleteFile(Windows("none")));
+  EXPECT_TRUE(files_.DeleteFile(Windows("f.txt")));
+  EXPECT_FALSE(fs::exists(root_ / "f.txt"));
+}
+
+TEST_F(PosixFileSystemTest, CreateFolderIsTrueWhenTheFolderExistsAfterwards) {
+  Put("file", "x");
+  EXPECT_TRUE(files_.CreateFolder(Windows("avs")));
+  EXPECT_TRUE(files_.CreateFolder(Windows("avs")));
+  EXPECT_TRUE(fs::is_directory(root_ / "avs"));
+  EXPECT_FALSE(files_.CreateFolder(Windows("file")));
+  EXPECT_FALSE(files_.CreateFolder(Windows("no\\parent")));
+}
+
+TEST_F(PosixFileSystemTest, ListFolderMatchesWithoutCaseAndMarksFolders) {
+  Put("configs/a.ini", "");
+  Put("configs/B.INI", "");
+  Put("configs/.ini", "");
+  Put("configs/c.ini.bak", "");
+  Put("configs/x.txt", "");
+  fs::create_directory(root_ / "configs" / "dir.ini");
+
+  auto listed = files_.ListFolder(Windows("configs"), "*.ini");
+  ASSERT_TRUE(listed.has_value());
+  std::vector<std::pair<std::string, bool>> got;
+  for (const FolderEntry& entry : *listed) got.emplace_back(entry.name, entry.isFolder);
+  std::sort(got.begin(), got.end());
+  const std::vector<std::pair<std::string, bool>> expected = {
+      {".ini", false}, {"B.INI", false}, {"a.ini", false}, {"dir.ini", true}};
+  EXPECT_EQ(got, expected);
+
+  auto all = files_.ListFolder(Windows("configs\\"), "*");
+  ASSERT_TRUE(all.has_value());
+  EXPECT_EQ(all->size(), 6u);  // never "." or ".."
+
+  EXPECT_FALSE(files_.ListFolder(Windows("configs"), "*.avs").has_value());
+  EXPECT_FALSE(files_.ListFolder(Windows("missing"), "*").has_value());
+}
+
+TEST(WildcardMatch, StarAndQuestionMarkIgnoringCase) {
+  struct Case {
+    const char* pattern;
+    const char* name;
+    bool matches;
+  };
+  const Case cases[] = {
+      {"*.ini", "a.ini", true},        {"*.ini", "A.INI", true},     {"*.ini", ".ini", true},
+      {"*.ini", "a.ini.bak", false},   {"*.ini", "ini", false},      {"?.avs", "x.avs", true},
+      {"?.avs", "xy.avs", false},      {"*", "", true},              {"", "a", false},
+      {"a*b*c", "aXXbYYbZc", true},    {"a*b*c", "aXXbYYbZ", false}, {"**.x", "a.x", true},
+      {"*.ini", "a.ini.ini", true},    {"?*", "", false},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(WildcardMatch(c.pattern, c.name), c.matches) << c.pattern << " vs " << c.name;
+  }
+}
+
+}  // namespace
+}  // namespace qv::platform
