@@ -11,9 +11,13 @@
 //
 // Write format: "key = value" CR LF per setting, in insertion order.
 
+#include <cstddef>
 #include <cstdint>
+#include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace qv {
@@ -42,10 +46,36 @@ class KeyValueFile {
  private:
   struct Entry {
     std::string key;
-    std::string value;
+    std::string value;  // as after the "=" and its blanks, untrimmed
   };
+  struct KeyHash {
+    std::size_t operator()(std::string_view key) const;
+  };
+  struct KeyEqual {
+    bool operator()(std::string_view a, std::string_view b) const;
+  };
+
+  // The value as it stands after the "=" and its blanks and tabs, already in
+  // 8-bit form; nullopt when the key is not found.
+  std::optional<std::string> FindValue(std::string_view key) const;
   const Entry* Find(std::string_view key) const;
   Entry* Find(std::string_view key);
+  // Turns the parsed bytes into the editable list before the first write.
+  void Materialize();
+
+  // Parsed form: the bytes after any byte-order mark (shared, so that views
+  // into them survive copies and moves), the part before the first group
+  // line, and the first occurrence of up to kIndexedKeys distinct keys.
+  // Keys beyond that cap are found by scanning from `scanFrom_` on, which
+  // keeps the index bounded whatever the file holds.
+  std::shared_ptr<const std::string> bytes_;
+  std::string_view visible_;
+  bool utf8_ = false;
+  std::unordered_map<std::string_view, std::string_view, KeyHash, KeyEqual> index_;
+  std::size_t scanFrom_ = std::string_view::npos;
+
+  // Written form: once anything is written, the list of settings.
+  bool written_ = false;
   std::vector<Entry> entries_;
 };
 

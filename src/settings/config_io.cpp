@@ -1,0 +1,181 @@
+#include "settings/config_io.h"
+
+#include <string>
+#include <string_view>
+
+#include "form/range_check.h"
+#include "form/rules.h"
+#include "settings/config_lists.h"
+#include "settings/key_value_file.h"
+#include "settings/leading_integer.h"
+#include "settings/settings_table.h"
+
+namespace qv {
+namespace {
+
+// The load reads the fields in an order of its own, not the write order.
+constexpr std::string_view kNumbersFirst[] = {
+    "a1", "a2",  "a3", "a4", "a5",  "a6", "cab", "tre",   "fil",   "bref",  "bme",   "ba",      "bwb",
+    "mode", "dm", "m", "ms", "aud", "ae", "apin", "muxer", "deb-a", "deb-b", "dctd", "fastpsk",
+};
+constexpr std::string_view kNumbersAfterAudio[] = {"upstat", "crelog"};
+constexpr std::string_view kTexts[] = {
+    "cqm", "aub", "mb",  "bias",  "fa",    "fb",    "value",  "range",  "ref",       "arx",
+    "ary", "thr", "nr",  "kfb",   "bfr",   "vbr",   "minqp",  "maxqp",  "qps",       "sct",
+    "mingop", "maxgop", "auto1pcrf", "vbs", "vmb", "vib", "bv", "maxsize", "minsize",
+};
+
+// Every key named above is in the settings table; a typo would fail every
+// load test, so the lookup needs no fallback.
+SettingSpec Setting(std::string_view key) { return *FindSetting(key); }
+
+void LoadNumber(Form& form, const KeyValueFile& file, std::string_view key) {
+  const SettingSpec spec = Setting(key);
+  form.SetNumber(spec.control, file.ReadNumber(key, LeadingInteger(spec.ifMissing)));
+}
+
+void LoadText(Form& form, const KeyValueFile& file, std::string_view key) {
+  const SettingSpec spec = Setting(key);
+  form.SetText(spec.control, file.ReadText(key, spec.ifMissing));
+}
+
+// The load limit of a field from the settings table.
+void ApplyLoadLimit(Form& form, std::string_view key) {
+  const SettingSpec spec = Setting(key);
+  RangeCheck(form, spec.control, spec.onLoad.lo, spec.onLoad.hi);
+}
+
+void LoadFromFile(Form& form, const KeyValueFile& file) {
+  for (std::string_view key : kNumbersFirst) LoadNumber(form, file, key);
+  // Only exactly 1 enables the audio rate, though any non-zero value checks
+  // the "Audio" box.
+  form.SetEnabled(ControlId::AudioBitrate, file.ReadNumber("aud", 0) == 1);
+  for (std::string_view key : kNumbersAfterAudio) LoadNumber(form, file, key);
+  ApplyLogFileRule(form);
+  for (std::string_view key : kTexts) LoadText(form, file, key);
+  LoadNumber(form, file, "mxref");
+  SelectIncludeScript(form, file.ReadText("avsinc", ""));
+
+  // The readouts follow the sliders whatever the file said for them.
+  ApplyInlineRules(form, ControlId::Strength);
+  ApplyInlineRules(form, ControlId::Threshold);
+  ApplyBiasSliderRule(form);
+
+  RangeCheck(form, ControlId::Value, 0, RateValueUpperBound(form.Number(ControlId::Mode)));
+  ApplyModeRules(form);
+  for (std::string_view key : {"kfb", "bfr", "vbr", "minqp", "maxqp", "qps"}) ApplyLoadLimit(form, key);
+  ApplyInlineRules(form, ControlId::A1);
+  ApplyInlineRules(form, ControlId::A2);
+  ApplyBFrameRules(form);
+  ApplyLoadLimit(form, "ref");
+  ApplyInlineRules(form, ControlId::Ref);
+  ApplyLoadLimit(form, "thr");
+  ApplyInlineRules(form, ControlId::Subpel);
+  ApplyInlineRules(form, ControlId::Method);
+  ApplyLoadLimit(form, "range");
+  ApplyInlineRules(form, ControlId::Cabac);
+  ApplyLoadLimit(form, "sct");
+  ApplyInlineRules(form, ControlId::AudioEncoder);
+}
+
+// Names the system reserves for devices: "CON.ini" opens the console, not a file.
+bool IsReservedDeviceName(std::string_view name) {
+  // The device is meant whatever follows the first dot, and trailing blanks
+  // before it are dropped by the system.
+  name = name.substr(0, name.find('.'));
+  while (!name.empty() && name.back() == ' ') name.remove_suffix(1);
+  std::string lower;
+  for (char c : name) lower += c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+  for (std::string_view device : {"con", "prn", "aux", "nul", "conin$", "conout$"}) {
+    if (lower == device) return true;
+  }
+  if (lower.size() != 4) return false;
+  const std::string_view stem = std::string_view(lower).substr(0, 3);
+  const auto digit = static_cast<unsigned char>(lower[3]);
+  // COM and LPT take 1-9 and the Latin-1 superscripts one, two and three.
+  const bool portDigit = (digit >= '1' && digit <= '9') || digit == 0xB9 || digit == 0xB2 || digit == 0xB3;
+  return (stem == "com" || stem == "lpt") && portDigit;
+}
+
+}  // namespace
+
+std::string ConfigText(const Form& form) {
+  KeyValueFile file;
+  const SettingSpec* all = AllSettings();
+  for (std::size_t i = 0; i < kSettingCount; ++i) {
+    if (all[i].kind == SettingKind::Number) file.WriteNumber(all[i].key, form.Number(all[i].control));
+  }
+  for (std::size_t i = 0; i < kSettingCount; ++i) {
+    if (all[i].kind == SettingKind::Text) file.WriteText(all[i].key, form.Text(all[i].control));
+  }
+  return file.Serialize();
+}
+
+bool SaveConfig(const Form& form, platform::FileSystem& files, const std::string& path) {
+  return files.WriteFile(path, ConfigText(form));
+}
+
+void LoadConfigText(Form& form, const platform::Platform&, std::string_view bytes) {
+  LoadFromFile(form, KeyValueFile::Parse(bytes));
+}
+
+void LoadConfig(Form& form, const platform::Platform& platform, const std::string& path) {
+  const std::optional<std::string> bytes = platform.files.ReadFile(path);
+  if (!bytes) {
+    LoadBuiltInDefaults(form, platform);
+    return;
+  }
+  LoadConfigText(form, platform, *bytes);
+}
+
+void LoadBuiltInDefaults(Form& form, const platform::Platform& platform) {
+  const std::string path = platform.programFolder + "default.ini";
+  std::optional<std::string> bytes;
+  if (platform.files.WriteFile(path, DefaultConfigText())) {
+    bytes = platform.files.ReadFile(path);
+    platform.files.DeleteFile(path);
+  }
+  // Without the file the same text is loaded straight from memory; going
+  // through LoadConfig here would come back to this function without end.
+  LoadConfigText(form, platform, bytes ? std::string_view(*bytes) : DefaultConfigText());
+}
+
+std::string StateFilePath(const platform::Platform& platform) { return platform.programFolder + "quorvelan.ini"; }
+
+bool IsValidConfigName(const std::string& name) {
+  for (char c : name) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 0x20 || std::string_view("\\/:*?\"<>|").find(c) != std::string_view::npos) return false;
+  }
+  return !IsReservedDeviceName(name);
+}
+
+std::string NamedConfigPath(const platform::Platform& platform, const std::string& name) {
+  return platform.programFolder + "configs\\" + name + ".ini";
+}
+
+SaveResult SaveNamedConfig(Form& form, const platform::Platform& platform) {
+  const std::string name = form.Text(ControlId::ConfigName);
+  SaveResult result{SaveOutcome::Declined, ""};
+  if (platform.dialogs.AskYesNo("Save", "Are you sure?")) {
+    if (name.empty() || !IsValidConfigName(name)) {
+      result.outcome = SaveOutcome::Invalid;
+    } else {
+      result.path = NamedConfigPath(platform, name);
+      result.outcome = SaveConfig(form, platform.files, result.path) ? SaveOutcome::Saved : SaveOutcome::Failed;
+    }
+  }
+  RefreshConfigNames(form, platform);
+  return result;
+}
+
+bool LoadNamedConfig(Form& form, const platform::Platform& platform) {
+  const std::string name = form.Text(ControlId::ConfigName);
+  if (!IsValidConfigName(name)) return false;
+  const std::optional<std::string> bytes = platform.files.ReadFile(NamedConfigPath(platform, name));
+  if (!bytes) return false;
+  LoadConfigText(form, platform, *bytes);
+  return true;
+}
+
+}  // namespace qv
