@@ -1,0 +1,109 @@
+#include <windows.h>
+#include <commdlg.h>
+#include <shlobj.h>
+
+#include <algorithm>
+
+#include "platform/win32/dialog_text.h"
+#include "platform/win32/win32_platform.h"
+
+namespace qv::platform {
+namespace {
+
+constexpr std::size_t kOnePathRoom = 32768;
+// At least 10,000 chosen names of full length, after their folder.
+constexpr std::size_t kManyPathsRoom = (10000 + 1) * MAX_PATH;
+
+enum class FileDialog { Open, OpenMany, Save };
+
+// The dialog's buffer after a choice, nullopt when cancelled.
+std::optional<std::string> RunFileDialog(FileDialog kind, const std::string& title, const std::string& defaultName,
+                                         const std::string& filter) {
+  const std::string pairs = DialogFilter(filter);
+  std::string buffer(kind == FileDialog::OpenMany ? kManyPathsRoom : kOnePathRoom, '\0');
+  defaultName.copy(buffer.data(), buffer.size() - 1);
+
+  OPENFILENAMEA dialog{};
+  dialog.lStructSize = sizeof(dialog);
+  dialog.hwndOwner = GetActiveWindow();
+  dialog.lpstrFilter = filter.empty() ? nullptr : pairs.c_str();
+  dialog.nFilterIndex = 1;
+  dialog.lpstrFile = buffer.data();
+  dialog.nMaxFile = static_cast<DWORD>(buffer.size());
+  dialog.lpstrTitle = title.empty() ? nullptr : title.c_str();
+  // The working folder stays put: files named by bare name must not follow
+  // the user's browsing.
+  dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST;
+  if (kind != FileDialog::Save) dialog.Flags |= OFN_FILEMUSTEXIST;
+  if (kind == FileDialog::OpenMany) dialog.Flags |= OFN_ALLOWMULTISELECT;
+
+  auto run = [&] { return kind == FileDialog::Save ? GetSaveFileNameA(&dialog) : GetOpenFileNameA(&dialog); };
+  BOOL chosen = run();
+  // A default name that the dialog refuses (a quoted path, say) would keep
+  // it from opening at all; it opens without one instead.
+  if (!chosen && CommDlgExtendedError() == FNERR_INVALIDFILENAME && buffer.front() != '\0') {
+    std::fill(buffer.begin(), buffer.end(), '\0');
+    chosen = run();
+  }
+  if (!chosen) return std::nullopt;
+  return buffer;
+}
+
+int CALLBACK SelectStartFolder(HWND browser, UINT message, LPARAM, LPARAM startFolder) {
+  if (message == BFFM_INITIALIZED && startFolder != 0) {
+    SendMessageA(browser, BFFM_SETSELECTIONA, TRUE, startFolder);
+  }
+  return 0;
+}
+
+}  // namespace
+
+std::string Win32Dialogs::OpenFile(const std::string& title, const std::string& defaultName,
+                                   const std::string& filter) {
+  const auto buffer = RunFileDialog(FileDialog::Open, title, defaultName, filter);
+  return buffer ? std::string(buffer->c_str()) : std::string();
+}
+
+std::vector<std::string> Win32Dialogs::OpenFiles(const std::string& title, const std::string& defaultName,
+                                                 const std::string& filter) {
+  const auto buffer = RunFileDialog(FileDialog::OpenMany, title, defaultName, filter);
+  return buffer ? SelectedPaths(*buffer) : std::vector<std::string>();
+}
+
+std::string Win32Dialogs::SaveFile(const std::string& title, const std::string& defaultName,
+                                   const std::string& filter) {
+  const auto buffer = RunFileDialog(FileDialog::Save, title, defaultName, filter);
+  return buffer ? std::string(buffer->c_str()) : std::string();
+}
+
+std::string Win32Dialogs::BrowseFolder(const std::string& title, const std::string& startFolder) {
+  // The folder browser is a shell object and wants COM on this thread.
+  const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+  char displayName[MAX_PATH] = {};
+  BROWSEINFOA browse{};
+  browse.hwndOwner = GetActiveWindow();
+  browse.pszDisplayName = displayName;
+  browse.lpszTitle = title.c_str();
+  browse.ulFlags = BIF_RETURNONLYFSDIRS;
+  browse.lpfn = SelectStartFolder;
+  browse.lParam = startFolder.empty() ? 0 : reinterpret_cast<LPARAM>(startFolder.c_str());
+
+  std::string chosen;
+  if (LPITEMIDLIST item = SHBrowseForFolderA(&browse)) {
+    char path[MAX_PATH] = {};
+    if (SHGetPathFromIDListA(item, path)) chosen = path;
+    CoTaskMemFree(item);
+  }
+  if (SUCCEEDED(com)) CoUninitialize();
+  return chosen;
+}
+
+bool Win32Dialogs::AskYesNo(const std::string& caption, const std::string& text) {
+  return MessageBoxA(GetActiveWindow(), text.c_str(), caption.c_str(), MB_YESNO) == IDYES;
+}
+
+void Win32Dialogs::ShowMessage(const std::string& caption, const std::string& text) {
+  MessageBoxA(GetActiveWindow(), text.c_str(), caption.c_str(), MB_OK);
+}
+
+}  // namespace qv::platform

@@ -1,0 +1,131 @@
+#include <windows.h>
+
+#include "platform/win32/win32_platform.h"
+
+namespace qv::platform {
+namespace {
+
+// Sizes in pixels at 96 DPI: the whole requester, and its parts.
+constexpr int kWidth = 300;
+constexpr int kHeight = 130;
+constexpr int kMargin = 10;
+constexpr int kPromptHeight = 16;
+constexpr int kGap = 4;
+constexpr int kEditHeight = 22;
+constexpr int kButtonWidth = 75;
+constexpr int kButtonHeight = 24;
+constexpr int kEditId = 100;
+
+struct Request {
+  const std::string& title;
+  const std::string& prompt;
+  const std::string& text;
+  std::optional<std::string> result;
+};
+
+// A template without controls: the children are placed in pixels once the
+// requester exists, since template units depend on the font.
+struct EmptyDialogTemplate {
+  DLGTEMPLATE header;
+  WORD menu;
+  WORD windowClass;
+  WORD title;
+};
+
+int ScreenDpi() {
+  const HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  return dpi > 0 ? dpi : 96;
+}
+
+HWND AddChild(HWND dialog, const char* windowClass, const char* text, DWORD style, DWORD extendedStyle, int id,
+              int x, int y, int width, int height) {
+  const HWND child =
+      CreateWindowExA(extendedStyle, windowClass, text, WS_CHILD | WS_VISIBLE | style, x, y, width, height, dialog,
+                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
+  SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+  return child;
+}
+
+void Build(HWND dialog, const Request& request) {
+  const int dpi = ScreenDpi();
+  auto scaled = [dpi](int pixels) { return MulDiv(pixels, dpi, 96); };
+
+  SetWindowTextA(dialog, request.title.c_str());
+  const int width = scaled(kWidth);
+  const int height = scaled(kHeight);
+  SetWindowPos(dialog, nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
+               (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height, SWP_NOZORDER);
+
+  RECT client;
+  GetClientRect(dialog, &client);
+  const int margin = scaled(kMargin);
+  const int innerWidth = client.right - 2 * margin;
+  const int editTop = margin + scaled(kPromptHeight) + scaled(kGap);
+  AddChild(dialog, "STATIC", request.prompt.c_str(), SS_LEFT | SS_NOPREFIX, 0, -1, margin, margin, innerWidth,
+           scaled(kPromptHeight));
+  const HWND edit = AddChild(dialog, "EDIT", "", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE, kEditId, margin,
+                             editTop, innerWidth, scaled(kEditHeight));
+  // Job lines can be longer than an edit field takes by default.
+  SendMessageA(edit, EM_SETLIMITTEXT, 0, 0);
+  SetWindowTextA(edit, request.text.c_str());
+  const int buttonWidth = scaled(kButtonWidth);
+  const int buttonHeight = scaled(kButtonHeight);
+  AddChild(dialog, "BUTTON", "OK", BS_DEFPUSHBUTTON | WS_TABSTOP, 0, IDOK, (client.right - buttonWidth) / 2,
+           client.bottom - margin - buttonHeight, buttonWidth, buttonHeight);
+  SendMessageA(dialog, DM_SETDEFID, IDOK, 0);
+
+  SetFocus(edit);
+  const int end = GetWindowTextLengthA(edit);
+  SendMessageA(edit, EM_SETSEL, static_cast<WPARAM>(end), static_cast<LPARAM>(end));
+}
+
+std::string EditText(HWND dialog) {
+  const HWND edit = GetDlgItem(dialog, kEditId);
+  std::string text(static_cast<std::size_t>(GetWindowTextLengthA(edit)) + 1, '\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextA(edit, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
+// Enter reaches here as IDOK and Escape as IDCANCEL through the dialog
+// manager; the close box as WM_CLOSE.
+INT_PTR CALLBACK EditLineProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_INITDIALOG:
+      SetWindowLongPtrA(dialog, DWLP_USER, lParam);
+      Build(dialog, *reinterpret_cast<const Request*>(lParam));
+      return FALSE;  // the focus is on the edit field already
+    case WM_COMMAND:
+      if (LOWORD(wParam) == IDOK) {
+        reinterpret_cast<Request*>(GetWindowLongPtrA(dialog, DWLP_USER))->result = EditText(dialog);
+        EndDialog(dialog, IDOK);
+        return TRUE;
+      }
+      if (LOWORD(wParam) == IDCANCEL) {
+        EndDialog(dialog, IDCANCEL);
+        return TRUE;
+      }
+      return FALSE;
+    case WM_CLOSE:
+      EndDialog(dialog, IDCANCEL);
+      return TRUE;
+    default:
+      return FALSE;
+  }
+}
+
+}  // namespace
+
+std::optional<std::string> Win32Dialogs::EditLine(const std::string& title, const std::string& prompt,
+                                                  const std::string& text) {
+  Request request{title, prompt, text, std::nullopt};
+  alignas(DWORD) EmptyDialogTemplate form{};
+  form.header.style = DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU;
+  // The dialog manager disables the owner until the requester closes.
+  DialogBoxIndirectParamA(GetModuleHandleA(nullptr), &form.header, GetActiveWindow(), EditLineProc,
+                          reinterpret_cast<LPARAM>(&request));
+  return request.result;
+}
+
+}  // namespace qv::platform

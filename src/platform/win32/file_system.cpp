@@ -1,0 +1,121 @@
+#include <windows.h>
+#undef DeleteFile
+
+#include <algorithm>
+#include <atomic>
+
+#include "platform/win32/win32_platform.h"
+
+namespace qv::platform {
+namespace {
+
+// ReadFile and WriteFile move at most a DWORD of bytes per call.
+constexpr std::size_t kChunk = 1u << 24;
+
+bool IsFolder(const std::string& path) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+bool WriteAll(HANDLE file, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const DWORD wanted = static_cast<DWORD>(std::min(bytes.size(), kChunk));
+    DWORD written = 0;
+    if (!::WriteFile(file, bytes.data(), wanted, &written, nullptr) || written == 0) return false;
+    bytes.remove_prefix(written);
+  }
+  return true;
+}
+
+// A name beside the target that no other writer in this or another process
+// picks at the same time.
+std::string TemporaryName(const std::string& path, unsigned attempt) {
+  static std::atomic<unsigned> counter{0};
+  return path + "." + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(counter++) + "-" +
+         std::to_string(attempt) + ".tmp";
+}
+
+}  // namespace
+
+std::optional<std::string> Win32FileSystem::ReadFile(const std::string& path) {
+  const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return std::nullopt;
+  std::string bytes;
+  LARGE_INTEGER size;
+  if (GetFileSizeEx(file, &size) && size.QuadPart > 0 &&
+      static_cast<unsigned long long>(size.QuadPart) < bytes.max_size()) {
+    bytes.reserve(static_cast<std::size_t>(size.QuadPart));
+  }
+  // Read until the end rather than trusting the size: the file may grow.
+  std::string chunk(64 * 1024, '\0');
+  bool ok = true;
+  for (;;) {
+    DWORD got = 0;
+    if (!::ReadFile(file, chunk.data(), static_cast<DWORD>(chunk.size()), &got, nullptr)) {
+      ok = false;
+      break;
+    }
+    if (got == 0) break;
+    bytes.append(chunk.data(), got);
+  }
+  CloseHandle(file);
+  if (!ok) return std::nullopt;
+  return bytes;
+}
+
+bool Win32FileSystem::WriteFile(const std::string& path, std::string_view bytes) {
+  std::string temporary;
+  HANDLE file = INVALID_HANDLE_VALUE;
+  for (unsigned attempt = 0; attempt < 16 && file == INVALID_HANDLE_VALUE; ++attempt) {
+    temporary = TemporaryName(path, attempt);
+    file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS) return false;
+  }
+  if (file == INVALID_HANDLE_VALUE) return false;
+
+  const bool written = WriteAll(file, bytes) && FlushFileBuffers(file);
+  CloseHandle(file);
+  if (written && MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    return true;
+  }
+  DeleteFileA(temporary.c_str());
+  return false;
+}
+
+bool Win32FileSystem::FileExists(const std::string& path) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+bool Win32FileSystem::DeleteFile(const std::string& path) { return DeleteFileA(path.c_str()) != 0; }
+
+bool Win32FileSystem::CreateFolder(const std::string& path) {
+  CreateDirectoryA(path.c_str(), nullptr);
+  return IsFolder(path);
+}
+
+std::optional<std::vector<FolderEntry>> Win32FileSystem::ListFolder(const std::string& folder,
+                                                                    const std::string& pattern) {
+  std::string query = folder;
+  if (!query.empty() && query.back() != '\\' && query.back() != '/') query += '\\';
+  query += pattern;
+
+  std::vector<FolderEntry> entries;
+  WIN32_FIND_DATAA found;
+  const HANDLE search = FindFirstFileA(query.c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) {
+    // No match in a folder that exists is an empty list, not a failure.
+    if (IsFolder(folder.empty() ? "." : folder)) return entries;
+    return std::nullopt;
+  }
+  do {
+    const std::string name = found.cFileName;
+    if (name == "." || name == "..") continue;
+    entries.push_back({name, (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0});
+  } while (FindNextFileA(search, &found));
+  FindClose(search);
+  return entries;
+}
+
+}  // namespace qv::platform

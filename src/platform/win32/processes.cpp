@@ -1,0 +1,35 @@
+#include <windows.h>
+
+#include "platform/win32/win32_platform.h"
+
+namespace qv::platform {
+
+std::optional<std::uint32_t> Win32Processes::Start(const std::string& commandLine,
+                                                   const std::string& workingFolder) {
+  // CreateProcessA may write into the command line, so it gets a copy.
+  std::string line = commandLine;
+  STARTUPINFOA startup{};
+  startup.cb = sizeof(startup);
+  startup.dwFlags = STARTF_USESHOWWINDOW;
+  startup.wShowWindow = SW_SHOWNORMAL;
+  PROCESS_INFORMATION process{};
+  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, CREATE_NEW_CONSOLE | NORMAL_PRIORITY_CLASS,
+                      nullptr, workingFolder.empty() ? nullptr : workingFolder.c_str(), &startup, &process)) {
+    return std::nullopt;
+  }
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  return static_cast<std::uint32_t>(process.dwProcessId);
+}
+
+void Win32Processes::Sleep(unsigned milliseconds) { ::Sleep(milliseconds); }
+
+bool Win32Processes::SetIdlePriorityClass(std::uint32_t processId) {
+  const HANDLE process = OpenProcess(PROCESS_SET_INFORMATION, FALSE, processId);
+  if (process == nullptr) return false;
+  const bool changed = SetPriorityClass(process, IDLE_PRIORITY_CLASS) != 0;
+  CloseHandle(process);
+  return changed;
+}
+
+}  // namespace qv::platform

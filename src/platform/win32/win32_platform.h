@@ -1,0 +1,77 @@
+#pragma once
+// The platform interfaces on Win32, through the ANSI (8-bit) entry points.
+// This header needs no <windows.h>; note that <windows.h> defines DeleteFile
+// as a macro, so a file that includes both should #undef DeleteFile after it.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/platform.h"
+
+namespace qv::platform {
+
+// Windows matches wildcards against 8.3 short names too, so "*.ini" may list
+// "a.ini_old" on a volume that has short names; callers that care filter.
+class Win32FileSystem : public FileSystem {
+ public:
+  std::optional<std::string> ReadFile(const std::string& path) override;
+  bool WriteFile(const std::string& path, std::string_view bytes) override;
+  bool FileExists(const std::string& path) override;
+  bool DeleteFile(const std::string& path) override;
+  bool CreateFolder(const std::string& path) override;
+  std::optional<std::vector<FolderEntry>> ListFolder(const std::string& folder,
+                                                     const std::string& pattern) override;
+};
+
+// Every dialog is owned by the thread's active window.
+class Win32Dialogs : public Dialogs {
+ public:
+  std::string OpenFile(const std::string& title, const std::string& defaultName,
+                       const std::string& filter) override;
+  std::vector<std::string> OpenFiles(const std::string& title, const std::string& defaultName,
+                                     const std::string& filter) override;
+  std::string SaveFile(const std::string& title, const std::string& defaultName,
+                       const std::string& filter) override;
+  std::string BrowseFolder(const std::string& title, const std::string& startFolder) override;
+  bool AskYesNo(const std::string& caption, const std::string& text) override;
+  void ShowMessage(const std::string& caption, const std::string& text) override;
+  std::optional<std::string> EditLine(const std::string& title, const std::string& prompt,
+                                      const std::string& text) override;
+};
+
+class Win32Processes : public Processes {
+ public:
+  std::optional<std::uint32_t> Start(const std::string& commandLine,
+                                     const std::string& workingFolder) override;
+  void Sleep(unsigned milliseconds) override;
+  bool SetIdlePriorityClass(std::uint32_t processId) override;
+};
+
+// Libraries stay loaded until the process ends.
+class Win32Libraries : public Libraries {
+ public:
+  Handle Load(const std::string& name) override;
+  std::optional<std::int32_t> CallIntInt(Handle library, const char* exportName, std::int32_t a,
+                                         std::int32_t b) override;
+};
+
+class Win32Clipboard : public Clipboard {
+ public:
+  // Empty text leaves the clipboard empty.
+  void SetText(const std::string& text) override;
+};
+
+// The whole real system, with the folder of the running program.
+struct Win32Platform {
+  Win32FileSystem files;
+  Win32Dialogs dialogs;
+  Win32Processes processes;
+  Win32Libraries libraries;
+  Win32Clipboard clipboard;
+  Platform platform{files, dialogs, processes, libraries, clipboard, ProgramFolder()};
+};
+
+}  // namespace qv::platform
