@@ -20,7 +20,8 @@ std::string StartBatchText(const Form& form, const std::string& programFolder, c
 enum class BatchOutcome { Written, Cancelled, Failed, Started, NotStarted };
 struct BatchResult {
   BatchOutcome outcome;
-  std::string path;  // the file concerned
+  std::string path;         // the file concerned
+  bool stateSaved = true;   // "Start" only: false when the state file could not be written
 };
 
 // Writes the batch to `path` (".bat" appended when it has no extension part).
@@ -31,7 +32,8 @@ BatchResult MakeBatchFile(const Form& form, const platform::Platform& platform);
 
 // "Start": saves the state file, writes "temp.bat" in the program folder (or
 // a fresh "tempN.bat" while an earlier one still exists), starts it and
-// lowers it to idle priority.
+// lowers it to idle priority. A batch that cannot be started is deleted
+// again and no process is touched.
 BatchResult StartBatch(const Form& form, const platform::Platform& platform);
 
 // Waits 600 ms, then gives the process the idle priority class.

@@ -18,6 +18,10 @@ std::vector<std::string> JobLines(const Form& form);
 // (and nothing changed) when the input or output field is empty.
 bool AddJob(Form& form);
 
+// As AddJob, but the lines go to `lines` instead of the list, so that many
+// jobs can enter the list in one insertion.
+bool AppendJobLines(Form& form, std::vector<std::string>& lines);
+
 // The lines of one pass: the x264 line, then the audio and mux lines when
 // audio is on and the pass writes the output.
 void AddPassLines(const Form& form, EncodeMode passMode, const std::string& rateValue,
@@ -25,7 +29,8 @@ void AddPassLines(const Form& form, EncodeMode passMode, const std::string& rate
 
 inline constexpr const char* kShutdownLine = "shutdown.exe -s -f -t 30";
 
-// The Job-tab buttons. Each does nothing when it has nothing to work on.
+// The Job-tab buttons. Each does nothing when it has nothing to work on. A
+// moved line stays selected, so that repeated presses keep moving it.
 void AppendShutdown(Form& form);
 void ClearJobs(Form& form);
 void DeleteSelectedJobLine(Form& form);

@@ -1,0 +1,106 @@
+#include "jobs/batch_file.h"
+
+#include "commands/batch_text.h"
+#include "jobs/path_parts.h"
+#include "settings/config_io.h"
+
+namespace qv {
+namespace {
+
+constexpr const char* kBatchFilter = "Batch File|*.BAT";
+constexpr const char* kEnvironmentLines = "@envprep.exe run\r\n@call envprep.bat\r\n@del envprep.bat\r\n";
+constexpr const char* kIdleWaitLines = "@echo Please wait until this process is set into idle.\r\n@snooze.exe 1000\r\n";
+// Enough fresh names for every batch that could plausibly still be running.
+constexpr int kMaxStartedBatchNames = 999;
+
+std::string ChangeFolderLine(const std::string& programFolder) {
+  return "@cd /d \"" + BatchPath(programFolder) + "\"\r\n";
+}
+
+std::size_t JobLinesSize(const Form& form) {
+  std::size_t size = 0;
+  for (const std::string& line : form.Items(ControlId::JobList)) size += line.size() + 2;
+  return size;
+}
+
+void AppendJobLines(const Form& form, std::string& text) {
+  for (const std::string& line : form.Items(ControlId::JobList)) {
+    text += line;
+    text += "\r\n";
+  }
+}
+
+std::string StartedBatchName(int number) {
+  return number == 1 ? "temp.bat" : "temp" + std::to_string(number) + ".bat";
+}
+
+}  // namespace
+
+std::string BatchFileText(const Form& form, const std::string& programFolder) {
+  std::string text = ChangeFolderLine(programFolder);
+  text.reserve(text.size() + 64 + JobLinesSize(form));
+  text += kEnvironmentLines;
+  AppendJobLines(form, text);
+  return text;
+}
+
+std::string StartBatchText(const Form& form, const std::string& programFolder, const std::string& batchName) {
+  std::string text = ChangeFolderLine(programFolder);
+  text.reserve(text.size() + 160 + JobLinesSize(form) + batchName.size());
+  text += kIdleWaitLines;
+  text += kEnvironmentLines;
+  AppendJobLines(form, text);
+  text += "del ";
+  text += batchName;
+  return text;
+}
+
+BatchResult WriteBatchFile(const Form& form, const platform::Platform& platform, std::string path) {
+  if (ExtensionPart(path).empty()) path += ".bat";
+  const bool written = platform.files.WriteFile(path, BatchFileText(form, platform.programFolder));
+  return {written ? BatchOutcome::Written : BatchOutcome::Failed, std::move(path)};
+}
+
+BatchResult MakeBatchFile(const Form& form, const platform::Platform& platform) {
+  std::string path = platform.dialogs.SaveFile("", "", kBatchFilter);
+  if (path.empty()) return {BatchOutcome::Cancelled, {}};
+  return WriteBatchFile(form, platform, std::move(path));
+}
+
+BatchResult StartBatch(const Form& form, const platform::Platform& platform) {
+  const bool stateSaved = SaveConfig(form, platform.files, StateFilePath(platform));
+
+  // A batch that an earlier "Start" began may still be reading its file, so
+  // an existing one is never rewritten; each fresh name deletes itself.
+  std::string name;
+  std::string path;
+  for (int number = 1; number <= kMaxStartedBatchNames; ++number) {
+    name = StartedBatchName(number);
+    path = platform.programFolder + name;
+    if (!platform.files.FileExists(path)) break;
+    name.clear();
+  }
+  if (name.empty()) return {BatchOutcome::Failed, platform.programFolder + StartedBatchName(1), stateSaved};
+
+  if (!platform.files.WriteFile(path, StartBatchText(form, platform.programFolder, name))) {
+    return {BatchOutcome::Failed, std::move(path), stateSaved};
+  }
+  const std::optional<std::uint32_t> processId = platform.processes.Start("\"" + path + "\"", platform.programFolder);
+  if (!processId) {
+    // Nothing will ever run it, and left behind it would only push the next
+    // "Start" to a fresh name.
+    platform.files.DeleteFile(path);
+    return {BatchOutcome::NotStarted, std::move(path), stateSaved};
+  }
+  SetIdlePriority(platform.processes, *processId);
+  return {BatchOutcome::Started, std::move(path), stateSaved};
+}
+
+void SetIdlePriority(platform::Processes& processes, std::uint32_t processId) {
+  // The batch waits a second before it starts anything, so its children are
+  // all created after this and inherit the idle class.
+  processes.Sleep(600);
+  processes.SetIdlePriorityClass(processId);
+}
+
+}  // namespace qv

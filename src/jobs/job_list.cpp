@@ -1,0 +1,113 @@
+#include "jobs/job_list.h"
+
+#include <utility>
+
+#include "commands/audio_command.h"
+#include "commands/batch_text.h"
+#include "commands/pass_command.h"
+
+namespace qv {
+namespace {
+
+constexpr int kAudioOnlyMuxer = 4;
+
+constexpr ControlId kJobFields[] = {ControlId::Input, ControlId::Output, ControlId::Stats, ControlId::Log};
+
+void AppendAudioLines(const Form& form, std::vector<std::string>& lines) {
+  std::vector<std::string> audio = AudioCommands(form, form.Number(ControlId::AudioEncoder));
+  lines.insert(lines.end(), std::make_move_iterator(audio.begin()), std::make_move_iterator(audio.end()));
+}
+
+std::string RateValue(const Form& form, RateSource source) {
+  return form.Text(source == RateSource::Auto1pCrf ? ControlId::Auto1pCrf : ControlId::Value);
+}
+
+void AppendPasses(const Form& form, std::vector<std::string>& lines) {
+  const std::vector<PlannedPass> plan = PassPlan(form.Number(ControlId::Mode));
+  for (std::size_t i = 0; i < plan.size(); ++i) {
+    const PlannedPass& pass = plan[i];
+    if (pass.passMode == EncodeMode::ConditionalDoublePassCrf) lines.push_back(SizeCheckCommand(form));
+    const std::string rate = RateValue(form, pass.rate);
+    // Audio and mux follow the last pass only: an earlier pass that writes
+    // the output (the first pass of the conditional mode) may be redone, and
+    // muxing its output as well would give the file a second audio track.
+    if (i + 1 == plan.size()) {
+      AddPassLines(form, pass.passMode, rate, lines);
+    } else {
+      lines.push_back(BuildPassCommand(form, pass.passMode, rate));
+    }
+  }
+}
+
+}  // namespace
+
+std::vector<std::string> JobLines(const Form& form) {
+  std::vector<std::string> lines;
+  const std::string input = form.Text(ControlId::Input);
+  const std::string output = form.Text(ControlId::Output);
+  if (input.empty() || output.empty()) return lines;
+
+  lines.push_back("@echo Input:" + BatchEcho(input));
+  lines.push_back("@echo Output:" + BatchEcho(output));
+  lines.push_back("@echo Encode Mode:" + form.Text(ControlId::Mode));
+  if (form.Number(ControlId::Muxer) == kAudioOnlyMuxer) {
+    AppendAudioLines(form, lines);
+  } else {
+    AppendPasses(form, lines);
+  }
+  return lines;
+}
+
+bool AppendJobLines(Form& form, std::vector<std::string>& lines) {
+  std::vector<std::string> job = JobLines(form);
+  if (job.empty()) return false;
+  if (lines.empty()) {
+    lines = std::move(job);
+  } else {
+    lines.insert(lines.end(), std::make_move_iterator(job.begin()), std::make_move_iterator(job.end()));
+  }
+  for (ControlId field : kJobFields) form.SetText(field, "");
+  return true;
+}
+
+bool AddJob(Form& form) {
+  std::vector<std::string> lines;
+  if (!AppendJobLines(form, lines)) return false;
+  form.AddItems(ControlId::JobList, std::move(lines));
+  return true;
+}
+
+void AddPassLines(const Form& form, EncodeMode passMode, const std::string& rateValue,
+                  std::vector<std::string>& lines) {
+  lines.push_back(BuildPassCommand(form, passMode, rateValue));
+  if (form.Number(ControlId::Audio) != 0 && WritesOutput(passMode)) AppendAudioLines(form, lines);
+}
+
+void AppendShutdown(Form& form) { form.AddItem(ControlId::JobList, kShutdownLine); }
+
+void ClearJobs(Form& form) { form.ClearItems(ControlId::JobList); }
+
+void DeleteSelectedJobLine(Form& form) {
+  const int selected = form.Selection(ControlId::JobList);
+  if (selected >= 0) form.RemoveItem(ControlId::JobList, selected);
+}
+
+void MoveSelectedJobLineUp(Form& form) {
+  const int selected = form.Selection(ControlId::JobList);
+  if (selected <= 0) return;
+  // A copy goes in above the line's neighbour; the original, pushed one
+  // down by the insertion, then goes.
+  form.InsertItem(ControlId::JobList, selected - 1, form.Item(ControlId::JobList, selected));
+  form.RemoveItem(ControlId::JobList, selected + 1);
+  form.Select(ControlId::JobList, selected - 1);
+}
+
+void MoveSelectedJobLineDown(Form& form) {
+  const int selected = form.Selection(ControlId::JobList);
+  if (selected < 0 || selected >= form.ItemCount(ControlId::JobList) - 1) return;
+  form.InsertItem(ControlId::JobList, selected + 2, form.Item(ControlId::JobList, selected));
+  form.RemoveItem(ControlId::JobList, selected);
+  form.Select(ControlId::JobList, selected + 1);
+}
+
+}  // namespace qv

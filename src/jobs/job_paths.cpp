@@ -1,0 +1,102 @@
+#include "jobs/job_paths.h"
+
+#include <cctype>
+
+#include "jobs/job_list.h"
+#include "jobs/path_parts.h"
+
+namespace qv {
+namespace {
+
+constexpr const char* kInputFilter = "AVS(*.avs)|*.AVS|Other Media|*.*";
+constexpr const char* kOutputFilter = "MP4(*.mp4)|*.MP4|MKV(*.mkv)|*.MKV|RAW(*.264)|*.264";
+constexpr const char* kFilesInputFilter = "AVS(*.AVS)|*.avs|Other Media|*.*";
+
+bool IsAviSynthExtension(std::string_view extension) {
+  if (extension.size() != 3) return false;
+  const char* avs = "AVS";
+  for (std::size_t i = 0; i < 3; ++i) {
+    if (std::toupper(static_cast<unsigned char>(extension[i])) != avs[i]) return false;
+  }
+  return true;
+}
+
+// Two lines: the source path for the include script, and its import. The
+// import is relative to the avs folder, so the program folder may move.
+std::string WrapperText(const std::string& source, const std::string& includeScript) {
+  std::string text;
+  text.reserve(source.size() + includeScript.size() + 40);
+  text += "fs=\"";
+  text += source;
+  text += "\"\r\nimport(\"..\\avsinc\\";
+  text += includeScript;
+  text += ".avs\")\r\n";
+  return text;
+}
+
+std::string WithTrailingSeparator(std::string folder) {
+  if (folder.empty() || (folder.back() != '\\' && folder.back() != '/')) folder += '\\';
+  return folder;
+}
+
+}  // namespace
+
+DeriveResult DeriveJobPaths(Form& form, const platform::Platform& platform, const std::string& outputFolder) {
+  const std::string input = form.Text(ControlId::Input);
+  if (input.empty()) return {WrapperOutcome::NotNeeded, {}};
+
+  const std::string& programFolder = platform.programFolder;
+  const std::string file(FilePart(input));
+  // Derived from the input as chosen, before a wrapper replaces it, so the
+  // names carry the source's own name and extension.
+  form.SetText(ControlId::Stats, programFolder + "stats\\" + file + ".stat");
+  form.SetText(ControlId::Log, programFolder + "log\\" + file + ".txt");
+  form.SetText(ControlId::Output, outputFolder + ReplaceExtension(file, "mp4"));
+
+  if (IsAviSynthExtension(ExtensionPart(input))) return {WrapperOutcome::NotNeeded, {}};
+
+  std::string wrapperPath = programFolder + "avs\\" + file + ".avs";
+  const bool written =
+      platform.files.WriteFile(wrapperPath, WrapperText(input, form.Text(ControlId::IncludeScript)));
+  // The field names the wrapper even when it could not be written: the job
+  // stays as the user would expect it, and the caller tells the user.
+  form.SetText(ControlId::Input, wrapperPath);
+  return {written ? WrapperOutcome::Written : WrapperOutcome::Failed, std::move(wrapperPath)};
+}
+
+DeriveResult PickInput(Form& form, const platform::Platform& platform) {
+  const std::string path = platform.dialogs.OpenFile("", "", kInputFilter);
+  if (path.empty()) return {WrapperOutcome::NotNeeded, {}};
+  form.SetText(ControlId::Input, path);
+  return DeriveJobPaths(form, platform, std::string(FolderPart(path)));
+}
+
+void PickOutput(Form& form, const platform::Platform& platform) {
+  std::string path = platform.dialogs.SaveFile("", "", kOutputFilter);
+  if (path.empty()) return;
+  if (ExtensionPart(path).empty()) path += ".mp4";
+  form.SetText(ControlId::Output, std::move(path));
+}
+
+FilesInputResult FilesInput(Form& form, const platform::Platform& platform) {
+  FilesInputResult result;
+  const std::string chosen = platform.dialogs.BrowseFolder("Select a folder for output", platform.programFolder);
+  if (chosen.empty()) return result;
+  const std::string outputFolder = WithTrailingSeparator(chosen);
+
+  const std::vector<std::string> inputs = platform.dialogs.OpenFiles("Select some files", "", kFilesInputFilter);
+  // All lines go into the list at once: thousands of inputs must not cost a
+  // list update per job.
+  std::vector<std::string> lines;
+  for (const std::string& input : inputs) {
+    if (input.empty()) break;
+    form.SetText(ControlId::Input, input);
+    const DeriveResult derived = DeriveJobPaths(form, platform, outputFolder);
+    if (derived.wrapper == WrapperOutcome::Failed) result.failedWrappers.push_back(derived.wrapperPath);
+    if (AppendJobLines(form, lines)) ++result.jobsAdded;
+  }
+  form.AddItems(ControlId::JobList, std::move(lines));
+  return result;
+}
+
+}  // namespace qv

@@ -1,0 +1,173 @@
+#include "jobs/job_paths.h"
+
+#include "job_fixture.h"
+
+namespace qv {
+namespace {
+
+struct DeriveCase {
+  const char* input;
+  const char* outputFolder;
+  const char* output;
+  const char* stats;
+  const char* log;
+  const char* inputAfter;
+  const char* wrapper;  // bytes of the wrapper script, nullptr when none is due
+};
+
+using JobPathsTest = JobFixture;
+
+class DeriveJobPathsTest : public JobFixture, public ::testing::WithParamInterface<DeriveCase> {};
+
+TEST_P(DeriveJobPathsTest, DerivesFieldsAndWrapper) {
+  const DeriveCase& c = GetParam();
+  UseIncludeScripts({"DirectShow", "FFMS"}, 0);
+  form.SetText(ControlId::Input, c.input);
+
+  const DeriveResult result = DeriveJobPaths(form, platform, c.outputFolder);
+
+  EXPECT_EQ(form.Text(ControlId::Output), c.output);
+  EXPECT_EQ(form.Text(ControlId::Stats), c.stats);
+  EXPECT_EQ(form.Text(ControlId::Log), c.log);
+  EXPECT_EQ(form.Text(ControlId::Input), c.inputAfter);
+  if (c.wrapper == nullptr) {
+    EXPECT_EQ(result.wrapper, WrapperOutcome::NotNeeded);
+    EXPECT_EQ(fake.files.writeCount, 0);
+  } else {
+    EXPECT_EQ(result.wrapper, WrapperOutcome::Written);
+    EXPECT_EQ(result.wrapperPath, c.inputAfter);
+    EXPECT_EQ(fake.files.ReadFile(c.inputAfter), c.wrapper);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Inputs, DeriveJobPathsTest,
+    ::testing::Values(
+        DeriveCase{"D:\\v\\clip.avs", "D:\\v\\", "D:\\v\\clip.mp4", "C:\\Q\\stats\\clip.avs.stat",
+                   "C:\\Q\\log\\clip.avs.txt", "D:\\v\\clip.avs", nullptr},
+        DeriveCase{"D:\\v\\Clip.AVS", "D:\\v\\", "D:\\v\\Clip.mp4", "C:\\Q\\stats\\Clip.AVS.stat",
+                   "C:\\Q\\log\\Clip.AVS.txt", "D:\\v\\Clip.AVS", nullptr},
+        DeriveCase{"D:\\v\\clip.mkv", "D:\\v\\", "D:\\v\\clip.mp4", "C:\\Q\\stats\\clip.mkv.stat",
+                   "C:\\Q\\log\\clip.mkv.txt", "C:\\Q\\avs\\clip.mkv.avs",
+                   "fs=\"D:\\v\\clip.mkv\"\r\nimport(\"..\\avsinc\\DirectShow.avs\")\r\n"},
+        DeriveCase{"D:/v/my.movie.mkv", "E:\\out\\", "E:\\out\\my.movie.mp4", "C:\\Q\\stats\\my.movie.mkv.stat",
+                   "C:\\Q\\log\\my.movie.mkv.txt", "C:\\Q\\avs\\my.movie.mkv.avs",
+                   "fs=\"D:/v/my.movie.mkv\"\r\nimport(\"..\\avsinc\\DirectShow.avs\")\r\n"},
+        // No extension: the output still gets its dot.
+        DeriveCase{"D:\\v\\clip", "D:\\v\\", "D:\\v\\clip.mp4", "C:\\Q\\stats\\clip.stat", "C:\\Q\\log\\clip.txt",
+                   "C:\\Q\\avs\\clip.avs", "fs=\"D:\\v\\clip\"\r\nimport(\"..\\avsinc\\DirectShow.avs\")\r\n"},
+        DeriveCase{"D:\\v\\clip.avsx", "D:\\v\\", "D:\\v\\clip.mp4", "C:\\Q\\stats\\clip.avsx.stat",
+                   "C:\\Q\\log\\clip.avsx.txt", "C:\\Q\\avs\\clip.avsx.avs",
+                   "fs=\"D:\\v\\clip.avsx\"\r\nimport(\"..\\avsinc\\DirectShow.avs\")\r\n"}));
+
+TEST_F(JobPathsTest, EmptyInputDerivesNothing) {
+  form.SetText(ControlId::Output, "keep.mp4");
+  EXPECT_EQ(DeriveJobPaths(form, platform, "D:\\v\\").wrapper, WrapperOutcome::NotNeeded);
+  EXPECT_EQ(form.Text(ControlId::Output), "keep.mp4");
+  EXPECT_EQ(form.Text(ControlId::Stats), "");
+}
+
+TEST_F(JobPathsTest, SecondWrapperReplacesTheFirstWhole) {
+  UseIncludeScripts({"DirectShowSource", "FFMS"}, 0);
+  form.SetText(ControlId::Input, "D:\\v\\clip.mkv");
+  DeriveJobPaths(form, platform, "D:\\v\\");
+  form.Select(ControlId::IncludeScript, 1);
+  form.SetText(ControlId::Input, "E:\\other\\clip.mkv");
+  DeriveJobPaths(form, platform, "D:\\v\\");
+  EXPECT_EQ(fake.files.ReadFile("C:\\Q\\avs\\clip.mkv.avs"),
+            "fs=\"E:\\other\\clip.mkv\"\r\nimport(\"..\\avsinc\\FFMS.avs\")\r\n");
+}
+
+TEST_F(JobPathsTest, UnwritableWrapperIsReportedAndStillNamed) {
+  fake.files.MakeFolderUnwritable("C:\\Q\\avs");
+  form.SetText(ControlId::Input, "D:\\v\\clip.mkv");
+  const DeriveResult result = DeriveJobPaths(form, platform, "D:\\v\\");
+  EXPECT_EQ(result.wrapper, WrapperOutcome::Failed);
+  EXPECT_EQ(result.wrapperPath, "C:\\Q\\avs\\clip.mkv.avs");
+  EXPECT_EQ(form.Text(ControlId::Input), "C:\\Q\\avs\\clip.mkv.avs");
+  EXPECT_FALSE(fake.files.FileExists("C:\\Q\\avs\\clip.mkv.avs"));
+}
+
+TEST_F(JobPathsTest, PickInputDerivesBesideTheInput) {
+  fake.dialogs.paths.push_back("D:\\v\\clip.mkv");
+  PickInput(form, platform);
+  ASSERT_EQ(fake.dialogs.calls.size(), 1u);
+  EXPECT_EQ(fake.dialogs.calls[0].kind, "open");
+  EXPECT_EQ(fake.dialogs.calls[0].title, "");
+  EXPECT_EQ(fake.dialogs.calls[0].filter, "AVS(*.avs)|*.AVS|Other Media|*.*");
+  EXPECT_EQ(form.Text(ControlId::Output), "D:\\v\\clip.mp4");
+  EXPECT_EQ(form.Text(ControlId::Input), "C:\\Q\\avs\\clip.mkv.avs");
+}
+
+TEST_F(JobPathsTest, CancelledPickersKeepTheirFields) {
+  form.SetText(ControlId::Input, "D:\\v\\old.avs");
+  form.SetText(ControlId::Output, "D:\\v\\old.mp4");
+  PickInput(form, platform);
+  PickOutput(form, platform);
+  EXPECT_EQ(form.Text(ControlId::Input), "D:\\v\\old.avs");
+  EXPECT_EQ(form.Text(ControlId::Output), "D:\\v\\old.mp4");
+  EXPECT_EQ(form.Text(ControlId::Stats), "");
+}
+
+TEST_F(JobPathsTest, PickOutputAddsMp4OnlyWithoutExtension) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"D:\\v\\final", "D:\\v\\final.mp4"},
+      {"D:\\v\\final.mkv", "D:\\v\\final.mkv"},
+      {"D:\\my.dir\\final", "D:\\my.dir\\final.mp4"},
+  };
+  for (const auto& [chosen, expected] : cases) {
+    fake.dialogs.paths.push_back(chosen);
+    PickOutput(form, platform);
+    EXPECT_EQ(form.Text(ControlId::Output), expected) << chosen;
+  }
+  EXPECT_EQ(fake.dialogs.calls.back().kind, "save");
+  EXPECT_EQ(fake.dialogs.calls.back().filter, "MP4(*.mp4)|*.MP4|MKV(*.mkv)|*.MKV|RAW(*.264)|*.264");
+}
+
+TEST_F(JobPathsTest, FilesInputAddsOneJobPerFileInOrder) {
+  fake.dialogs.paths.push_back("E:\\out");
+  fake.dialogs.pathLists.push_back({"D:\\v\\a.avs", "D:\\v\\b.mkv", "D:\\v\\c.avs", "", "D:\\v\\late.avs"});
+
+  const FilesInputResult result = FilesInput(form, platform);
+
+  EXPECT_EQ(result.jobsAdded, 3);
+  EXPECT_TRUE(result.failedWrappers.empty());
+  ASSERT_EQ(fake.dialogs.calls.size(), 2u);
+  EXPECT_EQ(fake.dialogs.calls[0].kind, "folder");
+  EXPECT_EQ(fake.dialogs.calls[0].title, "Select a folder for output");
+  EXPECT_EQ(fake.dialogs.calls[0].defaultName, "C:\\Q\\");
+  EXPECT_EQ(fake.dialogs.calls[1].kind, "openMany");
+  EXPECT_EQ(fake.dialogs.calls[1].title, "Select some files");
+  EXPECT_EQ(fake.dialogs.calls[1].filter, "AVS(*.AVS)|*.avs|Other Media|*.*");
+
+  std::vector<std::string> echoed;
+  for (const std::string& line : Jobs()) {
+    if (line.rfind("@echo Input:", 0) == 0 || line.rfind("@echo Output:", 0) == 0) echoed.push_back(line);
+  }
+  EXPECT_EQ(echoed, (std::vector<std::string>{"@echo Input:D:\\v\\a.avs", "@echo Output:E:\\out\\a.mp4",
+                                              "@echo Input:C:\\Q\\avs\\b.mkv.avs", "@echo Output:E:\\out\\b.mp4",
+                                              "@echo Input:D:\\v\\c.avs", "@echo Output:E:\\out\\c.mp4"}));
+  for (ControlId field : {ControlId::Input, ControlId::Output, ControlId::Stats, ControlId::Log}) {
+    EXPECT_EQ(form.Text(field), "") << ControlName(field);
+  }
+}
+
+TEST_F(JobPathsTest, FilesInputReportsWrappersItCouldNotWrite) {
+  fake.files.MakeFolderUnwritable("C:\\Q\\avs");
+  fake.dialogs.paths.push_back("E:\\out\\");
+  fake.dialogs.pathLists.push_back({"D:\\v\\a.mkv", "D:\\v\\b.avs"});
+  const FilesInputResult result = FilesInput(form, platform);
+  EXPECT_EQ(result.jobsAdded, 2);
+  EXPECT_EQ(result.failedWrappers, std::vector<std::string>{"C:\\Q\\avs\\a.mkv.avs"});
+}
+
+TEST_F(JobPathsTest, FilesInputCancelledAddsNothing) {
+  FilesInput(form, platform);  // folder dialog cancelled
+  EXPECT_EQ(fake.dialogs.calls.size(), 1u);
+  fake.dialogs.paths.push_back("E:\\out\\");
+  FilesInput(form, platform);  // file dialog cancelled
+  EXPECT_TRUE(Jobs().empty());
+}
+
+}  // namespace
+}  // namespace qv
