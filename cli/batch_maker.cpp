@@ -1,0 +1,198 @@
+#include "batch_maker.h"
+
+#include <climits>
+#include <optional>
+#include <utility>
+
+#include "form/form.h"
+#include "jobs/batch_file.h"
+#include "jobs/job_list.h"
+#include "jobs/job_paths.h"
+#include "jobs/path_parts.h"
+#include "settings/config_io.h"
+#include "settings/settings_table.h"
+#include "ui/app.h"
+
+namespace qv::cli {
+namespace {
+
+constexpr int kExitError = 2;
+
+// A whole decimal integer, as a user would pick an entry or a position:
+// anything else is a mistake to report, not a zero.
+std::optional<int> WholeInteger(const std::string& text) {
+  if (text.empty()) return std::nullopt;
+  std::size_t i = text[0] == '-' || text[0] == '+' ? 1 : 0;
+  if (i == text.size()) return std::nullopt;
+  long long value = 0;
+  for (; i < text.size(); ++i) {
+    if (text[i] < '0' || text[i] > '9') return std::nullopt;
+    value = value * 10 + (text[i] - '0');
+    if (value > INT_MAX) return std::nullopt;
+  }
+  return static_cast<int>(text[0] == '-' ? -value : value);
+}
+
+std::string Range(int lo, int hi) { return std::to_string(lo) + ".." + std::to_string(hi); }
+
+// Sets the control of one config key the way a person at the window would,
+// so the same handlers run afterwards. An error text, or "" when done.
+std::string SetAsUser(Form& form, const SettingSpec& setting, const std::string& value) {
+  const ControlId id = setting.control;
+  const ControlSpec& control = Spec(id);
+  const std::string where = std::string(setting.key) + "=" + value;
+  switch (control.kind) {
+    case ControlKind::CheckBox: {
+      const std::optional<int> checked = WholeInteger(value);
+      if (!checked || *checked < 0 || *checked > 1) return where + ": " + setting.key + " takes 0 or 1";
+      if (form.Number(id) != *checked) form.UserClick(id);
+      return {};
+    }
+    case ControlKind::TrackBar: {
+      const std::optional<int> position = WholeInteger(value);
+      if (!position || *position < control.lo || *position > control.hi) {
+        return where + ": " + setting.key + " takes a position in " + Range(control.lo, control.hi);
+      }
+      form.UserSlide(id, *position);
+      return {};
+    }
+    case ControlKind::DropDown:
+    case ControlKind::List:
+    case ControlKind::EditableCombo:
+      if (setting.kind == SettingKind::Number) {
+        const int count = form.ItemCount(id);
+        const std::optional<int> index = WholeInteger(value);
+        if (!index || *index < 0 || *index >= count) {
+          return where + ": " + setting.key + " takes an entry index in " + Range(0, count - 1);
+        }
+        form.UserSelect(id, *index);
+        return {};
+      }
+      if (control.kind == ControlKind::EditableCombo) {
+        form.UserType(id, value);
+        return {};
+      }
+      // A text kept in a drop-down (the include script): its entry is chosen.
+      for (int index = form.ItemCount(id) - 1; index >= 0; --index) {
+        if (form.Item(id, index) == value) {
+          form.UserSelect(id, index);
+          return {};
+        }
+      }
+      return where + ": no such entry in the list of " + setting.key;
+    case ControlKind::Edit:
+      form.UserType(id, value);
+      form.UserLeave(id);
+      return {};
+    default:
+      // A caption that a config sets but the user cannot type into.
+      form.SetText(id, value);
+      return {};
+  }
+}
+
+std::string WithBackslash(std::string folder) {
+  if (folder.back() != '\\' && folder.back() != '/') folder += '\\';
+  return folder;
+}
+
+MakeOutcome Error(std::string message) { return {kExitError, std::move(message), {}}; }
+
+std::string LoadSettings(App& app, const Options& options) {
+  const platform::Platform& platform = app.platform;
+  switch (options.source) {
+    case SettingsSource::StateFile:
+      return {};
+    case SettingsSource::BuiltInDefaults:
+      LoadBuiltInDefaults(app.form, platform);
+      return {};
+    case SettingsSource::NamedConfig:
+      if (!IsValidConfigName(options.sourceName)) return "'" + options.sourceName + "' is not a valid config name";
+      app.form.SetText(ControlId::ConfigName, options.sourceName);
+      if (!LoadNamedConfig(app.form, platform)) {
+        return "no config named '" + options.sourceName + "' (" + NamedConfigPath(platform, options.sourceName) +
+               ")";
+      }
+      return {};
+    case SettingsSource::ConfigFile: {
+      // Read once: a file that vanished between a check and the load would
+      // silently bring in the defaults instead.
+      const std::optional<std::string> bytes = platform.files.ReadFile(options.sourceName);
+      if (!bytes) return "cannot read the config file " + options.sourceName;
+      LoadConfigText(app.form, platform, *bytes);
+      return {};
+    }
+  }
+  return {};
+}
+
+std::string AddJobs(Form& form, const platform::Platform& platform, const Options& options) {
+  const std::optional<std::string> outputFolder =
+      options.outputFolder ? std::optional<std::string>(WithBackslash(*options.outputFolder)) : std::nullopt;
+  // Collected and put into the list at once, as "Files input" does.
+  std::vector<std::string> lines;
+  for (const std::string& input : options.inputs) {
+    if (FilePart(input).empty()) return "input '" + input + "' names no file";
+    form.SetText(ControlId::Input, input);
+    const std::string folder = outputFolder ? *outputFolder : std::string(FolderPart(input));
+    const DeriveResult derived = DeriveJobPaths(form, platform, folder);
+    if (derived.wrapper == WrapperOutcome::Failed) return "cannot write the wrapper script " + derived.wrapperPath;
+    if (!AppendJobLines(form, lines)) return "input '" + input + "' gives no job";
+  }
+  form.AddItems(ControlId::JobList, std::move(lines));
+  return {};
+}
+
+MakeOutcome WriteOrStart(const Form& form, const platform::Platform& platform, const Options& options) {
+  switch (options.target) {
+    case BatchTarget::StandardOutput:
+      return {0, {}, BatchFileText(form, platform.programFolder)};
+    case BatchTarget::File: {
+      const BatchResult written = WriteBatchFile(form, platform, options.batchFile);
+      if (written.outcome != BatchOutcome::Written) return Error("cannot write the batch file " + written.path);
+      return {};
+    }
+    case BatchTarget::Start: {
+      const BatchResult started = StartBatch(form, platform);
+      if (started.outcome == BatchOutcome::Failed) return Error("cannot write the batch file " + started.path);
+      if (started.outcome != BatchOutcome::Started) return Error("cannot start the batch " + started.path);
+      if (!started.stateSaved) {
+        return Error("started " + started.path + ", but cannot write the state file " + StateFilePath(platform));
+      }
+      return {};
+    }
+    case BatchTarget::None:
+      break;
+  }
+  return Error("no batch target given");
+}
+
+}  // namespace
+
+MakeOutcome MakeBatch(const Options& options, const platform::Platform& platform) {
+  Form form;
+  App app{form, platform};
+  StartUp(app);
+  RunPendingEvents(app);
+
+  if (std::string error = LoadSettings(app, options); !error.empty()) return Error(error);
+  RunPendingEvents(app);
+
+  for (const Assignment& assignment : options.assignments) {
+    const std::optional<SettingSpec> setting = FindSetting(assignment.key);
+    if (!setting) return Error("unknown config key '" + assignment.key + "' in --set");
+    if (std::string error = SetAsUser(form, *setting, assignment.value); !error.empty()) return Error(error);
+    RunPendingEvents(app);
+  }
+  if (options.noChromaMe && form.Number(ControlId::ChromaMe) != 0) {
+    form.UserClick(ControlId::ChromaMe);
+    RunPendingEvents(app);
+  }
+
+  if (std::string error = AddJobs(form, platform, options); !error.empty()) return Error(error);
+  RunPendingEvents(app);
+  if (options.shutdown) AppendShutdown(form);
+  return WriteOrStart(form, platform, options);
+}
+
+}  // namespace qv::cli

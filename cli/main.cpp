@@ -1,0 +1,43 @@
+// quorvelan-cli: makes the window's batch files from the command line.
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "batch_maker.h"
+#include "options.h"
+#include "system_platform.h"
+
+namespace {
+
+constexpr int kExitError = 2;
+
+int ReportError(const std::string& message) {
+  std::fprintf(stderr, "quorvelan-cli: %s\n", message.c_str());
+  return kExitError;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  using namespace qv::cli;
+  const ParseResult parsed = ParseArguments(std::vector<std::string>(argv + 1, argv + argc));
+  if (parsed.options.help) {
+    std::fputs(HelpText().c_str(), stdout);
+    return std::fflush(stdout) == 0 ? 0 : kExitError;
+  }
+  if (!parsed.error.empty()) return ReportError(parsed.error);
+
+  const std::unique_ptr<SystemPlatform> system = MakeSystemPlatform();
+  const MakeOutcome outcome = MakeBatch(parsed.options, system->Get());
+  if (outcome.exitStatus != 0) return ReportError(outcome.error);
+
+  if (parsed.options.target == BatchTarget::StandardOutput) {
+    UseBinaryStandardOutput();
+    const std::string& bytes = outcome.standardOutput;
+    if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size() || std::fflush(stdout) != 0) {
+      return ReportError("cannot write the batch to standard output");
+    }
+  }
+  return 0;
+}

@@ -1,0 +1,149 @@
+#include "options.h"
+
+namespace qv::cli {
+namespace {
+
+bool HasControlCharacter(const std::string& text) {
+  for (char c : text) {
+    if (static_cast<unsigned char>(c) < 0x20) return true;
+  }
+  return false;
+}
+
+// Every text that ends up in a batch line: a line break would start a line
+// of its own, which no field of the window can hold.
+std::string CheckText(const std::string& what, const std::string& text) {
+  if (HasControlCharacter(text)) return what + " contains a line break or another control character";
+  return {};
+}
+
+}  // namespace
+
+ParseResult ParseArguments(const std::vector<std::string>& args) {
+  ParseResult result;
+  Options& options = result.options;
+  bool sourceGiven = false;
+  bool optionsEnded = false;
+
+  auto fail = [&result](std::string message) {
+    result.error = std::move(message);
+    return result;
+  };
+
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (optionsEnded || arg.empty() || arg[0] != '-') {
+      if (std::string error = CheckText("input '" + arg + "'", arg); !error.empty()) return fail(error);
+      options.inputs.push_back(arg);
+      continue;
+    }
+    if (arg == "--") {
+      optionsEnded = true;
+      continue;
+    }
+    if (arg == "--help" || arg == "-h") {
+      options.help = true;
+      return result;
+    }
+    if (arg == "--defaults" || arg == "--config" || arg == "--config-file" || arg == "--set" ||
+        arg == "--output-folder" || arg == "--bat") {
+      const bool takesValue = arg != "--defaults";
+      if (takesValue && i + 1 >= args.size()) return fail(arg + " needs a value");
+      const std::string value = takesValue ? args[++i] : std::string();
+      if (arg == "--defaults" || arg == "--config" || arg == "--config-file") {
+        if (sourceGiven) return fail("give only one of --defaults, --config and --config-file");
+        sourceGiven = true;
+        options.source = arg == "--defaults"  ? SettingsSource::BuiltInDefaults
+                         : arg == "--config" ? SettingsSource::NamedConfig
+                                             : SettingsSource::ConfigFile;
+        options.sourceName = value;
+      } else if (arg == "--set") {
+        const std::size_t equals = value.find('=');
+        if (equals == std::string::npos || equals == 0) return fail("--set needs KEY=VALUE, got '" + value + "'");
+        Assignment assignment{value.substr(0, equals), value.substr(equals + 1)};
+        if (std::string error = CheckText("the value of " + assignment.key, assignment.value); !error.empty()) {
+          return fail(error);
+        }
+        options.assignments.push_back(std::move(assignment));
+      } else if (arg == "--output-folder") {
+        if (value.empty()) return fail("--output-folder needs a folder");
+        if (std::string error = CheckText("the output folder", value); !error.empty()) return fail(error);
+        options.outputFolder = value;
+      } else {
+        if (options.target != BatchTarget::None) return fail("give only one of --bat and --start");
+        if (value.empty()) return fail("--bat needs a file name or -");
+        options.target = value == "-" ? BatchTarget::StandardOutput : BatchTarget::File;
+        options.batchFile = value;
+      }
+      continue;
+    }
+    if (arg == "--no-chroma-me") {
+      options.noChromaMe = true;
+    } else if (arg == "--shutdown") {
+      options.shutdown = true;
+    } else if (arg == "--start") {
+      if (options.target != BatchTarget::None) return fail("give only one of --bat and --start");
+      options.target = BatchTarget::Start;
+    } else {
+      return fail("unknown option " + arg + " (see --help)");
+    }
+  }
+
+  if (options.target == BatchTarget::None) return fail("give --bat FILE, --bat - or --start (see --help)");
+  if (options.inputs.empty()) return fail("give at least one input file (see --help)");
+  return result;
+}
+
+std::string HelpText() {
+  return R"(Usage:
+  quorvelan-cli [--defaults | --config NAME | --config-file PATH]
+                [--set KEY=VALUE]... [--no-chroma-me] [--output-folder DIR]
+                [--shutdown] (--bat FILE | --bat - | --start) INPUT...
+
+Makes the batch file that the window would make for the same settings and
+inputs. It starts as the window does: the working folders beside the program
+are created, the include-script and config lists filled, and the program
+folder's state file quorvelan.ini loaded (the built-in defaults when it is
+missing).
+
+Settings:
+  --defaults            Apply the built-in defaults (as "Load Default").
+  --config NAME         Load the named config configs\NAME.ini (as "L").
+  --config-file PATH    Load the config file PATH.
+  --set KEY=VALUE       Set the control of a config key as a user would, with
+                        the same range checks and rules (in mode 1, value=60
+                        becomes 51; value=1200 then mode=2 leaves 51). Check
+                        boxes take 0 or 1, lists the index of their entry,
+                        sliders their position, avsinc the name of an include
+                        script in the avsinc folder; fields take any text.
+                        Repeat for several keys; they apply in order, after
+                        the config.
+  --no-chroma-me        Clear "Chroma ME" (on at every start; no config key).
+
+Jobs:
+  INPUT...              Each input becomes one job, as the input "..." button
+                        and "Add" make it: output, stats and log paths derived
+                        from it, the output beside the input. An input that is
+                        not an AviSynth script (.avs) gets a wrapper script in
+                        the avs folder beside the program.
+  --output-folder DIR   Put every output into DIR, as "Files input" does.
+  --shutdown            Append the shutdown line after the last job.
+  --                    Every later argument is an input.
+
+Batch:
+  --bat FILE            Write the batch to FILE, as "Make BAT" does (".bat"
+                        is added when FILE has no extension).
+  --bat -               Write the same bytes to standard output.
+  --start               Write temp.bat beside the program and start it at idle
+                        priority, as "Start" does (saves the state file too).
+
+Exit status: 0 when the batch was written or started; 2 after an error
+(unknown option or key, a value a control cannot take, a missing config, an
+input that gives no job, a file that cannot be written or a batch that cannot
+be started), reported in one line on standard error. The batch file is
+written whole at the end, or not at all.
+  --help, -h            Show this text.
+)";
+}
+
+}  // namespace qv::cli

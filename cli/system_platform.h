@@ -1,0 +1,21 @@
+#pragma once
+// The real system for quorvelan-cli, with dialogs that never ask.
+
+#include <memory>
+
+#include "platform/platform.h"
+
+namespace qv::cli {
+
+class SystemPlatform {
+ public:
+  virtual ~SystemPlatform() = default;
+  virtual const platform::Platform& Get() const = 0;
+};
+
+std::unique_ptr<SystemPlatform> MakeSystemPlatform();
+
+// Makes standard output take the batch bytes unchanged (no CR added).
+void UseBinaryStandardOutput();
+
+}  // namespace qv::cli

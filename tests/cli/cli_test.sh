@@ -1,0 +1,193 @@
+#!/bin/bash
+# End-to-end tests of quorvelan-cli: each case runs the program from a fresh
+# program folder and checks the files it writes, its exit status and its
+# error line.
+#
+# Usage: cli_test.sh PATH-TO-CLI [RUNNER...]   (RUNNER: e.g. wine for the Windows build)
+set -u
+
+cli=$1
+shift
+runner=("$@")
+failures=0
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+is_windows_build() { [[ $cli == *.exe ]]; }
+
+# A fresh program folder with the program in it; sets $dir and $P (the
+# program folder as the program itself names it).
+fresh() {
+  dir=$work/$1
+  mkdir -p "$dir"
+  cp "$cli" "$dir/"
+  if is_windows_build; then
+    P="Z:${dir//\//\\}\\"
+  else
+    P="$dir/"
+  fi
+}
+
+run() {
+  (cd "$dir" && "${runner[@]}" "./$(basename "$cli")" "$@" >"$dir/stdout" 2>"$dir/stderr")
+  status=$?
+}
+
+fail() {
+  echo "FAIL [$case]: $*"
+  failures=$((failures + 1))
+}
+
+expect_status() {
+  [[ $status == "$1" ]] || fail "exit status $status, expected $1; stderr: $(cat "$dir/stderr")"
+}
+
+expect_same_file() {  # actual expected
+  cmp -s "$1" "$2" || fail "$(basename "$1") differs:"$'\n'"$(diff <(od -c "$2") <(od -c "$1") | head -20)"
+}
+
+expect_line() {  # file line
+  grep -qxF -- "$2"$'\r' "$1" || fail "no line '$2' in $(basename "$1")"
+}
+
+crlf() { printf '%s\r\n' "$@"; }
+
+header() { crlf "@cd /d \"$P\"" "@envprep.exe run" "@call envprep.bat" "@del envprep.bat"; }
+
+quantizer_line() {  # input output log
+  echo "x264.exe --progress --no-psnr --no-ssim --cqm flat --scenecut 40 -I 250 -i 25 --me hex --sar 1:1 --threads 1 -r 1 --nr 0 -f 0:0 -b 2 --direct \"temporal\" --b-bias 0 -w -q 26 --qpmin 10 --qpmax 51 --8x8dct -A p8x8,b8x8,i8x8,i4x4 -m 5 -o \"$2\" \"$1\" 2>&1|teelog.exe \"$3\""
+}
+
+case=default-settings-batch
+fresh $case
+run --bat out 'D:\v\clip.avs'
+expect_status 0
+{
+  header
+  crlf '@echo Input:D:\v\clip.avs' '@echo Output:D:\v\clip.mp4' '@echo Encode Mode:Single Pass - Quantizer'
+  crlf "$(quantizer_line 'D:\v\clip.avs' 'D:\v\clip.mp4' "${P}log\\clip.avs.txt")"
+} >"$dir/expected"
+expect_same_file "$dir/out.bat" "$dir/expected"
+[[ -s $dir/stdout || -s $dir/stderr ]] && fail "wrote to stdout or stderr"
+
+case=standard-output-same-bytes
+run --bat - 'D:\v\clip.avs'
+expect_status 0
+expect_same_file "$dir/stdout" "$dir/expected"
+
+case=wrapper-for-other-media
+fresh $case
+mkdir -p "$dir/AVSinc"
+: >"$dir/AVSinc/DirectShow.avs"
+run --set avsinc=DirectShow --bat jobs.bat 'D:\v\clip.mkv'
+expect_status 0
+printf 'fs="D:\\v\\clip.mkv"\r\nimport("..\\avsinc\\DirectShow.avs")\r\n' >"$dir/expected"
+expect_same_file "$dir/avs/clip.mkv.avs" "$dir/expected"
+expect_line "$dir/jobs.bat" "@echo Input:${P}avs\\clip.mkv.avs"
+expect_line "$dir/jobs.bat" '@echo Output:D:\v\clip.mp4'
+
+case=set-runs-the-rules
+fresh $case
+run --set mode=0 --set value=1200 --set mode=2 --bat out 'D:\v\clip.avs'
+expect_status 0
+grep -q -- ' -w --crf 51 ' "$dir/out.bat" || fail "value 1200 not limited to 51 in mode 2"
+expect_line "$dir/out.bat" '@echo Encode Mode:Single Pass - CRF'
+
+case=no-chroma-me
+run --no-chroma-me --bat out 'D:\v\clip.avs'
+expect_status 0
+grep -q -- ' --no-chroma-me -m 5 ' "$dir/out.bat" || fail "Chroma ME not cleared"
+
+case=output-folder-and-shutdown
+fresh $case
+run --output-folder 'E:\out' --shutdown --bat out 'D:\v\a.avs' 'D:\v\b.mkv'
+expect_status 0
+expect_line "$dir/out.bat" '@echo Output:E:\out\a.mp4'
+expect_line "$dir/out.bat" '@echo Output:E:\out\b.mp4'
+[[ $(tail -n 1 "$dir/out.bat") == $'shutdown.exe -s -f -t 30\r' ]] || fail "shutdown line not last"
+
+case=named-config-and-config-file
+fresh $case
+mkdir -p "$dir/configs"
+printf 'mode = 0\r\nvalue = 700\r\n' >"$dir/configs/fast.ini"
+run --config fast --bat named 'D:\v\clip.avs'
+expect_status 0
+grep -q -- ' -B 700 ' "$dir/named.bat" || fail "named config not loaded"
+cp "$dir/configs/fast.ini" "$dir/other.ini"
+run --config-file other.ini --bat file 'D:\v\clip.avs'
+expect_status 0
+expect_same_file "$dir/file.bat" "$dir/named.bat"
+
+case=state-file-and-defaults
+fresh $case
+printf 'mode = 0\r\nvalue = 900\r\n' >"$dir/quorvelan.ini"
+run --bat state 'D:\v\clip.avs'
+grep -q -- ' -B 900 ' "$dir/state.bat" || fail "state file not loaded"
+run --defaults --bat defaults 'D:\v\clip.avs'
+expect_line "$dir/defaults.bat" '@echo Encode Mode:Single Pass - Quantizer'
+
+case=batch-safe-names
+fresh $case
+run --bat out 'D:\v\50% off.mkv' 'D:\v\Tom & Jerry.avs'
+expect_status 0
+expect_line "$dir/out.bat" "@echo Input:${P}avs\\50%% off.mkv.avs"
+expect_line "$dir/out.bat" '@echo Output:D:\v\50%% off.mp4'
+expect_line "$dir/out.bat" '@echo Input:D:\v\Tom ^& Jerry.avs'
+grep -qF 'fs="D:\v\50% off.mkv"' "$dir/avs/50% off.mkv.avs" || fail "wrapper names the source unchanged"
+
+# Each error: status 2, one line on stderr, no batch written.
+errors=(
+  "--set nope=1 --bat out D:\\v\\a.avs"
+  "--set mode=14 --bat out D:\\v\\a.avs"
+  "--set aud=2 --bat out D:\\v\\a.avs"
+  "--set deb-a=13 --bat out D:\\v\\a.avs"
+  "--set avsinc=Missing --bat out D:\\v\\a.avs"
+  "--config missing --bat out D:\\v\\a.avs"
+  "--config ../x --bat out D:\\v\\a.avs"
+  "--config-file missing.ini --bat out D:\\v\\a.avs"
+  "--defaults --config x --bat out D:\\v\\a.avs"
+  "--bat out"
+  "D:\\v\\a.avs"
+  "--bat out --start D:\\v\\a.avs"
+  "--frobnicate --bat out D:\\v\\a.avs"
+  "--bat out D:\\v\\"
+  "--bat no-such-folder/out D:\\v\\a.avs"
+)
+for args in "${errors[@]}"; do
+  case="error: $args"
+  fresh error
+  rm -f "$dir"/*.bat
+  read -r -a argv <<<"$args"
+  run "${argv[@]}"
+  expect_status 2
+  [[ $(wc -l <"$dir/stderr") == 1 ]] || fail "stderr: $(cat "$dir/stderr")"
+  compgen -G "$dir/*.bat" >/dev/null && fail "a batch was written"
+done
+
+case="error: line break in a value"
+run --set $'nr=0\r\ndel *' --bat out 'D:\v\a.avs'
+expect_status 2
+[[ -e $dir/out.bat ]] && fail "a batch was written"
+
+case=help
+fresh $case
+run --help
+expect_status 0
+for option in --defaults --config --config-file --set --no-chroma-me --output-folder --shutdown --bat --start; do
+  grep -q -- "$option " "$dir/stdout" || fail "--help does not explain $option"
+done
+
+if ! is_windows_build; then
+  case=start-without-windows
+  fresh $case
+  run --start 'D:\v\a.avs'
+  expect_status 2
+  [[ -e $dir/quorvelan.ini ]] || fail "state file not saved"
+  [[ -e $dir/temp.bat ]] && fail "unstarted temp.bat left behind"
+fi
+
+if ((failures)); then
+  echo "$failures failure(s)"
+  exit 1
+fi
+echo "all quorvelan-cli cases passed"
