@@ -45,12 +45,5 @@ TEST(EncodeMode, ModesOutsideTheListPlanNothing) {
   EXPECT_TRUE(PassPlan(14).empty());
 }
 
-TEST(EncodeMode, OnlyTheFirstPassesDiscardTheirOutput) {
-  for (int mode = 0; mode <= 13; ++mode) {
-    const bool discards = mode == 3 || mode == 4 || mode == 8 || mode == 9;
-    EXPECT_EQ(WritesOutput(static_cast<M>(mode)), !discards) << mode;
-  }
-}
-
 }  // namespace
 }  // namespace qv

@@ -110,7 +110,6 @@ TEST(OptionBuilders, SubpelLevelComesFromTheItemText) {
   CheckEdgeCases({
       {"m 5", subpel(5), SubpelOption, " -m 6"},
       {"m 6", subpel(6), SubpelOption, " -m 6 --b-rdo"},
-      {"m 7", subpel(7), SubpelOption, " -m 7"},
       {"m 8", subpel(8), SubpelOption, " -m 7 --b-rdo"},
       {"m none", subpel(-1), SubpelOption, " -m "},
       {"fast m 0", subpel(0), FastSubpelOption, " -m 1"},
@@ -186,8 +185,6 @@ TEST(OptionBuilders, SwitchesAndTheirConditions) {
          f.SetText(C::Bias, "-20");
        },
        BFrameOptions, " -b 3 --direct \"auto\" --bime --no-b-adapt --b-bias -20 --b-pyramid"},
-      {"direct spatial", [](Form& f) { f.SetNumber(C::DirectMode, 1); }, BFrameOptions,
-       " -b 2 --direct \"spatial\" --b-bias 0 -w"},
   });
 }
 
@@ -202,16 +199,6 @@ TEST(OptionBuilders, PercentagesGoThroughASinglePrecisionFloat) {
       {"-50", true, "0.500000"}, {"12345", false, "123.449997"},
   };
   for (const auto& c : cases) EXPECT_EQ(PercentText(c.text, c.plusOne), c.expected) << c.text;
-
-  CheckEdgeCases({
-      {"keyframe boost 0", [](Form& f) { f.SetText(C::Kfb, "0"); }, RatioOptions,
-       " --ipratio 1.000000 --pbratio 1.300000"},
-      {"qcomp 100", [](Form& f) { f.SetText(C::Vbr, "100"); },
-       [](const Form& f) { return QuantizerLimitOptions(f, true); },
-       " --qpmin 10 --qpmax 51 --qpstep 4 --qcomp 1.000000"},
-      {"ratetol 12345", [](Form& f) { f.SetText(C::Bv, "12345"); }, [](const Form& f) { return VbvOptions(f, false); },
-       " --ratetol 123.449997 --vbv-init 0.9 --vbv-bufsize 0 --vbv-maxrate 0"},
-  });
 }
 
 }  // namespace
