@@ -1,14 +1,17 @@
 #include "settings/key_value_file.h"
 
 #include <string>
+#include <unordered_set>
 
 #include "settings/leading_integer.h"
+#include "settings/settings_table.h"
 
 namespace qv {
 namespace {
 
-// Beyond this many distinct keys a lookup scans instead of growing the index,
-// so a hostile file cannot make the index as large as itself.
+// Beyond this many distinct keys other than the settings, a lookup scans
+// instead of growing the index, so a hostile file cannot make the index as
+// large as itself.
 constexpr std::size_t kIndexedKeys = 4096;
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
@@ -145,6 +148,15 @@ bool KeyValueFile::KeyEqual::operator()(std::string_view a, std::string_view b) 
   return true;
 }
 
+bool KeyValueFile::IsSettingKey(std::string_view key) {
+  static const std::unordered_set<std::string_view, KeyHash, KeyEqual> keys = [] {
+    std::unordered_set<std::string_view, KeyHash, KeyEqual> all;
+    for (std::size_t i = 0; i < kSettingCount; ++i) all.insert(AllSettings()[i].key);
+    return all;
+  }();
+  return keys.count(key) != 0;
+}
+
 KeyValueFile KeyValueFile::Parse(std::string_view bytes) {
   KeyValueFile file;
   file.utf8_ = bytes.substr(0, kByteOrderMark.size()) == kByteOrderMark;
@@ -152,12 +164,11 @@ KeyValueFile KeyValueFile::Parse(std::string_view bytes) {
   file.bytes_ = std::make_shared<const std::string>(bytes);
   const std::string_view text = *file.bytes_;
   const std::size_t visibleEnd = ForEachSetting(text, [&file](const SettingLine& line, std::size_t offset) {
-    if (file.scanFrom_ != std::string_view::npos) return true;
-    if (file.index_.size() == kIndexedKeys && file.index_.find(line.key) == file.index_.end()) {
+    if (file.index_.size() < kIndexedKeys || IsSettingKey(line.key)) {
+      file.index_.try_emplace(line.key, line.value);  // keeps an earlier occurrence
+    } else if (file.scanFrom_ == std::string_view::npos && file.index_.count(line.key) == 0) {
       file.scanFrom_ = offset;
-      return true;
     }
-    file.index_.emplace(line.key, line.value);  // keeps an earlier occurrence
     return true;
   });
   file.visible_ = text.substr(0, visibleEnd);
@@ -174,7 +185,7 @@ std::optional<std::string> KeyValueFile::FindValue(std::string_view key) const {
   const auto indexed = index_.find(key);
   if (indexed != index_.end()) {
     raw = indexed->second;
-  } else if (scanFrom_ != std::string_view::npos) {
+  } else if (scanFrom_ != std::string_view::npos && !IsSettingKey(key)) {
     // Every key before scanFrom_ is indexed, so the first occurrence of any
     // other key lies at or after it.
     ForEachSetting(visible_.substr(scanFrom_), [&](const SettingLine& line, std::size_t) {

@@ -63,11 +63,15 @@ class KeyValueFile {
   // Turns the parsed bytes into the editable list before the first write.
   void Materialize();
 
+  // True for the keys of the settings table, which are always indexed.
+  static bool IsSettingKey(std::string_view key);
+
   // Parsed form: the bytes after any byte-order mark (shared, so that views
   // into them survive copies and moves), the part before the first group
-  // line, and the first occurrence of up to kIndexedKeys distinct keys.
-  // Keys beyond that cap are found by scanning from `scanFrom_` on, which
-  // keeps the index bounded whatever the file holds.
+  // line, and the first occurrence of every setting key and of up to a cap
+  // of other distinct keys. Other keys beyond that cap are found by scanning
+  // from `scanFrom_` on, which keeps the index bounded whatever the file
+  // holds while the settings are still found at once.
   std::shared_ptr<const std::string> bytes_;
   std::string_view visible_;
   bool utf8_ = false;

@@ -134,13 +134,15 @@ TEST(KeyValueFile, ParsedFileSurvivesCopyAndMove) {
 TEST(KeyValueFile, KeysBeyondTheIndexAreFoundExactly) {
   std::string bytes;
   for (int i = 0; i < 10000; ++i) bytes += "k" + std::to_string(i) + " = " + std::to_string(i) + "\n";
-  bytes += "K9999 = second\nlate = 1\n[g]\nhidden = 1\n";
+  bytes += "K9999 = second\nlate = 1\nMode = 5\nmode = 6\n[g]\nhidden = 1\nvalue = 7\n";
   const KeyValueFile file = KeyValueFile::Parse(bytes);
   EXPECT_EQ(file.ReadText("k0", ""), "0");
   EXPECT_EQ(file.ReadText("k4095", ""), "4095");
   EXPECT_EQ(file.ReadText("k4096", ""), "4096");
   EXPECT_EQ(file.ReadText("k9999", ""), "9999");
   EXPECT_EQ(file.ReadNumber("LATE", 0), 1);
+  EXPECT_EQ(file.ReadNumber("mode", 0), 5);
+  EXPECT_EQ(file.ReadNumber("value", -1), -1);
   EXPECT_FALSE(file.Has("hidden"));
   EXPECT_FALSE(file.Has("k10000"));
 }
