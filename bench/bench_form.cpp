@@ -1,0 +1,22 @@
+#include "bench_form.h"
+
+#include "settings/config_io.h"
+
+namespace qv::bench {
+
+BenchJob::BenchJob() {
+  fake.files.AddFolder("C:\\Q");
+  LoadBuiltInDefaults(form, fake.platform);
+  form.SetNumber(ControlId::CreateLog, 1);
+  form.ClearEvents();
+}
+
+void BenchJob::EnterJob() {
+  form.SetText(ControlId::Input, "D:\\videos\\holiday\\clip.avs");
+  form.SetText(ControlId::Output, "D:\\videos\\holiday\\clip.mp4");
+  form.SetText(ControlId::Stats, "C:\\Q\\stats\\clip.avs.stat");
+  form.SetText(ControlId::Log, "C:\\Q\\log\\clip.avs.txt");
+  form.ClearEvents();
+}
+
+}  // namespace qv::bench
