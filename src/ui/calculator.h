@@ -1,0 +1,14 @@
+#pragma once
+// "Calc": asks the calculator library for the video bitrate.
+
+#include "ui/app.h"
+
+namespace qv {
+
+// Empties the clipboard, then calls the library's "rateplan" export with the
+// audio bitrate (0 when "Audio" is off) and 0. The rate value field gets the
+// result; 0 when the library or its export is missing. A negative result
+// means the user cancelled the calculator: the field keeps its text.
+void CalculateBitrate(App& app);
+
+}  // namespace qv

@@ -1,0 +1,17 @@
+#pragma once
+// Telling the user that a file they asked for was not written or started.
+
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+
+namespace qv {
+
+// One message box naming every file that could not be written.
+void ReportUnwritten(platform::Dialogs& dialogs, const std::vector<std::string>& paths);
+
+// One message box naming the batch that could not be started.
+void ReportNotStarted(platform::Dialogs& dialogs, const std::string& path);
+
+}  // namespace qv

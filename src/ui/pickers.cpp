@@ -1,0 +1,41 @@
+#include "ui/pickers.h"
+
+#include <string>
+
+#include "commands/encode_mode.h"
+
+namespace qv {
+namespace {
+
+constexpr const char* kStatsFilter = "Statsfile (*.stat)|*.stat";
+constexpr const char* kLogFilter = "Log file (*.txt)|*.txt";
+constexpr const char* kMatrixTitle = "Select a matrix file";
+constexpr const char* kMatrixFilter = "*.*|*.*";
+constexpr const char* kCustomMatrix = "custom...";
+constexpr const char* kFlatMatrix = "flat";
+
+void KeepIfChosen(Form& form, ControlId field, const std::string& chosen) {
+  if (!chosen.empty()) form.SetText(field, chosen);
+}
+
+}  // namespace
+
+void PickStatsFile(App& app) {
+  const std::string current = app.form.Text(ControlId::Stats);
+  const bool readsExisting = app.form.Number(ControlId::Mode) == static_cast<int>(EncodeMode::FirstPassFast);
+  platform::Dialogs& dialogs = app.platform.dialogs;
+  KeepIfChosen(app.form, ControlId::Stats,
+               readsExisting ? dialogs.OpenFile("", current, kStatsFilter) : dialogs.SaveFile("", current, kStatsFilter));
+}
+
+void PickLogFile(App& app) {
+  KeepIfChosen(app.form, ControlId::Log, app.platform.dialogs.SaveFile("", app.form.Text(ControlId::Log), kLogFilter));
+}
+
+void PickMatrix(App& app) {
+  if (app.form.Text(ControlId::Matrix) != kCustomMatrix) return;
+  const std::string chosen = app.platform.dialogs.OpenFile(kMatrixTitle, "", kMatrixFilter);
+  app.form.SetText(ControlId::Matrix, chosen.empty() ? std::string(kFlatMatrix) : "\"" + chosen + "\"");
+}
+
+}  // namespace qv

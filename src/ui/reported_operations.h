@@ -1,0 +1,15 @@
+#pragma once
+// The operations of the form that write files the user asked for; each
+// tells the user about a file it could not write or a batch it could not start.
+
+#include "ui/app.h"
+
+namespace qv {
+
+void SaveNamedConfigReporting(App& app);  // "S"
+void MakeBatchFileReporting(App& app);    // "Make BAT"
+void StartBatchReporting(App& app);       // "Start"
+void PickInputReporting(App& app);        // "..." beside "Input file:"
+void FilesInputReporting(App& app);       // "Files input"
+
+}  // namespace qv
