@@ -14,6 +14,10 @@ void ReportUnwritten(platform::Dialogs& dialogs, const std::vector<std::string>&
   dialogs.ShowMessage(kCaption, text);
 }
 
+void ReportInvalidConfigName(platform::Dialogs& dialogs, const std::string& name) {
+  dialogs.ShowMessage(kCaption, "A config file cannot be named:\n" + name);
+}
+
 void ReportNotStarted(platform::Dialogs& dialogs, const std::string& path) {
   dialogs.ShowMessage(kCaption, "This batch could not be started:\n" + path);
 }

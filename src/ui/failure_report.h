@@ -11,6 +11,9 @@ namespace qv {
 // One message box naming every file that could not be written.
 void ReportUnwritten(platform::Dialogs& dialogs, const std::vector<std::string>& paths);
 
+// One message box naming a config name that no file may carry.
+void ReportInvalidConfigName(platform::Dialogs& dialogs, const std::string& name);
+
 // One message box naming the batch that could not be started.
 void ReportNotStarted(platform::Dialogs& dialogs, const std::string& path);
 

@@ -8,8 +8,13 @@
 namespace qv {
 
 void SaveNamedConfigReporting(App& app) {
+  // Saving clears the typed name, so it is taken first for the message.
+  const std::string name = app.form.Text(ControlId::ConfigName);
   const SaveResult result = SaveNamedConfig(app.form, app.platform);
   if (result.outcome == SaveOutcome::Failed) ReportUnwritten(app.platform.dialogs, {result.path});
+  // An empty name is no attempt to save; any other refused name would
+  // otherwise vanish from the field without a word.
+  if (result.outcome == SaveOutcome::Invalid && !name.empty()) ReportInvalidConfigName(app.platform.dialogs, name);
 }
 
 void MakeBatchFileReporting(App& app) {

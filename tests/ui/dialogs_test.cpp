@@ -194,13 +194,26 @@ TEST_F(DialogsTest, FailedSaveOfANamedConfigIsReported) {
   ExpectReported(fake_.dialogs, "C:\\Q\\configs\\mine.ini");
 }
 
-TEST_F(DialogsTest, DeclinedOrSuccessfulSavesSayNothing) {
+TEST_F(DialogsTest, ARefusedConfigNameIsReported) {
   Start();
-  form_.SetText(ControlId::ConfigName, "mine");
-  Click(ControlId::SaveConfig);  // answered No
+  form_.SetText(ControlId::ConfigName, "..\\evil");
   fake_.dialogs.answers.push_back(true);
-  form_.SetText(ControlId::ConfigName, "mine");
   Click(ControlId::SaveConfig);
+  ExpectReported(fake_.dialogs, "..\\evil");
+  EXPECT_EQ(fake_.files.Files(), std::vector<std::string>{});
+}
+
+TEST_F(DialogsTest, DeclinedEmptyOrSuccessfulSavesSayNothing) {
+  Start();
+  struct Case {
+    const char* name;
+    bool yes;
+  };
+  for (const Case& c : {Case{"mine", false}, Case{"", true}, Case{"mine", true}}) {
+    form_.SetText(ControlId::ConfigName, c.name);
+    fake_.dialogs.answers.push_back(c.yes);
+    Click(ControlId::SaveConfig);
+  }
   EXPECT_TRUE(fake_.files.FileExists("C:\\Q\\configs\\mine.ini"));
   for (const Call& call : fake_.dialogs.calls) EXPECT_NE(call.kind, "message");
 }
