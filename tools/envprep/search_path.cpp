@@ -1,0 +1,148 @@
+#include "envprep/search_path.h"
+
+#include <cctype>
+
+namespace qv::tools {
+
+namespace {
+
+std::string_view Trim(std::string_view text) {
+  const auto isBlank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+  while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+std::string_view Unquote(std::string_view text) {
+  if (text.size() >= 2 && text.front() == '"' && text.back() == '"') return text.substr(1, text.size() - 2);
+  return text;
+}
+
+bool IsAbsolute(std::string_view folder) {
+  const bool drive = folder.size() >= 2 && std::isalpha(static_cast<unsigned char>(folder[0])) && folder[1] == ':';
+  const bool rooted = !folder.empty() && (folder[0] == '\\' || folder[0] == '/');
+  return drive || rooted;
+}
+
+// The form in which two PATH entries are compared.
+std::string Canonical(std::string_view entry) {
+  entry = Unquote(Trim(entry));
+  while (entry.size() > 1 && (entry.back() == '\\' || entry.back() == '/')) entry.remove_suffix(1);
+  std::string key;
+  key.reserve(entry.size());
+  for (char c : entry) {
+    key += c == '/' ? '\\' : static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  }
+  return key;
+}
+
+// Splits a PATH value at the ';' that stand outside double quotes.
+std::vector<std::string_view> SplitSearchPath(std::string_view path) {
+  std::vector<std::string_view> entries;
+  bool quoted = false;
+  std::size_t start = 0;
+  for (std::size_t i = 0; i < path.size(); ++i) {
+    if (path[i] == '"') quoted = !quoted;
+    if (path[i] == ';' && !quoted) {
+      entries.push_back(path.substr(start, i - start));
+      start = i + 1;
+    }
+  }
+  entries.push_back(path.substr(start));
+  return entries;
+}
+
+void AppendEscapedPercent(std::string& line, std::string_view text) {
+  for (char c : text) {
+    line += c;
+    if (c == '%') line += '%';
+  }
+}
+
+}  // namespace
+
+ToolFolders CollectToolFolders(const std::string& programFolder, std::string_view listText) {
+  ToolFolders result;
+  result.folders.push_back(programFolder);
+  result.folders.push_back(programFolder + "tools");
+  while (!listText.empty()) {
+    const auto end = listText.find('\n');
+    const std::string_view line = listText.substr(0, end);
+    listText = end == std::string_view::npos ? std::string_view{} : listText.substr(end + 1);
+    const std::string_view trimmed = Trim(line);
+    if (trimmed.empty() || trimmed.front() == '#') continue;
+    const std::string_view folder = Trim(Unquote(trimmed));
+    if (folder.empty()) continue;
+    if (folder.find(';') != std::string_view::npos) {
+      result.warnings.push_back("left out \"" + std::string(folder) + "\": a folder with ';' cannot stand in PATH");
+      continue;
+    }
+    result.folders.push_back(IsAbsolute(folder) ? std::string(folder) : programFolder + std::string(folder));
+  }
+  return result;
+}
+
+std::string ComposeSearchPath(const std::vector<std::string>& front, std::string_view currentPath) {
+  std::vector<std::string> seen;
+  std::string path;
+  const auto add = [&](std::string_view entry) {
+    const std::string key = Canonical(entry);
+    if (key.empty()) return;
+    for (const auto& known : seen) {
+      if (known == key) return;
+    }
+    seen.push_back(key);
+    if (!path.empty()) path += ';';
+    path += entry;
+  };
+  for (const auto& folder : front) add(folder);
+  for (const auto entry : SplitSearchPath(currentPath)) add(entry);
+  return path;
+}
+
+std::string SetPathLine(std::string_view path) {
+  std::string line = "@set PATH=";
+  for (char c : path) {
+    switch (c) {
+      case '%':
+        line += "%%";
+        break;
+      case '^':
+      case '&':
+      case '|':
+      case '<':
+      case '>':
+      case '(':
+      case ')':
+      case '"':
+        line += '^';
+        line += c;
+        break;
+      default:
+        line += c;
+    }
+  }
+  line += "\r\n";
+  return line;
+}
+
+std::string PrependPathLine(const std::vector<std::string>& front) {
+  // Inside the quotes of set "NAME=value" cmd.exe takes ^ & | < > ( )
+  // literally; only '%' still needs doubling.
+  std::string line = "@set \"PATH=";
+  for (const auto& folder : front) {
+    AppendEscapedPercent(line, folder);
+    line += ';';
+  }
+  line += "%PATH%\"\r\n";
+  return line;
+}
+
+std::string EnvprepBatchText(const std::vector<std::string>& front, std::string_view currentPath) {
+  std::string line = SetPathLine(ComposeSearchPath(front, currentPath));
+  // The CR LF does not count towards cmd.exe's limit.
+  if (line.size() - 2 > kLongestBatchLine) line = PrependPathLine(front);
+  return line;
+}
+
+}  // namespace qv::tools

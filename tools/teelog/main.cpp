@@ -1,0 +1,72 @@
+// teelog.exe LOGFILE: sits at the end of an encoder's pipe, shows its output
+// live and keeps a copy in LOGFILE.
+//
+// Reads and writes go straight through the Win32 handles: ReadFile on a pipe
+// returns whatever has arrived, so the encoder's "\r"-terminated progress
+// lines reach the console at once instead of waiting for a full buffer, and
+// no text-mode translation alters the bytes. The tool never stops reading
+// early: a broken console or log must not block or kill the encoder behind
+// the pipe.
+
+#include <windows.h>
+
+#include <string>
+
+namespace {
+
+void SayOnce(const std::string& message) {
+  const std::string line = "teelog: " + message + "\r\n";
+  DWORD written = 0;
+  WriteFile(GetStdHandle(STD_ERROR_HANDLE), line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
+}
+
+bool WriteAll(HANDLE handle, const char* data, DWORD size) {
+  while (size > 0) {
+    DWORD written = 0;
+    if (!WriteFile(handle, data, size, &written, nullptr) || written == 0) return false;
+    data += written;
+    size -= written;
+  }
+  return true;
+}
+
+HANDLE OpenLog(const char* path) {
+  // Others may read the log while the encode runs.
+  return CreateFileA(path, GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  int exitCode = 0;
+  HANDLE log = INVALID_HANDLE_VALUE;
+  if (argc != 2) {
+    SayOnce("usage: teelog.exe LOGFILE; no log is kept");
+    exitCode = 1;
+  } else if (argv[1][0] == '\0') {
+    SayOnce("no log file named; no log is kept");
+  } else {
+    log = OpenLog(argv[1]);
+    if (log == INVALID_HANDLE_VALUE) {
+      SayOnce(std::string("cannot write \"") + argv[1] + "\"; no log is kept");
+      exitCode = 1;
+    }
+  }
+
+  const HANDLE in = GetStdHandle(STD_INPUT_HANDLE);
+  const HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);
+  bool outOpen = out != nullptr && out != INVALID_HANDLE_VALUE;
+  char buffer[4096];
+  DWORD got = 0;
+  while (ReadFile(in, buffer, sizeof buffer, &got, nullptr) && got > 0) {
+    if (outOpen) outOpen = WriteAll(out, buffer, got);
+    if (log != INVALID_HANDLE_VALUE && !WriteAll(log, buffer, got)) {
+      SayOnce(std::string("writing \"") + argv[1] + "\" failed; the rest is not logged");
+      CloseHandle(log);
+      log = INVALID_HANDLE_VALUE;
+      exitCode = 1;
+    }
+  }
+  if (log != INVALID_HANDLE_VALUE) CloseHandle(log);
+  return exitCode;
+}
