@@ -65,6 +65,11 @@ std::optional<std::string> Win32FileSystem::ReadFile(const std::string& path) {
 }
 
 bool Win32FileSystem::WriteFile(const std::string& path, std::string_view bytes) {
+  // A rename would replace a read-only file on some systems; the flag means
+  // the file is not to be changed.
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) return false;
+
   std::string temporary;
   HANDLE file = INVALID_HANDLE_VALUE;
   for (unsigned attempt = 0; attempt < 16 && file == INVALID_HANDLE_VALUE; ++attempt) {

@@ -1,0 +1,19 @@
+// A child for the process tests: writes its working folder and priority class
+// into "report.txt" in its working folder, then lives for the milliseconds
+// given as its argument.
+
+#include <windows.h>
+
+#include <cstdlib>
+#include <fstream>
+
+int main(int argc, char** argv) {
+  char folder[MAX_PATH] = {};
+  GetCurrentDirectoryA(MAX_PATH, folder);
+  {
+    std::ofstream report("report.txt", std::ios::binary);
+    report << folder << "\n" << GetPriorityClass(GetCurrentProcess()) << "\n" << (GetConsoleWindow() != nullptr);
+  }
+  Sleep(argc > 1 ? static_cast<DWORD>(std::strtoul(argv[1], nullptr, 10)) : 0);
+  return 0;
+}

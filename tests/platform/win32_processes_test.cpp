@@ -1,0 +1,96 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "platform/win32/win32_platform.h"
+#include "platform/win32_test_folder.h"
+
+namespace qv::platform {
+namespace {
+
+const std::string kFixture = "win32_process_fixture.exe";
+
+// Waits for a file that a child writes; the generous limit only keeps a
+// broken child from hanging the run.
+bool AwaitFile(const std::string& path) {
+  for (int i = 0; i < 3000; ++i) {
+    if (GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES) return true;
+    Sleep(10);
+  }
+  return false;
+}
+
+bool AwaitExit(std::uint32_t processId) {
+  const HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, processId);
+  if (process == nullptr) return true;  // gone already
+  const bool ended = WaitForSingleObject(process, 30000) == WAIT_OBJECT_0;
+  CloseHandle(process);
+  return ended;
+}
+
+DWORD PriorityClassOf(std::uint32_t processId) {
+  const HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, processId);
+  if (process == nullptr) return 0;
+  const DWORD priority = GetPriorityClass(process);
+  CloseHandle(process);
+  return priority;
+}
+
+void End(std::uint32_t processId) {
+  const HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, processId);
+  if (process == nullptr) return;
+  TerminateProcess(process, 0);
+  WaitForSingleObject(process, 5000);
+  CloseHandle(process);
+}
+
+class Win32ProcessesTest : public testing::Test {
+ protected:
+  std::string Fixture() const { return "\"" + ProgramFolder() + kFixture + "\""; }
+
+  Win32TestFolder folder_;
+  Win32Processes processes_;
+};
+
+TEST_F(Win32ProcessesTest, StartsInTheWorkingFolderAtNormalPriorityWithAConsoleOfItsOwn) {
+  const auto child = processes_.Start(Fixture() + " 0", folder_.Root());
+  ASSERT_TRUE(child.has_value());
+  ASSERT_TRUE(AwaitExit(*child));
+  std::istringstream report(folder_.Get("report.txt"));
+  std::string workingFolder, priority, console;
+  std::getline(report, workingFolder);
+  std::getline(report, priority);
+  std::getline(report, console);
+  EXPECT_EQ(workingFolder, folder_.Root());
+  EXPECT_EQ(priority, std::to_string(NORMAL_PRIORITY_CLASS));
+  EXPECT_EQ(console, "1");
+}
+
+TEST_F(Win32ProcessesTest, LowersARunningChildToIdle) {
+  const auto child = processes_.Start(Fixture() + " 30000", folder_.Root());
+  ASSERT_TRUE(child.has_value());
+  ASSERT_TRUE(AwaitFile(folder_.Path("report.txt")));
+  EXPECT_EQ(PriorityClassOf(*child), static_cast<DWORD>(NORMAL_PRIORITY_CLASS));
+  EXPECT_TRUE(processes_.SetIdlePriorityClass(*child));
+  EXPECT_EQ(PriorityClassOf(*child), static_cast<DWORD>(IDLE_PRIORITY_CLASS));
+  End(*child);
+}
+
+TEST_F(Win32ProcessesTest, StartsABatchFileQuotedAsTheProgramDoes) {
+  folder_.Put("temp.bat", "@echo %CD%> where.tmp\r\n@ren where.tmp where.txt\r\ndel temp.bat");
+  const auto batch = processes_.Start("\"" + folder_.Path("temp.bat") + "\"", folder_.Root());
+  ASSERT_TRUE(batch.has_value());
+  ASSERT_TRUE(AwaitFile(folder_.Path("where.txt")));
+  EXPECT_EQ(folder_.Get("where.txt"), folder_.Root() + "\r\n");
+  End(*batch);
+}
+
+TEST_F(Win32ProcessesTest, FailuresGiveNoProcess) {
+  EXPECT_EQ(processes_.Start("qv_no_such_program.exe", folder_.Root()), std::nullopt);
+  EXPECT_EQ(processes_.Start(Fixture(), folder_.Path("missing")), std::nullopt);
+  // Process id 0 is the system's own and never opens for setting information.
+  EXPECT_FALSE(processes_.SetIdlePriorityClass(0));
+}
+
+}  // namespace
+}  // namespace qv::platform
