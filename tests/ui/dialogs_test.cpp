@@ -67,24 +67,34 @@ INSTANTIATE_TEST_SUITE_P(
                     CalcCase{"AboveTheModesBound", true, 9000, false, "64", 0, "8000"}),
     [](const testing::TestParamInfo<CalcCase>& info) { return std::string(info.param.name); });
 
-TEST_F(DialogsTest, TheStatisticsPickerOpensInModeFourAndSavesOtherwise) {
+TEST_F(DialogsTest, TheStatisticsAndLogPickersOfferTheFieldsText) {
   struct Case {
     int mode;
+    ControlId button, field;
     const char* kind;
+    const char* filter;
   };
-  for (const Case& c : {Case{4, "open"}, Case{5, "save"}, Case{3, "save"}}) {
-    Start();
+  const char* const stats = "Statsfile (*.stat)|*.stat";
+  const Case cases[] = {
+      {4, ControlId::StatsBrowse, ControlId::Stats, "open", stats},  // the fast first pass reads it
+      {5, ControlId::StatsBrowse, ControlId::Stats, "save", stats},
+      {3, ControlId::StatsBrowse, ControlId::Stats, "save", stats},
+      {3, ControlId::LogBrowse, ControlId::Log, "save", "Log file (*.txt)|*.txt"},
+  };
+  Start();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(ControlName(c.button)) + " in mode " + std::to_string(c.mode));
     Choose(ControlId::Mode, c.mode);
-    form_.SetText(ControlId::Stats, "C:\\Q\\stats\\old.stat");
+    form_.SetText(c.field, "C:\\Q\\old");
     fake_.dialogs.calls.clear();
-    fake_.dialogs.paths.push_back("D:\\new.stat");
-    Click(ControlId::StatsBrowse);
+    fake_.dialogs.paths.push_back("D:\\new");
+    Click(c.button);
     const Call& call = OnlyCall();
-    EXPECT_EQ(call.kind, c.kind) << "mode " << c.mode;
+    EXPECT_EQ(call.kind, c.kind);
     EXPECT_EQ(call.title, "");
-    EXPECT_EQ(call.defaultName, "C:\\Q\\stats\\old.stat");
-    EXPECT_EQ(call.filter, "Statsfile (*.stat)|*.stat");
-    EXPECT_EQ(form_.Text(ControlId::Stats), "D:\\new.stat");
+    EXPECT_EQ(call.defaultName, "C:\\Q\\old");
+    EXPECT_EQ(call.filter, c.filter);
+    EXPECT_EQ(form_.Text(c.field), "D:\\new");
   }
 }
 
@@ -104,19 +114,6 @@ TEST_F(DialogsTest, CancelledFilePickersLeaveTheirFields) {
   EXPECT_EQ(form_.Text(ControlId::Log), "b.txt");
   EXPECT_EQ(form_.Text(ControlId::Input), "c.avs");
   EXPECT_EQ(form_.Text(ControlId::Output), "d.mp4");
-}
-
-TEST_F(DialogsTest, TheLogPickerSavesATextFile) {
-  Start();
-  form_.SetText(ControlId::Log, "C:\\Q\\log\\x.txt");
-  fake_.dialogs.paths.push_back("E:\\y.txt");
-  Click(ControlId::LogBrowse);
-  const Call& call = OnlyCall();
-  EXPECT_EQ(call.kind, "save");
-  EXPECT_EQ(call.title, "");
-  EXPECT_EQ(call.defaultName, "C:\\Q\\log\\x.txt");
-  EXPECT_EQ(call.filter, "Log file (*.txt)|*.txt");
-  EXPECT_EQ(form_.Text(ControlId::Log), "E:\\y.txt");
 }
 
 TEST_F(DialogsTest, TheMatrixPickerRunsOnlyForCustom) {
@@ -241,13 +238,6 @@ TEST_F(DialogsTest, AnUnsavedStateFileIsReportedWhenTheBatchStarts) {
   Click(ControlId::JobStart);
   EXPECT_EQ(fake_.processes.started.size(), 1u);
   ExpectReported(fake_.dialogs, "C:\\Q\\quorvelan.ini");
-}
-
-TEST_F(DialogsTest, AStartedBatchSaysNothing) {
-  Start();
-  Click(ControlId::JobStart);
-  EXPECT_EQ(fake_.processes.started.size(), 1u);
-  EXPECT_TRUE(fake_.dialogs.calls.empty());
 }
 
 TEST_F(DialogsTest, AnUnwrittenWrapperScriptIsReported) {
