@@ -1,6 +1,9 @@
 #include "jobs/job_paths.h"
 
 #include <cctype>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "jobs/job_list.h"
 #include "jobs/path_parts.h"

@@ -16,12 +16,9 @@ constexpr const char* kStartHeader =
 
 using BatchFileTest = JobFixture;
 
-TEST_F(BatchFileTest, EmptyListGivesTheHeaderAlone) {
+TEST_F(BatchFileTest, EveryLineEndsInCrLfButTheStartedBatchsLast) {
   EXPECT_EQ(BatchFileText(form, "C:\\Q\\"), kMakeHeader);
   EXPECT_EQ(StartBatchText(form, "C:\\Q\\", "temp.bat"), std::string(kStartHeader) + "del temp.bat");
-}
-
-TEST_F(BatchFileTest, EveryLineEndsInCrLfEmptyOnesToo) {
   form.AddItems(ControlId::JobList, {"one", "", "three"});
   EXPECT_EQ(BatchFileText(form, "C:\\Q\\"), std::string(kMakeHeader) + "one\r\n\r\nthree\r\n");
   EXPECT_EQ(StartBatchText(form, "C:\\Q\\", "temp2.bat"),
@@ -49,12 +46,6 @@ TEST_F(BatchFileTest, BatAddedOnlyWithoutExtension) {
   }
   EXPECT_EQ(fake.dialogs.calls.front().kind, "save");
   EXPECT_EQ(fake.dialogs.calls.front().filter, "Batch File|*.BAT");
-}
-
-TEST_F(BatchFileTest, LongerEarlierBatchIsReplacedWhole) {
-  fake.files.AddFile("D:\\jobs.bat", std::string(5000, 'x'));
-  ASSERT_EQ(WriteBatchFile(form, platform, "D:\\jobs").outcome, BatchOutcome::Written);
-  EXPECT_EQ(fake.files.ReadFile("D:\\jobs.bat"), kMakeHeader);
 }
 
 TEST_F(BatchFileTest, MakeBatchFileReportsCancelAndFailure) {

@@ -155,14 +155,6 @@ INSTANTIATE_TEST_SUITE_P(
                       // "Audio Only": the audio line whatever the mode and the check box say.
                       ShapeCase{6, 0, 4, "EEEA"}, ShapeCase{13, 1, 4, "EEEA"}));
 
-TEST_F(JobListTest, AudioOnlyStillNamesTheMode) {
-  form.SetNumber(ControlId::Mode, 10);
-  form.SetNumber(ControlId::Muxer, 4);
-  form.SetText(ControlId::Input, "D:\\v\\clip.avs");
-  form.SetText(ControlId::Output, "D:\\v\\clip.mp4");
-  EXPECT_EQ(JobLines(form).at(2), "@echo Encode Mode:Automated Double Passes(1P-CRF)");
-}
-
 TEST_F(JobListTest, AddJobKeepsModeAndValueAndEmptiesTheFields) {
   for (int mode : {10, 11, 13}) {
     form.SetNumber(ControlId::Mode, mode);

@@ -55,10 +55,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "fs=\"D:/v/my.movie.mkv\"\r\nimport(\"..\\avsinc\\DirectShow.avs\")\r\n"},
         // No extension: the output still gets its dot.
         DeriveCase{"D:\\v\\clip", "D:\\v\\", "D:\\v\\clip.mp4", "C:\\Q\\stats\\clip.stat", "C:\\Q\\log\\clip.txt",
-                   "C:\\Q\\avs\\clip.avs", "fs=\"D:\\v\\clip\"\r\nimport(\"..\\avsinc\\DirectShow.avs\")\r\n"},
-        DeriveCase{"D:\\v\\clip.avsx", "D:\\v\\", "D:\\v\\clip.mp4", "C:\\Q\\stats\\clip.avsx.stat",
-                   "C:\\Q\\log\\clip.avsx.txt", "C:\\Q\\avs\\clip.avsx.avs",
-                   "fs=\"D:\\v\\clip.avsx\"\r\nimport(\"..\\avsinc\\DirectShow.avs\")\r\n"}));
+                   "C:\\Q\\avs\\clip.avs", "fs=\"D:\\v\\clip\"\r\nimport(\"..\\avsinc\\DirectShow.avs\")\r\n"}));
 
 TEST_F(JobPathsTest, EmptyInputDerivesNothing) {
   form.SetText(ControlId::Output, "keep.mp4");
