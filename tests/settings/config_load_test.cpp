@@ -95,8 +95,6 @@ INSTANTIATE_TEST_SUITE_P(
                  {Text(C::Value, "6000"), Text(C::RateCaption, "Average Bitrate"), Visible(C::Calc, true),
                   Enabled(C::UpdateStats, false)}},
         LoadCase{"NegativeValue", "mode = 3\r\nvalue = -3", {Text(C::Value, "0"), Enabled(C::Stats, true)}},
-        LoadCase{"ConditionalModeShowsSizes", "mode = 13",
-                 {Visible(C::MaxSize, true), Visible(C::Banner, false), Visible(C::Auto1pCrf, true)}},
         LoadCase{"SliderLinesDecideTheReadouts", "fa = 5\r\ndeb-a = 9\r\nfb = 3",
                  {Text(C::StrengthValue, "3"), Text(C::ThresholdValue, "0")}},
         LoadCase{"SlidersClamped", "deb-a = 20\r\ndeb-b = -3",
@@ -106,18 +104,13 @@ INSTANTIATE_TEST_SUITE_P(
                  {Number(C::DirectMode, -1), Number(C::Trellis, -1), Number(C::Mode, -1)}},
         LoadCase{"AudioRateEnabledOnlyByExactlyOne", "aud = 2", {Number(C::Audio, 1), Enabled(C::AudioBitrate, false)}},
         LoadCase{"AudioOn", "aud = 1\r\nae = 6", {Enabled(C::AudioBitrate, true), Text(C::AudioUnit, "Quality")}},
-        LoadCase{"AudioUnitKbps", "ae = 5", {Text(C::AudioUnit, "Kbps")}},
         LoadCase{"PartitionGates", "a1 = 0\r\na2 = 1", {Enabled(C::A5, false), Enabled(C::A4, true)}},
         LoadCase{"MixedRefsAfterRefLimit", "ref = 20", {Text(C::Ref, "16"), Enabled(C::MixedRefs, true)}},
         LoadCase{"MixedRefsOffWithOneRef", "ref = 1\r\nmxref = 1", {Number(C::MixedRefs, 1), Enabled(C::MixedRefs, false)}},
         LoadCase{"ChromaMeAndRangeGates", "m = 3\r\nms = 1", {Enabled(C::ChromaMe, false), Enabled(C::Range, false)}},
-        LoadCase{"ChromaMeOn", "m = 4", {Enabled(C::ChromaMe, true)}},
         LoadCase{"TrellisCaptionFollowsCabac", "cab = 0\r\ntre = 2",
                  {Enabled(C::TrellisLabel, false), Enabled(C::Trellis, true), Number(C::Trellis, 2)}},
-        LoadCase{"OneBFrame", "mb = 1",
-                 {Enabled(C::BRef, false), Enabled(C::BWeighted, false), Enabled(C::BMe, true), Enabled(C::A3, true)}},
         LoadCase{"TooManyBFrames", "mb = 20", {Text(C::MaxB, "16"), Enabled(C::BRef, true)}},
-        LoadCase{"NoBFrames", "mb = 0", {Enabled(C::DirectMode, false), Enabled(C::Bias, false)}},
         LoadCase{"TextTrimmedBothEnds", "arx = \t 5  \t\r\ncqm =  jvt ", {Text(C::SarX, "5"), Text(C::Matrix, "jvt")}},
         LoadCase{"FirstOfTwoLinesCounts", "kfb = 12\r\nKFB = 13", {Text(C::Kfb, "12")}},
         LoadCase{"Utf8ValuesBecomeLatin1", "\xEF\xBB\xBF" "cqm = \"C:\\m\xC3\xA4\xE2\x82\xAC.cfg\"",
@@ -131,18 +124,6 @@ TEST(Config, HandEditedFileLoadsLikeItsTidyForm) {
   LoadConfigText(tidy, fake.platform, "mode = 0\r\nvalue = 700\r\ncab = 0\r\narx = 4\r\n");
   LoadConfigText(edited, fake.platform, "; my settings\n\n  MODE=0\r\n\tValue \t=\t 700\r\r\n;cab = 1\nCAB= 0\rARX  =4");
   EXPECT_EQ(ConfigText(edited), ConfigText(tidy));
-}
-
-// Keys in no load step (beyond the 58) change nothing, and a load fully
-// replaces what an earlier load set.
-TEST(Config, LoadReplacesEveryKeyedField) {
-  FakePlatform fake;
-  Form once;
-  Form twice;
-  LoadConfigText(once, fake.platform, "mode = 2\r\nunknown = 5");
-  LoadConfigText(twice, fake.platform, "mode = 0\r\nvalue = 999\r\nkfb = 3\r\ncab = 1\r\ndeb-a = 1");
-  LoadConfigText(twice, fake.platform, "mode = 2");
-  EXPECT_EQ(ConfigText(twice), ConfigText(once));
 }
 
 // Bytes at the edges of the reading rules: each loads, and the one setting
