@@ -132,12 +132,12 @@ std::string Utf8ToLatin1(std::string_view text) {
 
 std::size_t KeyValueFile::KeyHash::operator()(std::string_view key) const {
   // FNV-1a over the lower-cased bytes.
-  std::size_t hash = 14695981039346656037ull & static_cast<std::size_t>(-1);
+  std::uint64_t hash = 14695981039346656037ull;
   for (char c : key) {
     hash ^= static_cast<unsigned char>(AsciiLower(c));
-    hash *= static_cast<std::size_t>(1099511628211ull);
+    hash *= 1099511628211ull;
   }
-  return hash;
+  return static_cast<std::size_t>(hash);
 }
 
 bool KeyValueFile::KeyEqual::operator()(std::string_view a, std::string_view b) const {
