@@ -1,0 +1,45 @@
+#include "ui/win32/control_classes.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+namespace qv::win32 {
+namespace {
+
+struct KindClass {
+  ControlKind kind;
+  ControlClass windowClass;
+};
+
+constexpr DWORD kChild = WS_CHILD | WS_CLIPSIBLINGS;
+
+// The tab panel lies beneath every other control and must not paint over them.
+const KindClass kKindClasses[] = {
+    {ControlKind::Tab, {WC_TABCONTROLA, kChild | WS_TABSTOP, 0}},
+    {ControlKind::Button, {"BUTTON", WS_CHILD | WS_TABSTOP | BS_PUSHBUTTON, 0}},
+    {ControlKind::CheckBox, {"BUTTON", WS_CHILD | WS_TABSTOP | BS_AUTOCHECKBOX, 0}},
+    // Every label is one line: a text wider than its label is cut, not wrapped out of sight.
+    {ControlKind::Label, {"STATIC", WS_CHILD | SS_LEFTNOWORDWRAP, 0}},
+    {ControlKind::Edit, {"EDIT", WS_CHILD | WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE}},
+    {ControlKind::DropDown, {"COMBOBOX", WS_CHILD | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0}},
+    {ControlKind::EditableCombo,
+     {"COMBOBOX", WS_CHILD | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, 0}},
+    {ControlKind::TrackBar, {TRACKBAR_CLASSA, WS_CHILD | WS_TABSTOP | TBS_HORZ | TBS_NOTICKS, 0}},
+    {ControlKind::Frame, {"BUTTON", WS_CHILD | BS_GROUPBOX, 0}},
+    {ControlKind::Image, {"STATIC", WS_CHILD | SS_BITMAP, 0}},
+    {ControlKind::List,
+     {"LISTBOX", WS_CHILD | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, WS_EX_CLIENTEDGE}},
+};
+
+}  // namespace
+
+ControlClass ClassOf(const ControlSpec& spec) {
+  ControlClass result{"STATIC", WS_CHILD, 0};
+  for (const KindClass& entry : kKindClasses) {
+    if (entry.kind == spec.kind) result = entry.windowClass;
+  }
+  if (spec.style & kDigitsOnly) result.style |= ES_NUMBER;
+  return result;
+}
+
+}  // namespace qv::win32

@@ -1,0 +1,194 @@
+#include "ui/win32/form_binding.h"
+
+#include <commctrl.h>
+
+#include "ui/win32/control_ids.h"
+
+namespace qv::win32 {
+namespace {
+
+bool IsCombo(ControlKind kind) { return kind == ControlKind::DropDown || kind == ControlKind::EditableCombo; }
+
+// Disabling or hiding the control that has the keyboard focus would leave the
+// keyboard with nowhere to go; the focus moves on to the next control first.
+void MoveFocusAwayFrom(HWND dialog, HWND control) {
+  HWND focus = GetFocus();
+  if (focus != control && !IsChild(control, focus)) return;
+  HWND next = GetNextDlgTabItem(dialog, control, FALSE);
+  if (next && next != control) SetFocus(next);
+}
+
+}  // namespace
+
+bool FormBinding::FromWindow(HWND control, ControlId& id) const {
+  return control && ControlFromWindowsId(GetDlgCtrlID(control), id) && window_.Control(id) == control;
+}
+
+bool FormBinding::OnCommand(HWND control, int notification) {
+  ControlId id{};
+  if (!FromWindow(control, id)) return false;
+  if (mirroring_) return true;
+  switch (Spec(id).kind) {
+    case ControlKind::Button:
+      if (notification == BN_CLICKED) form_.PushEvent(id, EventKind::Click);
+      break;
+    case ControlKind::CheckBox:
+      if (notification == BN_CLICKED) {
+        form_.SetNumber(id, SendMessageA(control, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0);
+        form_.PushEvent(id, EventKind::Click);
+      }
+      break;
+    case ControlKind::Edit:
+      if (notification == EN_CHANGE) form_.UserType(id, WindowText(control));
+      if (notification == EN_KILLFOCUS) form_.UserLeave(id);
+      if (notification == EN_SETFOCUS) form_.PushEvent(id, EventKind::FocusGain);
+      break;
+    case ControlKind::DropDown:
+    case ControlKind::EditableCombo:
+      if (notification == CBN_SELCHANGE) {
+        form_.UserSelect(id, static_cast<int>(SendMessageA(control, CB_GETCURSEL, 0, 0)));
+      }
+      if (notification == CBN_EDITCHANGE) form_.UserType(id, WindowText(control));
+      break;
+    case ControlKind::List:
+      if (notification == LBN_SELCHANGE) {
+        form_.UserSelect(id, static_cast<int>(SendMessageA(control, LB_GETCURSEL, 0, 0)));
+      }
+      break;
+    default:
+      break;
+  }
+  return true;
+}
+
+void FormBinding::OnScroll(HWND control, int request) {
+  ControlId id{};
+  if (mirroring_ || request == TB_ENDTRACK || !FromWindow(control, id)) return;
+  if (Spec(id).kind != ControlKind::TrackBar) return;
+  form_.UserSlide(id, static_cast<int>(SendMessageA(control, TBM_GETPOS, 0, 0)));
+}
+
+void FormBinding::OnPageSelected() {
+  const int selected = static_cast<int>(SendMessageA(window_.Control(ControlId::Tabs), TCM_GETCURSEL, 0, 0));
+  if (selected < 0) return;
+  form_.SetNumber(ControlId::Tabs, selected);  // the page follows through OnValueChanged
+}
+
+void FormBinding::OnTextChanged(ControlId id) {
+  const ControlKind kind = Spec(id).kind;
+  if (kind == ControlKind::DropDown || kind == ControlKind::List || kind == ControlKind::Tab ||
+      kind == ControlKind::TrackBar || kind == ControlKind::Image) {
+    return;  // their text follows the selection
+  }
+  HWND control = window_.Control(id);
+  const std::string text = form_.Text(id);
+  if (WindowText(control) == text) return;
+  mirroring_ = true;
+  SetWindowTextA(control, text.c_str());
+  // The user who was typing here goes on typing at the end of the new text.
+  if (kind == ControlKind::Edit && GetFocus() == control) {
+    SendMessageA(control, EM_SETSEL, text.size(), text.size());
+  }
+  mirroring_ = false;
+}
+
+void FormBinding::ShowValue(ControlId id) {
+  HWND control = window_.Control(id);
+  const int value = form_.Number(id);
+  mirroring_ = true;
+  switch (Spec(id).kind) {
+    case ControlKind::CheckBox:
+      SendMessageA(control, BM_SETCHECK, value ? BST_CHECKED : BST_UNCHECKED, 0);
+      break;
+    case ControlKind::DropDown:
+    case ControlKind::EditableCombo:
+      if (SendMessageA(control, CB_GETCURSEL, 0, 0) != value) SendMessageA(control, CB_SETCURSEL, value, 0);
+      break;
+    case ControlKind::List:
+      if (SendMessageA(control, LB_GETCURSEL, 0, 0) != value) SendMessageA(control, LB_SETCURSEL, value, 0);
+      break;
+    case ControlKind::TrackBar:
+      SendMessageA(control, TBM_SETPOS, TRUE, value);
+      break;
+    case ControlKind::Tab:
+      SendMessageA(control, TCM_SETCURSEL, value, 0);
+      break;
+    default:
+      break;
+  }
+  mirroring_ = false;
+  // Selecting nothing in an editable box empties its text; the model may
+  // still hold a typed text.
+  if (Spec(id).kind == ControlKind::EditableCombo) OnTextChanged(id);
+}
+
+void FormBinding::OnValueChanged(ControlId id) {
+  ShowValue(id);
+  if (id == ControlId::Tabs) ShowPage(window_, form_, PageOfTab(form_.Number(id)));
+}
+
+void FormBinding::OnEnabledChanged(ControlId id) {
+  HWND control = window_.Control(id);
+  const bool enabled = form_.Enabled(id);
+  if (!enabled) MoveFocusAwayFrom(window_.window, control);
+  EnableWindow(control, enabled);
+}
+
+void FormBinding::OnVisibleChanged(ControlId id) {
+  if (!OnShownPage(window_, id)) return;  // shown or hidden with its page
+  HWND control = window_.Control(id);
+  const bool visible = form_.Visible(id);
+  if (!visible) MoveFocusAwayFrom(window_.window, control);
+  ShowWindow(control, visible ? SW_SHOWNA : SW_HIDE);
+}
+
+void FormBinding::SuspendListRedraw(HWND list) {
+  if (redrawSuspended_ == list) return;
+  ResumeListRedraw();
+  SendMessageA(list, WM_SETREDRAW, FALSE, 0);
+  redrawSuspended_ = list;
+  PostMessageA(window_.window, kResumeListRedraw, 0, 0);
+}
+
+void FormBinding::ResumeListRedraw() {
+  if (!redrawSuspended_) return;
+  HWND list = redrawSuspended_;
+  redrawSuspended_ = nullptr;
+  SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(list, nullptr, TRUE);
+}
+
+void FormBinding::OnItemsInserted(ControlId id, int index, int count) {
+  const ControlKind kind = Spec(id).kind;
+  if (kind != ControlKind::List && !IsCombo(kind)) return;
+  HWND control = window_.Control(id);
+  const UINT insert = kind == ControlKind::List ? LB_INSERTSTRING : CB_INSERTSTRING;
+  // Lines can arrive by the ten thousand; the list is drawn once, afterwards.
+  if (kind == ControlKind::List) SuspendListRedraw(control);
+  mirroring_ = true;
+  for (int k = 0; k < count; ++k) {
+    SendMessageA(control, insert, index + k, reinterpret_cast<LPARAM>(form_.Item(id, index + k).c_str()));
+  }
+  mirroring_ = false;
+  ShowValue(id);
+}
+
+void FormBinding::OnItemRemoved(ControlId id, int index) {
+  const ControlKind kind = Spec(id).kind;
+  if (kind != ControlKind::List && !IsCombo(kind)) return;
+  mirroring_ = true;
+  SendMessageA(window_.Control(id), kind == ControlKind::List ? LB_DELETESTRING : CB_DELETESTRING, index, 0);
+  mirroring_ = false;
+  ShowValue(id);
+}
+
+void FormBinding::OnItemsCleared(ControlId id) {
+  const ControlKind kind = Spec(id).kind;
+  if (kind != ControlKind::List && !IsCombo(kind)) return;
+  mirroring_ = true;
+  SendMessageA(window_.Control(id), kind == ControlKind::List ? LB_RESETCONTENT : CB_RESETCONTENT, 0, 0);
+  mirroring_ = false;
+  ShowValue(id);
+}
+
+}  // namespace qv::win32

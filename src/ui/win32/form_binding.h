@@ -1,0 +1,50 @@
+#pragma once
+// Keeps the window and the form model in step: every change of the model is
+// mirrored into its control, and every notification of a control becomes a
+// model update plus a form event for the dispatcher.
+
+#include <windows.h>
+
+#include "form/form.h"
+#include "ui/win32/main_window.h"
+
+namespace qv::win32 {
+
+// Posted to the main window to turn the job list's drawing back on after a
+// burst of insertions.
+inline constexpr UINT kResumeListRedraw = WM_APP + 1;
+
+class FormBinding final : public FormObserver {
+ public:
+  FormBinding(MainWindow& window, Form& form) : window_(window), form_(form) {}
+
+  // WM_COMMAND from a control; false when it names no control of the form.
+  bool OnCommand(HWND control, int notification);
+  // WM_HSCROLL from a track bar.
+  void OnScroll(HWND control, int request);
+  // The tab panel's selection changed: only the shown page changes.
+  void OnPageSelected();
+  void ResumeListRedraw();
+
+  void OnTextChanged(ControlId id) override;
+  void OnValueChanged(ControlId id) override;
+  void OnEnabledChanged(ControlId id) override;
+  void OnVisibleChanged(ControlId id) override;
+  void OnItemsInserted(ControlId id, int index, int count) override;
+  void OnItemRemoved(ControlId id, int index) override;
+  void OnItemsCleared(ControlId id) override;
+
+ private:
+  bool FromWindow(HWND control, ControlId& id) const;
+  void SuspendListRedraw(HWND list);
+  void ShowValue(ControlId id);
+
+  MainWindow& window_;
+  Form& form_;
+  // Set while the binding itself writes into a control, whose echoing
+  // notification must not reach the model a second time.
+  bool mirroring_ = false;
+  HWND redrawSuspended_ = nullptr;
+};
+
+}  // namespace qv::win32

@@ -1,0 +1,238 @@
+#include "ui/win32/main_window.h"
+
+#include <commctrl.h>
+
+#include "ui/win32/banner.h"
+#include "ui/win32/control_classes.h"
+#include "ui/win32/control_ids.h"
+
+namespace qv::win32 {
+namespace {
+
+// Not WS_CLIPCHILDREN: the window paints the page background beneath its
+// frames, which draw only their borders and which the tab panel leaves out.
+constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+constexpr DWORD kWindowExStyle = WS_EX_CONTROLPARENT;
+constexpr int kClientWidth = 308;
+constexpr int kClientHeight = 359;
+
+HFONT CreateTahoma(const Scale& scale) {
+  return CreateFontA(-MulDiv(8, scale.dpi, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, "Tahoma");
+}
+
+void AddTabs(HWND tab, const Form& form, ControlId id, const Scale& scale) {
+  // Narrower than the default, so that all five tabs fit in one row.
+  SendMessageA(tab, TCM_SETPADDING, 0, MAKELPARAM(scale(4), scale(3)));
+  const auto& pages = form.Items(id);
+  for (std::size_t i = 0; i < pages.size(); ++i) {
+    TCITEMA item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = const_cast<char*>(pages[i].c_str());
+    SendMessageA(tab, TCM_INSERTITEMA, i, reinterpret_cast<LPARAM>(&item));
+  }
+  SendMessageA(tab, TCM_SETCURSEL, form.Number(id), 0);
+}
+
+// Puts the form's items, selection, text and position into a fresh control.
+void FillControl(HWND control, const Form& form, ControlId id, const ControlSpec& spec, const Scale& scale) {
+  switch (spec.kind) {
+    case ControlKind::Tab:
+      AddTabs(control, form, id, scale);
+      break;
+    case ControlKind::CheckBox:
+      SendMessageA(control, BM_SETCHECK, form.Number(id) ? BST_CHECKED : BST_UNCHECKED, 0);
+      break;
+    case ControlKind::DropDown:
+    case ControlKind::EditableCombo:
+      for (const std::string& item : form.Items(id)) {
+        SendMessageA(control, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+      }
+      SendMessageA(control, CB_SETCURSEL, form.Number(id), 0);
+      if (spec.kind == ControlKind::EditableCombo) SetWindowTextA(control, form.Text(id).c_str());
+      break;
+    case ControlKind::List:
+      for (const std::string& item : form.Items(id)) {
+        SendMessageA(control, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+      }
+      SendMessageA(control, LB_SETCURSEL, form.Number(id), 0);
+      break;
+    case ControlKind::TrackBar:
+      SendMessageA(control, TBM_SETRANGE, FALSE, MAKELPARAM(spec.lo, spec.hi));
+      SendMessageA(control, TBM_SETPOS, TRUE, form.Number(id));
+      break;
+    case ControlKind::Edit:
+      if (spec.style & kMaxThreeChars) SendMessageA(control, EM_LIMITTEXT, 3, 0);
+      break;
+    default:
+      break;
+  }
+}
+
+bool VisibleOn(const ControlSpec& spec, Page page) { return spec.page == Page::Window || spec.page == page; }
+
+// The top-left corner of the tab panel's page area, in window client pixels.
+POINT PageOrigin(HWND tab) {
+  RECT area{};
+  GetClientRect(tab, &area);
+  SendMessageA(tab, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
+  POINT origin{area.left, area.top};
+  MapWindowPoints(tab, GetParent(tab), &origin, 1);
+  return origin;
+}
+
+HWND CreateControl(const MainWindow& window, HINSTANCE instance, const Form& form, const Scale& scale,
+                   POINT pageOrigin, const ControlSpec& spec) {
+  const ControlClass windowClass = ClassOf(spec);
+  DWORD style = windowClass.style;
+  if (form.Visible(spec.id) && VisibleOn(spec, window.page)) style |= WS_VISIBLE;
+  if (!form.Enabled(spec.id)) style |= WS_DISABLED;
+  const POINT origin = spec.page == Page::Window ? POINT{0, 0} : pageOrigin;
+  const bool hasCaption = spec.kind != ControlKind::Edit && spec.kind != ControlKind::EditableCombo;
+  HWND control = CreateWindowExA(
+      windowClass.exStyle, windowClass.className, hasCaption ? form.Text(spec.id).c_str() : "", style,
+      origin.x + scale(spec.geometry.x), origin.y + scale(spec.geometry.y), scale(spec.geometry.width),
+      scale(spec.geometry.height), window.window,
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(WindowsControlId(spec.id))), instance, nullptr);
+  if (!control) return nullptr;
+  const HGDIOBJ font = (spec.style & kDefaultFont) ? GetStockObject(DEFAULT_GUI_FONT) : window.tahoma;
+  SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  if (spec.kind == ControlKind::Edit) SetWindowTextA(control, form.Text(spec.id).c_str());
+  if (spec.kind == ControlKind::Image && window.banner) {
+    SendMessageA(control, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(window.banner));
+  }
+  FillControl(control, form, spec.id, spec, scale);
+  return control;
+}
+
+// Labels and check boxes would otherwise paint the dialog colour over a tab
+// panel that the visual style draws in another colour: the colour of the
+// page area, as the tab panel draws it, becomes their background.
+void CapturePageColour(MainWindow& window) {
+  HWND tab = window.Control(ControlId::Tabs);
+  RECT area{};
+  GetClientRect(tab, &area);
+  RECT page = area;
+  SendMessageA(tab, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&page));
+  HDC screen = GetDC(tab);
+  HDC memory = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, area.right, area.bottom);
+  ReleaseDC(tab, screen);
+  COLORREF colour = GetSysColor(COLOR_BTNFACE);
+  if (memory && bitmap) {
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    FillRect(memory, &area, GetSysColorBrush(COLOR_BTNFACE));
+    SendMessageA(tab, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT | PRF_ERASEBKGND);
+    const COLORREF drawn = GetPixel(memory, (page.left + page.right) / 2, (page.top + page.bottom) / 2);
+    if (drawn != CLR_INVALID) colour = drawn;
+    SelectObject(memory, previous);
+  }
+  if (bitmap) DeleteObject(bitmap);
+  if (memory) DeleteDC(memory);
+  window.pageBrush = CreateSolidBrush(colour);
+}
+
+bool StandsOnPage(ControlKind kind) {
+  return kind == ControlKind::Label || kind == ControlKind::CheckBox || kind == ControlKind::Frame ||
+         kind == ControlKind::TrackBar || kind == ControlKind::Image;
+}
+
+}  // namespace
+
+HBRUSH PageBackground(const MainWindow& window, HWND control, HDC dc) {
+  ControlId id{};
+  if (!window.pageBrush || !ControlFromWindowsId(GetDlgCtrlID(control), id) || window.Control(id) != control) {
+    return nullptr;
+  }
+  const ControlSpec& spec = Spec(id);
+  if (spec.page == Page::Window || !StandsOnPage(spec.kind)) return nullptr;
+  SetBkMode(dc, TRANSPARENT);
+  return window.pageBrush;
+}
+
+void PaintBackground(const MainWindow& window, HDC dc) {
+  RECT client{};
+  GetClientRect(window.window, &client);
+  FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
+  if (!window.pageBrush) return;
+  HWND tab = window.Control(ControlId::Tabs);
+  RECT area{};
+  GetClientRect(tab, &area);
+  MapWindowPoints(tab, window.window, reinterpret_cast<POINT*>(&area), 2);
+  FillRect(dc, &area, window.pageBrush);
+}
+
+bool RegisterMainWindowClass(HINSTANCE instance, WNDPROC windowProc) {
+  WNDCLASSEXA windowClass{};
+  windowClass.cbSize = sizeof(windowClass);
+  windowClass.lpfnWndProc = windowProc;
+  windowClass.hInstance = instance;
+  windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(1));
+  windowClass.hIconSm = windowClass.hIcon;
+  windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  windowClass.lpszClassName = kWindowClass;
+  return RegisterClassExA(&windowClass) != 0;
+}
+
+bool BuildMainWindow(HINSTANCE instance, const Form& form, const Scale& scale, void* creationParam,
+                     MainWindow& out) {
+  RECT frame{0, 0, scale(kClientWidth), scale(kClientHeight)};
+  AdjustWindowRectEx(&frame, kWindowStyle, FALSE, kWindowExStyle);
+  out.window = CreateWindowExA(kWindowExStyle, kWindowClass, kWindowTitle, kWindowStyle, 0, 0,
+                               frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance,
+                               creationParam);
+  if (!out.window) return false;
+  out.tahoma = CreateTahoma(scale);
+  const ControlSpec& banner = Spec(ControlId::Banner);
+  out.banner = DrawBanner(scale(banner.geometry.width), scale(banner.geometry.height));
+  out.page = PageOfTab(form.Number(ControlId::Tabs));
+
+  // The tab panel comes first: the pages are placed within its page area.
+  const ControlSpec& tabs = Spec(ControlId::Tabs);
+  out.controls[Index(ControlId::Tabs)] = CreateControl(out, instance, form, scale, POINT{0, 0}, tabs);
+  if (!out.Control(ControlId::Tabs)) return false;
+  CapturePageColour(out);
+  const POINT pageOrigin = PageOrigin(out.Control(ControlId::Tabs));
+  for (std::size_t i = 0; i < kControlCount; ++i) {
+    const ControlSpec& spec = AllControls()[i];
+    if (spec.id == ControlId::Tabs) continue;
+    out.controls[i] = CreateControl(out, instance, form, scale, pageOrigin, spec);
+    if (!out.controls[i]) return false;
+  }
+  // Beneath its siblings, so that the pages' controls are drawn over it.
+  SetWindowPos(out.Control(ControlId::Tabs), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  return true;
+}
+
+bool OnShownPage(const MainWindow& window, ControlId id) { return VisibleOn(Spec(id), window.page); }
+
+void ShowPage(MainWindow& window, const Form& form, Page page) {
+  window.page = page;
+  SendMessageA(window.window, WM_SETREDRAW, FALSE, 0);
+  for (std::size_t i = 0; i < kControlCount; ++i) {
+    const ControlSpec& spec = AllControls()[i];
+    if (spec.page == Page::Window) continue;
+    const bool shown = spec.page == page && form.Visible(spec.id);
+    ShowWindow(window.controls[i], shown ? SW_SHOWNA : SW_HIDE);
+  }
+  SendMessageA(window.window, WM_SETREDRAW, TRUE, 0);
+  RedrawWindow(window.window, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
+
+std::string WindowText(HWND control) {
+  const int length = GetWindowTextLengthA(control);
+  std::string text(static_cast<std::size_t>(length) + 1, '\0');
+  const int copied = GetWindowTextA(control, text.data(), length + 1);
+  text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
+  return text;
+}
+
+void ReleaseMainWindow(MainWindow& window) {
+  if (window.tahoma) DeleteObject(window.tahoma);
+  if (window.banner) DeleteObject(window.banner);
+  if (window.pageBrush) DeleteObject(window.pageBrush);
+  window = MainWindow{};
+}
+
+}  // namespace qv::win32

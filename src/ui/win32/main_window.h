@@ -1,0 +1,61 @@
+#pragma once
+// The main window and one system control per row of the form table. The
+// controls are children of the main window laid over the tab panel; a page
+// switch shows the controls of one page and hides the others.
+
+#include <windows.h>
+
+#include <array>
+#include <string>
+
+#include "form/form.h"
+#include "ui/win32/scale.h"
+
+namespace qv::win32 {
+
+struct MainWindow {
+  HWND window = nullptr;
+  std::array<HWND, kControlCount> controls{};
+  HFONT tahoma = nullptr;
+  HBITMAP banner = nullptr;
+  // The colour of the tab panel's page area, for the backgrounds of the
+  // labels, check boxes, frames and sliders that stand on it.
+  HBRUSH pageBrush = nullptr;
+  Page page = Page::Bitrate;
+
+  HWND Control(ControlId id) const { return controls[Index(id)]; }
+};
+
+// Registers the window class with `windowProc`; false on failure.
+bool RegisterMainWindowClass(HINSTANCE instance, WNDPROC windowProc);
+
+// Creates the window and every control in the form's current state, hidden.
+// `creationParam` reaches the window procedure in WM_NCCREATE. False when the
+// window could not be created.
+bool BuildMainWindow(HINSTANCE instance, const Form& form, const Scale& scale, void* creationParam,
+                     MainWindow& out);
+
+// Shows the controls of `page` (those the form holds visible) and hides the
+// controls of every other page.
+void ShowPage(MainWindow& window, const Form& form, Page page);
+
+// The page of the tab panel's `index`th tab.
+inline Page PageOfTab(int index) { return static_cast<Page>(static_cast<int>(Page::Bitrate) + index); }
+
+// True when the control is on screen while its page is selected.
+bool OnShownPage(const MainWindow& window, ControlId id);
+
+// WM_CTLCOLORSTATIC / WM_CTLCOLORBTN: the background brush of a control that
+// stands on a page (set up in `dc`), or nullptr for the system's default.
+HBRUSH PageBackground(const MainWindow& window, HWND control, HDC dc);
+
+// WM_ERASEBKGND: the dialog colour, and the tab panel's look where it lies.
+void PaintBackground(const MainWindow& window, HDC dc);
+
+// The displayed text of a control ("" when it has none).
+std::string WindowText(HWND control);
+
+// Frees the fonts and the banner after the window is gone.
+void ReleaseMainWindow(MainWindow& window);
+
+}  // namespace qv::win32

@@ -1,0 +1,158 @@
+#include "ui/win32/window_program.h"
+
+#include <commctrl.h>
+#undef DeleteFile
+
+#include "platform/win32/win32_platform.h"
+#include "ui/app.h"
+#include "ui/win32/form_binding.h"
+#include "ui/win32/main_window.h"
+
+namespace qv::win32 {
+namespace {
+
+struct Program {
+  Form form;
+  platform::Win32Platform system;
+  App app{form, system.platform};
+  MainWindow window;
+  FormBinding binding{window, form};
+  HWND lastFocus = nullptr;
+  bool draining = false;
+  bool closeRequested = false;
+  bool closed = false;
+
+  // Handlers run to completion one after the other: a handler that opens a
+  // modal dialog lets messages through, and the events that they queue wait
+  // for the outer drain instead of starting handlers inside the running one.
+  void Drain() {
+    if (draining) return;
+    draining = true;
+    RunPendingEvents(app);
+    draining = false;
+    if (app.quit || closeRequested) Close();
+  }
+
+  void Close() {
+    if (draining) {
+      closeRequested = true;
+      return;
+    }
+    if (closed) return;
+    closed = true;
+    ShutDown(app);
+    DestroyWindow(window.window);
+  }
+
+  void RememberFocus() {
+    HWND focus = GetFocus();
+    if (focus && IsChild(window.window, focus)) lastFocus = focus;
+  }
+
+  void RestoreFocus() {
+    HWND target = lastFocus;
+    // The edit inside an editable box belongs to the box.
+    while (target && GetParent(target) != window.window) target = GetParent(target);
+    if (!target || !IsWindowVisible(target) || !IsWindowEnabled(target)) {
+      target = GetNextDlgTabItem(window.window, nullptr, FALSE);
+    }
+    if (target) SetFocus(target);
+  }
+
+  LRESULT Handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+      case WM_COMMAND:
+        if (lParam && binding.OnCommand(reinterpret_cast<HWND>(lParam), HIWORD(wParam))) {
+          Drain();
+          return 0;
+        }
+        break;
+      case WM_HSCROLL:
+        if (lParam) {
+          binding.OnScroll(reinterpret_cast<HWND>(lParam), LOWORD(wParam));
+          Drain();
+          return 0;
+        }
+        break;
+      case WM_NOTIFY: {
+        const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+        if (header->hwndFrom == window.Control(ControlId::Tabs) && header->code == TCN_SELCHANGE) {
+          binding.OnPageSelected();
+          return 0;
+        }
+        break;
+      }
+      case WM_ERASEBKGND:
+        PaintBackground(window, reinterpret_cast<HDC>(wParam));
+        return 1;
+      case WM_CTLCOLORSTATIC:
+      case WM_CTLCOLORBTN:
+        if (HBRUSH brush = PageBackground(window, reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam))) {
+          return reinterpret_cast<LRESULT>(brush);
+        }
+        break;
+      case kResumeListRedraw:
+        binding.ResumeListRedraw();
+        return 0;
+      case WM_ACTIVATE:
+        if (LOWORD(wParam) == WA_INACTIVE) {
+          RememberFocus();
+        } else if (!HIWORD(wParam)) {
+          RestoreFocus();
+        }
+        return 0;
+      case WM_SETFOCUS:
+        RestoreFocus();
+        return 0;
+      case WM_CLOSE:
+        Close();
+        return 0;
+      case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+      default:
+        break;
+    }
+    return DefWindowProcA(hwnd, message, wParam, lParam);
+  }
+};
+
+LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+  }
+  auto* program = reinterpret_cast<Program*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  if (!program) return DefWindowProcA(hwnd, message, wParam, lParam);
+  return program->Handle(hwnd, message, wParam, lParam);
+}
+
+}  // namespace
+
+int RunWindowProgram(HINSTANCE instance) {
+  INITCOMMONCONTROLSEX classes{sizeof(classes), ICC_STANDARD_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES};
+  InitCommonControlsEx(&classes);
+
+  Program program;
+  if (!RegisterMainWindowClass(instance, WindowProc) ||
+      !BuildMainWindow(instance, program.form, SystemScale(), &program, program.window)) {
+    return 1;
+  }
+  program.form.SetObserver(&program.binding);
+  StartUp(program.app);
+  ShowWindow(program.window.window, SW_SHOW);
+  UpdateWindow(program.window.window);
+  program.Drain();
+
+  MSG message;
+  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+    if (IsDialogMessageA(program.window.window, &message)) continue;
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+  program.form.SetObserver(nullptr);
+  ReleaseMainWindow(program.window);
+  return 0;
+}
+
+}  // namespace qv::win32
