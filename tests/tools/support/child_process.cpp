@@ -119,12 +119,12 @@ std::string ChildProcess::Errors() {
 }
 
 std::optional<ProgramRun> RunProgram(const std::string& commandLine, std::string_view input,
-                                     const std::string& folder) {
+                                     const std::string& folder, unsigned timeoutMs) {
   auto child = ChildProcess::Start(commandLine, folder);
   if (!child) return std::nullopt;
   child->Write(input);
   child->CloseInput();
-  const auto code = child->Wait(60000);
+  const auto code = child->Wait(timeoutMs);
   if (!code) return std::nullopt;
   return ProgramRun{*code, child->Output(), child->Errors()};
 }

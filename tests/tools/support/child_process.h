@@ -54,8 +54,8 @@ struct ProgramRun {
 };
 
 // Runs `commandLine` to its end with `input` on its standard input. nullopt
-// when it cannot be started or runs longer than a minute.
+// when it cannot be started or runs longer than `timeoutMs`.
 std::optional<ProgramRun> RunProgram(const std::string& commandLine, std::string_view input = {},
-                                     const std::string& folder = {});
+                                     const std::string& folder = {}, unsigned timeoutMs = 60000);
 
 }  // namespace qv::testing
