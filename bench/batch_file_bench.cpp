@@ -74,6 +74,13 @@ void BM_MakeBatchFile100kLines(benchmark::State& state) {
 }
 BENCHMARK(BM_MakeBatchFile100kLines)->Unit(benchmark::kMillisecond);
 
+// The text alone, without the write.
+void BM_BatchFileText100kLines(benchmark::State& state) {
+  BatchSetup& setup = Setup();
+  for (auto _ : state) benchmark::DoNotOptimize(BatchFileText(setup.job.form, "C:\\Q\\"));
+}
+BENCHMARK(BM_BatchFileText100kLines)->Unit(benchmark::kMillisecond);
+
 void BM_PlainWriteOfTheSameBytes(benchmark::State& state) {
   BatchSetup& setup = Setup();
   const std::string bytes = BatchFileText(setup.job.form, "C:\\Q\\");
