@@ -1,7 +1,6 @@
 #include "program_driver.h"
 
 #include <commctrl.h>
-#include <dlgs.h>
 
 #include <fstream>
 #include <sstream>
@@ -208,10 +207,19 @@ std::vector<std::string> ProgramDriver::Lines(qv::ControlId id) const {
   const int count = static_cast<int>(Send(list, isList ? LB_GETCOUNT : CB_GETCOUNT, 0, 0));
   std::vector<std::string> lines;
   for (int i = 0; i < count; ++i) {
-    const auto length = Send(list, isList ? LB_GETTEXTLEN : CB_GETLBTEXTLEN, i, 0);
-    std::string line(static_cast<std::size_t>(length) + 1, '\0');
-    Send(list, isList ? LB_GETTEXT : CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(line.data()));
-    line.resize(static_cast<std::size_t>(length));
+    // Read as UTF-16: Wine hands the 8-bit form of these two messages to
+    // another process unconverted.
+    DWORD_PTR length = 0;
+    SendMessageTimeoutW(list, isList ? LB_GETTEXTLEN : CB_GETLBTEXTLEN, i, 0, SMTO_NORMAL, kPatience, &length);
+    std::wstring wide(length + 1, L'\0');
+    DWORD_PTR copied = 0;
+    SendMessageTimeoutW(list, isList ? LB_GETTEXT : CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(wide.data()),
+                        SMTO_NORMAL, kPatience, &copied);
+    wide.resize(length);
+    std::string line(wide.size() * 2 + 1, '\0');
+    const int size = WideCharToMultiByte(CP_ACP, 0, wide.c_str(), static_cast<int>(wide.size()), line.data(),
+                                         static_cast<int>(line.size()), nullptr, nullptr);
+    line.resize(static_cast<std::size_t>(size > 0 ? size : 0));
     lines.push_back(line);
   }
   return lines;
@@ -302,9 +310,17 @@ void ProgramDriver::TypeIntoDialog(HWND edit, const std::string& text) {
 }
 
 void ProgramDriver::AnswerFileDialog(HWND dialog, const std::string& name) {
+  // The name field is the only edit of the dialog, nested in one or two
+  // combo boxes depending on the system.
   HWND edit = nullptr;
-  if (HWND combo = GetDlgItem(dialog, cmb13)) edit = FindWindowExA(combo, nullptr, "Edit", nullptr);
-  if (!edit) edit = GetDlgItem(dialog, edt1);
+  EnumChildWindows(
+      dialog,
+      [](HWND child, LPARAM found) -> BOOL {
+        if (ClassName(child) != "Edit" || !IsWindowVisible(child)) return TRUE;
+        *reinterpret_cast<HWND*>(found) = child;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&edit));
   TypeIntoDialog(edit, name);
   PostMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
 }

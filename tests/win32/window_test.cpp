@@ -201,7 +201,9 @@ TEST_F(WindowTest, BFramesAndTheBiasFollowTheirControls) {
   program.Type(ControlId::Bias, "250");
   program.PressKey(program.Control(ControlId::Bias), VK_TAB);
   EXPECT_EQ(program.Position(ControlId::BiasSlider), 200);
-  EXPECT_EQ(program.FocusedWindow(), program.Control(ControlId::BRef)) << "Tab moves on to the next control";
+  // Tab moves on to the next control that can take the focus ("Use as
+  // references" is disabled with one B-frame).
+  EXPECT_EQ(program.FocusedWindow(), program.Control(ControlId::BMe));
 
   program.PressKey(program.Control(ControlId::BiasSlider), VK_HOME);
   EXPECT_EQ(program.Position(ControlId::BiasSlider), 0);
@@ -360,8 +362,12 @@ TEST_F(WindowTest, StartRunsTheBatchAtIdlePriority) {
   ASSERT_TRUE(report.has_value());
   ASSERT_EQ(std::sscanf(report->c_str(), "self=%lu parent=%lu", &self, &parent), 2) << *report;
   EXPECT_EQ(parent, static_cast<unsigned long>(IDLE_PRIORITY_CLASS)) << "the batch itself";
-  std::printf("priority class of a job line's program: %lu (idle is %lu), of the batch: %lu\n", self,
-              static_cast<unsigned long>(IDLE_PRIORITY_CLASS), parent);
+  // Windows gives a new process the idle class of its creator; Wine (8.0)
+  // starts it at normal priority whatever the creator's class.
+  const bool wine = GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
+  if (!wine) EXPECT_EQ(self, static_cast<unsigned long>(IDLE_PRIORITY_CLASS)) << "a program of a job line";
+  std::printf("priority class of a job line's program: %lu, of the batch: %lu (idle is %lu)\n", self, parent,
+              static_cast<unsigned long>(IDLE_PRIORITY_CLASS));
 
   const ULONGLONG end = GetTickCount64() + 30000;
   while (FileExists(File("temp.bat")) && GetTickCount64() < end) Sleep(100);
