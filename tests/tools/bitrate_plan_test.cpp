@@ -44,6 +44,7 @@ TEST(BitratePlan, ReadsDurations) {
       {" 1:00:00 ", 3600}, {"9999:00:00", 35996400}, {"100:59:59", 363599},
       {"0:00:00", std::nullopt}, {"1:60:00", std::nullopt}, {"1:00:60", std::nullopt},
       {"10000:00:00", std::nullopt}, {"1:2:3:4", std::nullopt}, {"1::00", std::nullopt},
+      {"99999999999999999999", std::nullopt}, {"1:00:+5", std::nullopt},
       {"", std::nullopt}, {"1h30", std::nullopt}, {"-1:00", std::nullopt},
   };
   for (const auto& c : cases) EXPECT_EQ(ParseDuration(c.text), c.seconds) << '"' << c.text << '"';
@@ -64,6 +65,7 @@ TEST(BitratePlan, ReadsTargetSizes) {
   } cases[] = {
       {"700", 700.0}, {" 4482.5 ", 4482.5}, {"0.5", 0.5}, {"10000000", 10000000.0},
       {"0", std::nullopt}, {"10000000.5", std::nullopt}, {"", std::nullopt}, {"700MB", std::nullopt},
+      {"7e2", std::nullopt}, {"700,5", std::nullopt}, {"1.2.3", std::nullopt}, {".", std::nullopt},
   };
   for (const auto& c : cases) EXPECT_EQ(ParseTargetSize(c.text), c.megabytes) << '"' << c.text << '"';
 }

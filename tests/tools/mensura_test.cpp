@@ -50,6 +50,8 @@ TEST(SizeCheck, RejectsArgumentsItCannotRead) {
       {{"", "110", "x"}, "MIN \"\""},
       {{"90", "lots", "x"}, "MAX \"lots\""},
       {{"-1", "110", "x"}, "MIN \"-1\""},
+      {{"0.5", "1e3", "x"}, "MAX \"1e3\""},
+      {{"0,5", "1", "x"}, "MIN \"0,5\""},
       {{"110", "90", "x"}, "MIN 110 is above MAX 90"},
       {{"90", "110", ""}, "FILE is empty"},
   };
