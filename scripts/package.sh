@@ -10,7 +10,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/env.sh"
 cd "$REPO_ROOT"
 
 export CMAKE_BUILD_PARALLEL_LEVEL="${CMAKE_BUILD_PARALLEL_LEVEL:-2}"
-ensure_packages cmake ninja-build g++-mingw-w64-x86-64-posix zip
+ensure_packages cmake ninja-build g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 binutils zip
 
 build=build/package-mingw
 programs=(quorvelan quorvelan-cli teelog mensura snooze envprep)
@@ -74,4 +74,4 @@ done
 log "Packing $zip_file"
 (cd dist && zip -qr -X "$name-win64.zip" "$name")
 log "Done: $zip_file"
-unzip -l "$zip_file"
+zip -sf "$zip_file"
