@@ -44,7 +44,7 @@ void RefreshConfigNames(Form& form, const platform::Platform& platform) {
 
 void RefreshConfigLists(Form& form, const platform::Platform& platform) {
   RefreshConfigNames(form, platform);
-  FillFromFolder(form, platform, ControlId::IncludeScript, platform.programFolder + "AVSinc", "avs");
+  FillFromFolder(form, platform, ControlId::IncludeScript, platform.programFolder + "avsinc", "avs");
 }
 
 void SelectIncludeScript(Form& form, const std::string& name) {

@@ -10,7 +10,8 @@
 namespace qv {
 
 // Refills both lists (config names from "configs\*.ini", include scripts
-// from "AVSinc\*.avs"; base names of files only) and selects nothing.
+// from "avsinc\*.avs", the folder start-up creates; base names of files
+// only) and selects nothing.
 void RefreshConfigLists(Form& form, const platform::Platform& platform);
 
 // Refills the config-name list alone (after "S").

@@ -77,8 +77,8 @@ expect_same_file "$dir/stdout" "$dir/expected"
 
 case=wrapper-for-other-media
 fresh $case
-mkdir -p "$dir/AVSinc"
-: >"$dir/AVSinc/DirectShow.avs"
+mkdir -p "$dir/avsinc"
+: >"$dir/avsinc/DirectShow.avs"
 run --set avsinc=DirectShow --bat jobs.bat 'D:\v\clip.mkv'
 expect_status 0
 printf 'fs="D:\\v\\clip.mkv"\r\nimport("..\\avsinc\\DirectShow.avs")\r\n' >"$dir/expected"
