@@ -10,7 +10,7 @@ namespace {
 
 std::string FormatBound(double megabytes) {
   char text[32];
-  std::snprintf(text, sizeof text, "%g", megabytes);
+  std::snprintf(text, sizeof text, "%.10g", megabytes);
   return text;
 }
 
