@@ -48,17 +48,22 @@ wine_environment() {
   export HOME="${HOME:-/root}"
 }
 
-# Creates the prefix once; a half-made one (no system.reg) is made again.
+# Creates the prefix once; a half-made one (no system.reg) is made again. A
+# program that crashes must fail its test, not wait for a click on Wine's
+# crash dialog, so the dialog is switched off.
 ensure_wineprefix() {
   wine_environment
-  if [ -f "$WINEPREFIX/system.reg" ]; then
-    return 0
-  fi
+  local ready="$WINEPREFIX/.quorvelan-ready"
+  [ -f "$ready" ] && return 0
   log "Preparing the Wine prefix $WINEPREFIX"
-  rm -rf "$WINEPREFIX"
-  mkdir -p "$WINEPREFIX"
-  wineboot -i </dev/null >/dev/null 2>&1
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    rm -rf "$WINEPREFIX"
+    mkdir -p "$WINEPREFIX"
+    wineboot -i </dev/null >/dev/null 2>&1
+  fi
+  wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f </dev/null >/dev/null 2>&1
   wineserver -w
+  touch "$ready"
 }
 
 # Runs a command on a virtual screen large enough for the window and its
