@@ -48,12 +48,16 @@ wine_environment() {
   export HOME="${HOME:-/root}"
 }
 
-# Creates the prefix once; a half-made one (no system.reg) is made again. A
-# program that crashes must fail its test, not wait for a click on Wine's
-# crash dialog, so the dialog is switched off.
+# Creates the prefix once; a half-made one (no system.reg) is made again.
+# Settings for a screen without a window manager:
+# - a program that crashes must fail its test, not wait for a click on the
+#   crash dialog;
+# - the platform tests' windows are unmanaged, since hiding a managed window
+#   waits two seconds for a window manager that is not there.
+# The stamp names the settings' version, so that an older prefix gets them.
 ensure_wineprefix() {
   wine_environment
-  local ready="$WINEPREFIX/.quorvelan-ready"
+  local ready="$WINEPREFIX/.quorvelan-settings-2"
   [ -f "$ready" ] && return 0
   log "Preparing the Wine prefix $WINEPREFIX"
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
@@ -62,6 +66,10 @@ ensure_wineprefix() {
     wineboot -i </dev/null >/dev/null 2>&1
   fi
   wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f </dev/null >/dev/null 2>&1
+  wine reg add 'HKCU\Software\Wine\AppDefaults\quorvelan_tests.exe\X11 Driver' /v Managed /t REG_SZ /d N /f \
+    </dev/null >/dev/null 2>&1
+  # The server started without a screen must be gone before a program runs
+  # on the virtual one.
   wineserver -w
   touch "$ready"
 }
