@@ -238,6 +238,11 @@ void ProgramDriver::ShowPage(int index) {
   Settle();
 }
 
+void ProgramDriver::ShowPageOf(qv::ControlId id) {
+  const qv::Page page = qv::Spec(id).page;
+  if (page != qv::Page::Window) ShowPage(static_cast<int>(page) - static_cast<int>(qv::Page::Bitrate));
+}
+
 void ProgramDriver::Type(qv::ControlId id, const std::string& text) {
   HWND edit = EditOf(id);
   Send(edit, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));

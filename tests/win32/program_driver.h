@@ -58,6 +58,8 @@ class ProgramDriver {
 
   // --- what a person does; each returns once the program has handled it
   void ShowPage(int index);
+  // Shows the page that holds the control (a person looks there to see it).
+  void ShowPageOf(qv::ControlId id);
   // Clicks into the field, selects its text and types `text` over it.
   void Type(qv::ControlId id, const std::string& text);
   void Click(qv::ControlId id);

@@ -56,7 +56,10 @@ TEST_F(WindowTest, FirstStartShowsTheBuiltInDefaultsOnEveryPage) {
       {ControlId::AudioBitrate, "64"},   {ControlId::AudioUnit, "Kbps"},       {ControlId::StrengthValue, "0"},
       {ControlId::Matrix, "flat"},       {ControlId::MinSize, "90"},
   };
-  for (const ShownText& shown : texts) EXPECT_EQ(program.Text(shown.id), shown.text) << qv::ControlName(shown.id);
+  for (const ShownText& shown : texts) {
+    program.ShowPageOf(shown.id);
+    EXPECT_EQ(program.Text(shown.id), shown.text) << qv::ControlName(shown.id);
+  }
 
   struct Picked {
     ControlId id;
@@ -65,7 +68,10 @@ TEST_F(WindowTest, FirstStartShowsTheBuiltInDefaultsOnEveryPage) {
   const Picked picks[] = {{ControlId::Mode, 1},         {ControlId::Subpel, 4}, {ControlId::Method, 1},
                           {ControlId::DirectMode, 0},   {ControlId::AudioEncoder, 1}, {ControlId::Muxer, 0},
                           {ControlId::Trellis, 0},      {ControlId::JobList, -1}};
-  for (const Picked& pick : picks) EXPECT_EQ(program.Selection(pick.id), pick.index) << qv::ControlName(pick.id);
+  for (const Picked& pick : picks) {
+    program.ShowPageOf(pick.id);
+    EXPECT_EQ(program.Selection(pick.id), pick.index) << qv::ControlName(pick.id);
+  }
 
   struct Switch {
     ControlId id;
@@ -77,19 +83,25 @@ TEST_F(WindowTest, FirstStartShowsTheBuiltInDefaultsOnEveryPage) {
                              {ControlId::ChromaMe, true, true},     {ControlId::MixedRefs, false, false},
                              {ControlId::Audio, false, true},       {ControlId::FastPSkip, true, true}};
   for (const Switch& s : switches) {
+    program.ShowPageOf(s.id);
     EXPECT_EQ(program.Checked(s.id), s.checked) << qv::ControlName(s.id);
     EXPECT_EQ(program.Enabled(s.id), s.enabled) << qv::ControlName(s.id);
   }
   // Mode 1 is a constant quantizer: no bitrate limits, no calculator.
   for (ControlId id : {ControlId::Vbr, ControlId::MinQp, ControlId::Vbs, ControlId::Bv, ControlId::Stats,
                        ControlId::AudioBitrate, ControlId::Range}) {
+    program.ShowPageOf(id);
     EXPECT_FALSE(program.Enabled(id)) << qv::ControlName(id);
   }
+  program.ShowPage(kBitrate);
   for (ControlId id : {ControlId::Calc, ControlId::Auto1pCrf, ControlId::MinSize, ControlId::MaxSizeLabel}) {
+    EXPECT_TRUE(program.Control(id) != nullptr) << qv::ControlName(id);
     EXPECT_FALSE(program.Visible(id)) << qv::ControlName(id);
   }
   EXPECT_TRUE(program.Visible(ControlId::Banner));
+  program.ShowPage(kFrames);
   EXPECT_EQ(program.Position(ControlId::BiasSlider), 100);
+  program.ShowPage(kMore);
   EXPECT_EQ(program.Position(ControlId::Strength), 6);
 
   for (const char* folder : {"avs", "stats", "configs", "log", "avsinc"}) {
@@ -147,7 +159,6 @@ TEST_F(WindowTest, TypedValuesAreCheckedAgainstTheModeAndTheLimits) {
   program.Pick(ControlId::Mode, 0);
   EXPECT_EQ(program.Text(ControlId::RangeHint), "Range 0~8000");
   EXPECT_TRUE(program.Visible(ControlId::Calc));
-  EXPECT_TRUE(program.Enabled(ControlId::Vbr));
   program.Type(ControlId::Value, "1200");
   EXPECT_EQ(program.Text(ControlId::Value), "1200");
   program.Pick(ControlId::Mode, 2);
@@ -168,7 +179,9 @@ TEST_F(WindowTest, TypedValuesAreCheckedAgainstTheModeAndTheLimits) {
   program.Click(ControlId::Calc);
   EXPECT_EQ(program.Text(ControlId::Value), "0");
 
+  // A page shown for the first time shows what the rules made of it.
   program.ShowPage(kRateControl);
+  EXPECT_TRUE(program.Enabled(ControlId::Vbr));
   struct Typed {
     ControlId id;
     const char* typed;
@@ -365,7 +378,9 @@ TEST_F(WindowTest, StartRunsTheBatchAtIdlePriority) {
   // Windows gives a new process the idle class of its creator; Wine (8.0)
   // starts it at normal priority whatever the creator's class.
   const bool wine = GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
-  if (!wine) EXPECT_EQ(self, static_cast<unsigned long>(IDLE_PRIORITY_CLASS)) << "a program of a job line";
+  if (!wine) {
+    EXPECT_EQ(self, static_cast<unsigned long>(IDLE_PRIORITY_CLASS)) << "a program of a job line";
+  }
   std::printf("priority class of a job line's program: %lu, of the batch: %lu (idle is %lu)\n", self, parent,
               static_cast<unsigned long>(IDLE_PRIORITY_CLASS));
 
@@ -383,8 +398,8 @@ TEST_F(WindowTest, TheCloseBoxAndCancelSaveTheStateFile) {
   EXPECT_TRUE(Contains(*state, "\r\nkfb = 55\r\n")) << *state;
 
   ASSERT_TRUE(program.Start());
-  EXPECT_EQ(program.Text(ControlId::Kfb), "55");
   program.ShowPage(kRateControl);
+  EXPECT_EQ(program.Text(ControlId::Kfb), "55");
   program.Type(ControlId::Kfb, "66");
   program.ClickOpeningDialog(ControlId::Cancel);
   EXPECT_EQ(program.WaitForExit(), std::optional<DWORD>(0));

@@ -74,8 +74,19 @@ void FormBinding::OnPageSelected() {
   form_.SetNumber(ControlId::Tabs, selected);  // the page follows through OnValueChanged
 }
 
-void FormBinding::OnTextChanged(ControlId id) {
+void FormBinding::OnTextChanged(ControlId id) { changedTexts_.set(Index(id)); }
+
+void FormBinding::ShowChangedTexts() {
+  if (changedTexts_.none()) return;
+  for (std::size_t i = 0; i < kControlCount; ++i) {
+    if (changedTexts_.test(i)) ShowText(static_cast<ControlId>(i));
+  }
+  changedTexts_.reset();
+}
+
+void FormBinding::ShowText(ControlId id) {
   const ControlKind kind = Spec(id).kind;
+  if (!window_.Control(id)) return;  // created from the model when its page shows
   if (kind == ControlKind::DropDown || kind == ControlKind::List || kind == ControlKind::Tab ||
       kind == ControlKind::TrackBar || kind == ControlKind::Image) {
     return;  // their text follows the selection
@@ -94,6 +105,7 @@ void FormBinding::OnTextChanged(ControlId id) {
 
 void FormBinding::ShowValue(ControlId id) {
   HWND control = window_.Control(id);
+  if (!control) return;
   const int value = form_.Number(id);
   mirroring_ = true;
   switch (Spec(id).kind) {
@@ -119,7 +131,7 @@ void FormBinding::ShowValue(ControlId id) {
   mirroring_ = false;
   // Selecting nothing in an editable box empties its text; the model may
   // still hold a typed text.
-  if (Spec(id).kind == ControlKind::EditableCombo) OnTextChanged(id);
+  if (Spec(id).kind == ControlKind::EditableCombo) ShowText(id);
 }
 
 void FormBinding::OnValueChanged(ControlId id) {
@@ -129,14 +141,15 @@ void FormBinding::OnValueChanged(ControlId id) {
 
 void FormBinding::OnEnabledChanged(ControlId id) {
   HWND control = window_.Control(id);
+  if (!control) return;
   const bool enabled = form_.Enabled(id);
   if (!enabled) MoveFocusAwayFrom(window_.window, control);
   EnableWindow(control, enabled);
 }
 
 void FormBinding::OnVisibleChanged(ControlId id) {
-  if (!OnShownPage(window_, id)) return;  // shown or hidden with its page
   HWND control = window_.Control(id);
+  if (!control || !OnShownPage(window_, id)) return;  // shown or hidden with its page
   const bool visible = form_.Visible(id);
   if (!visible) MoveFocusAwayFrom(window_.window, control);
   ShowWindow(control, visible ? SW_SHOWNA : SW_HIDE);
@@ -160,11 +173,15 @@ void FormBinding::ResumeListRedraw() {
 
 void FormBinding::OnItemsInserted(ControlId id, int index, int count) {
   const ControlKind kind = Spec(id).kind;
-  if (kind != ControlKind::List && !IsCombo(kind)) return;
   HWND control = window_.Control(id);
+  if (!control || (kind != ControlKind::List && !IsCombo(kind))) return;
   const UINT insert = kind == ControlKind::List ? LB_INSERTSTRING : CB_INSERTSTRING;
   // Lines can arrive by the ten thousand; the list is drawn once, afterwards.
-  if (kind == ControlKind::List) SuspendListRedraw(control);
+  if (kind == ControlKind::List) {
+    SuspendListRedraw(control);
+    // Room for all of them at once instead of growing the list line by line.
+    if (count > 1) SendMessageA(control, LB_INITSTORAGE, count, 0);
+  }
   mirroring_ = true;
   for (int k = 0; k < count; ++k) {
     SendMessageA(control, insert, index + k, reinterpret_cast<LPARAM>(form_.Item(id, index + k).c_str()));
@@ -175,7 +192,7 @@ void FormBinding::OnItemsInserted(ControlId id, int index, int count) {
 
 void FormBinding::OnItemRemoved(ControlId id, int index) {
   const ControlKind kind = Spec(id).kind;
-  if (kind != ControlKind::List && !IsCombo(kind)) return;
+  if (!window_.Control(id) || (kind != ControlKind::List && !IsCombo(kind))) return;
   mirroring_ = true;
   SendMessageA(window_.Control(id), kind == ControlKind::List ? LB_DELETESTRING : CB_DELETESTRING, index, 0);
   mirroring_ = false;
@@ -184,7 +201,7 @@ void FormBinding::OnItemRemoved(ControlId id, int index) {
 
 void FormBinding::OnItemsCleared(ControlId id) {
   const ControlKind kind = Spec(id).kind;
-  if (kind != ControlKind::List && !IsCombo(kind)) return;
+  if (!window_.Control(id) || (kind != ControlKind::List && !IsCombo(kind))) return;
   mirroring_ = true;
   SendMessageA(window_.Control(id), kind == ControlKind::List ? LB_RESETCONTENT : CB_RESETCONTENT, 0, 0);
   mirroring_ = false;

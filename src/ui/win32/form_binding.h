@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <bitset>
+
 #include "form/form.h"
 #include "ui/win32/main_window.h"
 
@@ -25,6 +27,11 @@ class FormBinding final : public FormObserver {
   // The tab panel's selection changed: only the shown page changes.
   void OnPageSelected();
   void ResumeListRedraw();
+  // Writes the texts that changed in the model since the last call into their
+  // controls. Called once the queued events have run, and before a modal
+  // dialog shows (WM_ENTERIDLE), so that a handler that rewrites a field a
+  // thousand times costs one update on screen.
+  void ShowChangedTexts();
 
   void OnTextChanged(ControlId id) override;
   void OnValueChanged(ControlId id) override;
@@ -38,6 +45,7 @@ class FormBinding final : public FormObserver {
   bool FromWindow(HWND control, ControlId& id) const;
   void SuspendListRedraw(HWND list);
   void ShowValue(ControlId id);
+  void ShowText(ControlId id);
 
   MainWindow& window_;
   Form& form_;
@@ -45,6 +53,7 @@ class FormBinding final : public FormObserver {
   // notification must not reach the model a second time.
   bool mirroring_ = false;
   HWND redrawSuspended_ = nullptr;
+  std::bitset<kControlCount> changedTexts_;
 };
 
 }  // namespace qv::win32

@@ -52,6 +52,7 @@ void FillControl(HWND control, const Form& form, ControlId id, const ControlSpec
       if (spec.kind == ControlKind::EditableCombo) SetWindowTextA(control, form.Text(id).c_str());
       break;
     case ControlKind::List:
+      if (form.ItemCount(id) > 1) SendMessageA(control, LB_INITSTORAGE, form.ItemCount(id), 0);
       for (const std::string& item : form.Items(id)) {
         SendMessageA(control, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
       }
@@ -175,6 +176,20 @@ bool RegisterMainWindowClass(HINSTANCE instance, WNDPROC windowProc) {
   return RegisterClassExA(&windowClass) != 0;
 }
 
+// Creates the controls of one page (or of the window around the pages).
+bool BuildPage(MainWindow& window, const Form& form, Page page) {
+  for (std::size_t i = 0; i < kControlCount; ++i) {
+    const ControlSpec& spec = AllControls()[i];
+    if (spec.page != page || window.controls[i]) continue;
+    window.controls[i] = CreateControl(window, window.instance, form, window.scale, window.pageOrigin, spec);
+    if (!window.controls[i]) return false;
+  }
+  window.pageBuilt[static_cast<std::size_t>(page)] = true;
+  // Beneath its siblings, so that the pages' controls are drawn over it.
+  SetWindowPos(window.Control(ControlId::Tabs), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  return true;
+}
+
 bool BuildMainWindow(HINSTANCE instance, const Form& form, const Scale& scale, void* creationParam,
                      MainWindow& out) {
   RECT frame{0, 0, scale(kClientWidth), scale(kClientHeight)};
@@ -183,6 +198,8 @@ bool BuildMainWindow(HINSTANCE instance, const Form& form, const Scale& scale, v
                                frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance,
                                creationParam);
   if (!out.window) return false;
+  out.instance = instance;
+  out.scale = scale;
   out.tahoma = CreateTahoma(scale);
   const ControlSpec& banner = Spec(ControlId::Banner);
   out.banner = DrawBanner(scale(banner.geometry.width), scale(banner.geometry.height));
@@ -193,16 +210,8 @@ bool BuildMainWindow(HINSTANCE instance, const Form& form, const Scale& scale, v
   out.controls[Index(ControlId::Tabs)] = CreateControl(out, instance, form, scale, POINT{0, 0}, tabs);
   if (!out.Control(ControlId::Tabs)) return false;
   CapturePageColour(out);
-  const POINT pageOrigin = PageOrigin(out.Control(ControlId::Tabs));
-  for (std::size_t i = 0; i < kControlCount; ++i) {
-    const ControlSpec& spec = AllControls()[i];
-    if (spec.id == ControlId::Tabs) continue;
-    out.controls[i] = CreateControl(out, instance, form, scale, pageOrigin, spec);
-    if (!out.controls[i]) return false;
-  }
-  // Beneath its siblings, so that the pages' controls are drawn over it.
-  SetWindowPos(out.Control(ControlId::Tabs), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  return true;
+  out.pageOrigin = PageOrigin(out.Control(ControlId::Tabs));
+  return BuildPage(out, form, Page::Window) && BuildPage(out, form, out.page);
 }
 
 bool OnShownPage(const MainWindow& window, ControlId id) { return VisibleOn(Spec(id), window.page); }
@@ -210,9 +219,10 @@ bool OnShownPage(const MainWindow& window, ControlId id) { return VisibleOn(Spec
 void ShowPage(MainWindow& window, const Form& form, Page page) {
   window.page = page;
   SendMessageA(window.window, WM_SETREDRAW, FALSE, 0);
+  if (!window.pageBuilt[static_cast<std::size_t>(page)]) BuildPage(window, form, page);
   for (std::size_t i = 0; i < kControlCount; ++i) {
     const ControlSpec& spec = AllControls()[i];
-    if (spec.page == Page::Window) continue;
+    if (spec.page == Page::Window || !window.controls[i]) continue;
     const bool shown = spec.page == page && form.Visible(spec.id);
     ShowWindow(window.controls[i], shown ? SW_SHOWNA : SW_HIDE);
   }

@@ -1,7 +1,9 @@
 #pragma once
 // The main window and one system control per row of the form table. The
 // controls are children of the main window laid over the tab panel; a page
-// switch shows the controls of one page and hides the others.
+// switch shows the controls of one page and hides the others. A page's
+// controls are created when it is first shown, from the form's state at that
+// moment, so that start-up creates only the controls on screen.
 
 #include <windows.h>
 
@@ -15,7 +17,12 @@ namespace qv::win32 {
 
 struct MainWindow {
   HWND window = nullptr;
+  // nullptr for the controls of a page not shown yet.
   std::array<HWND, kControlCount> controls{};
+  std::array<bool, 6> pageBuilt{};  // by Page
+  HINSTANCE instance = nullptr;
+  Scale scale;
+  POINT pageOrigin{};  // top-left of the tab panel's page area
   HFONT tahoma = nullptr;
   HBITMAP banner = nullptr;
   // The colour of the tab panel's page area, for the backgrounds of the
@@ -29,14 +36,15 @@ struct MainWindow {
 // Registers the window class with `windowProc`; false on failure.
 bool RegisterMainWindowClass(HINSTANCE instance, WNDPROC windowProc);
 
-// Creates the window and every control in the form's current state, hidden.
-// `creationParam` reaches the window procedure in WM_NCCREATE. False when the
-// window could not be created.
+// Creates the window, hidden, with the controls around the pages and those of
+// the selected page in the form's current state. `creationParam` reaches the
+// window procedure in WM_NCCREATE. False when the window could not be created.
 bool BuildMainWindow(HINSTANCE instance, const Form& form, const Scale& scale, void* creationParam,
                      MainWindow& out);
 
-// Shows the controls of `page` (those the form holds visible) and hides the
-// controls of every other page.
+// Shows the controls of `page` (those the form holds visible), creating them
+// on its first showing, and hides the controls of every other page. A
+// control that could not be created is tried again at the next showing.
 void ShowPage(MainWindow& window, const Form& form, Page page);
 
 // The page of the tab panel's `index`th tab.

@@ -30,6 +30,7 @@ struct Program {
     draining = true;
     RunPendingEvents(app);
     draining = false;
+    binding.ShowChangedTexts();
     if (app.quit || closeRequested) Close();
   }
 
@@ -91,6 +92,9 @@ struct Program {
           return reinterpret_cast<LRESULT>(brush);
         }
         break;
+      case WM_ENTERIDLE:
+        binding.ShowChangedTexts();
+        break;
       case kResumeListRedraw:
         binding.ResumeListRedraw();
         return 0;
@@ -140,6 +144,7 @@ int RunWindowProgram(HINSTANCE instance) {
   }
   program.form.SetObserver(&program.binding);
   StartUp(program.app);
+  program.binding.ShowChangedTexts();
   ShowWindow(program.window.window, SW_SHOW);
   UpdateWindow(program.window.window);
   program.Drain();
