@@ -9,7 +9,7 @@
 namespace qv::platform {
 namespace {
 
-// ReadFile and WriteFile move at most a DWORD of bytes per call.
+// One WriteFile call moves at most a DWORD of bytes.
 constexpr std::size_t kChunk = 1u << 24;
 
 bool IsFolder(const std::string& path) {
@@ -29,10 +29,9 @@ bool WriteAll(HANDLE file, std::string_view bytes) {
 
 // A name beside the target that no other writer in this or another process
 // picks at the same time.
-std::string TemporaryName(const std::string& path, unsigned attempt) {
+std::string TemporaryName(const std::string& path) {
   static std::atomic<unsigned> counter{0};
-  return path + "." + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(counter++) + "-" +
-         std::to_string(attempt) + ".tmp";
+  return path + "." + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(counter++) + ".tmp";
 }
 
 }  // namespace
@@ -49,18 +48,16 @@ std::optional<std::string> Win32FileSystem::ReadFile(const std::string& path) {
   }
   // Read until the end rather than trusting the size: the file may grow.
   std::string chunk(64 * 1024, '\0');
-  bool ok = true;
   for (;;) {
     DWORD got = 0;
     if (!::ReadFile(file, chunk.data(), static_cast<DWORD>(chunk.size()), &got, nullptr)) {
-      ok = false;
-      break;
+      CloseHandle(file);
+      return std::nullopt;
     }
     if (got == 0) break;
     bytes.append(chunk.data(), got);
   }
   CloseHandle(file);
-  if (!ok) return std::nullopt;
   return bytes;
 }
 
@@ -73,7 +70,7 @@ bool Win32FileSystem::WriteFile(const std::string& path, std::string_view bytes)
   std::string temporary;
   HANDLE file = INVALID_HANDLE_VALUE;
   for (unsigned attempt = 0; attempt < 16 && file == INVALID_HANDLE_VALUE; ++attempt) {
-    temporary = TemporaryName(path, attempt);
+    temporary = TemporaryName(path);
     file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS) return false;
   }
