@@ -134,11 +134,13 @@ void MeasureFilesInput(int inputs) {
   while (IsWindow(files) && IsWindowVisible(files)) Sleep(1);
   const double dialogClosed = Now() - start;
   program.Settle();
+  const double handled = Now() - start;
   program.ShowPage(4);  // the job list, with every line in it
   const double elapsed = Now() - start;
   const auto lines = program.Lines(qv::ControlId::JobList).size();
-  std::printf("Files input with %d inputs: %zu job-list lines in %.0f ms (the file dialog itself: %.0f ms)\n",
-              inputs, lines, elapsed, dialogClosed);
+  std::printf("Files input with %d inputs: %zu job-list lines in %.0f ms (file dialog closed after %.0f ms, "
+              "handler done after %.0f ms, job page shown after %.0f ms)\n",
+              inputs, lines, elapsed, dialogClosed, handled, elapsed);
   program.CloseWindow();
 }
 

@@ -52,11 +52,14 @@ void FillControl(HWND control, const Form& form, ControlId id, const ControlSpec
       if (spec.kind == ControlKind::EditableCombo) SetWindowTextA(control, form.Text(id).c_str());
       break;
     case ControlKind::List:
+      // Thousands of job lines may be waiting: no scroll bar update per line.
+      SendMessageA(control, WM_SETREDRAW, FALSE, 0);
       if (form.ItemCount(id) > 1) SendMessageA(control, LB_INITSTORAGE, form.ItemCount(id), 0);
       for (const std::string& item : form.Items(id)) {
         SendMessageA(control, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
       }
       SendMessageA(control, LB_SETCURSEL, form.Number(id), 0);
+      SendMessageA(control, WM_SETREDRAW, TRUE, 0);
       break;
     case ControlKind::TrackBar:
       SendMessageA(control, TBM_SETRANGE, FALSE, MAKELPARAM(spec.lo, spec.hi));
@@ -85,8 +88,9 @@ POINT PageOrigin(HWND tab) {
 HWND CreateControl(const MainWindow& window, HINSTANCE instance, const Form& form, const Scale& scale,
                    POINT pageOrigin, const ControlSpec& spec) {
   const ControlClass windowClass = ClassOf(spec);
+  // Created hidden and shown once filled: a list filled while on screen
+  // would update itself line by line.
   DWORD style = windowClass.style;
-  if (form.Visible(spec.id) && VisibleOn(spec, window.page)) style |= WS_VISIBLE;
   if (!form.Enabled(spec.id)) style |= WS_DISABLED;
   const POINT origin = spec.page == Page::Window ? POINT{0, 0} : pageOrigin;
   const bool hasCaption = spec.kind != ControlKind::Edit && spec.kind != ControlKind::EditableCombo;
@@ -176,6 +180,17 @@ bool RegisterMainWindowClass(HINSTANCE instance, WNDPROC windowProc) {
   return RegisterClassExA(&windowClass) != 0;
 }
 
+// Shows the controls of the selected page and those around the pages (the
+// ones the form holds visible); hides all others.
+void ShowControlsOf(const MainWindow& window, const Form& form) {
+  for (std::size_t i = 0; i < kControlCount; ++i) {
+    const ControlSpec& spec = AllControls()[i];
+    if (!window.controls[i]) continue;
+    const bool shown = VisibleOn(spec, window.page) && form.Visible(spec.id);
+    ShowWindow(window.controls[i], shown ? SW_SHOWNA : SW_HIDE);
+  }
+}
+
 // Creates the controls of one page (or of the window around the pages).
 bool BuildPage(MainWindow& window, const Form& form, Page page) {
   for (std::size_t i = 0; i < kControlCount; ++i) {
@@ -211,7 +226,9 @@ bool BuildMainWindow(HINSTANCE instance, const Form& form, const Scale& scale, v
   if (!out.Control(ControlId::Tabs)) return false;
   CapturePageColour(out);
   out.pageOrigin = PageOrigin(out.Control(ControlId::Tabs));
-  return BuildPage(out, form, Page::Window) && BuildPage(out, form, out.page);
+  if (!BuildPage(out, form, Page::Window) || !BuildPage(out, form, out.page)) return false;
+  ShowControlsOf(out, form);
+  return true;
 }
 
 bool OnShownPage(const MainWindow& window, ControlId id) { return VisibleOn(Spec(id), window.page); }
@@ -220,12 +237,7 @@ void ShowPage(MainWindow& window, const Form& form, Page page) {
   window.page = page;
   SendMessageA(window.window, WM_SETREDRAW, FALSE, 0);
   if (!window.pageBuilt[static_cast<std::size_t>(page)]) BuildPage(window, form, page);
-  for (std::size_t i = 0; i < kControlCount; ++i) {
-    const ControlSpec& spec = AllControls()[i];
-    if (spec.page == Page::Window || !window.controls[i]) continue;
-    const bool shown = spec.page == page && form.Visible(spec.id);
-    ShowWindow(window.controls[i], shown ? SW_SHOWNA : SW_HIDE);
-  }
+  ShowControlsOf(window, form);
   SendMessageA(window.window, WM_SETREDRAW, TRUE, 0);
   RedrawWindow(window.window, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
