@@ -68,7 +68,7 @@ HBITMAP DrawBanner(int width, int height) {
   SetBkMode(dc, TRANSPARENT);
   const int band = height / 6;
   PaintText(dc, width, "quorvelan", band, height * 2 / 3, height * 2 / 5, FW_BOLD, RGB(255, 255, 255));
-  PaintText(dc, width, "x264 batch builder", height * 3 / 5, height - band, height / 6, FW_NORMAL,
+  PaintText(dc, width, "encoder batch files", height * 3 / 5, height - band, height / 6, FW_NORMAL,
             RGB(200, 235, 230));
   SelectObject(dc, previous);
   DeleteDC(dc);
