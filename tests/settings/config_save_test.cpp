@@ -6,7 +6,6 @@
 #include "platform/fake/fake_platform.h"
 #include "settings/config_io.h"
 #include "settings/config_lists.h"
-#include "settings/settings_table.h"
 
 namespace qv {
 namespace {
@@ -59,15 +58,6 @@ TEST(ConfigSave, EverySettingSurvivesSaveAndLoad) {
   EXPECT_EQ(ConfigText(second), kEverySettingChanged);
 }
 
-TEST(ConfigSave, FailedWriteIsReportedAndKeepsTheEarlierFile) {
-  FakePlatform fake;
-  fake.files.AddFile("C:\\Q\\quorvelan.ini", "old");
-  fake.files.MakeReadOnly("C:\\Q\\quorvelan.ini");
-  Form form;
-  EXPECT_FALSE(SaveConfig(form, fake.files, StateFilePath(fake.platform)));
-  EXPECT_EQ(fake.files.ReadFile("C:\\Q\\quorvelan.ini"), std::string("old"));
-}
-
 TEST(ConfigDefaults, ReplaceAnyDefaultIniAndDeleteIt) {
   FakePlatform fake;
   fake.files.AddFile("C:\\Q\\default.ini", std::string(100000, 'x') + "\r\nmode = 0\r\nvalue = 3000");
@@ -78,34 +68,26 @@ TEST(ConfigDefaults, ReplaceAnyDefaultIniAndDeleteIt) {
   EXPECT_EQ(fake.files.writeCount, 1);
 }
 
-TEST(ConfigDefaults, UnwritableProgramFolderStillGivesTheDefaults) {
-  FakePlatform fake;
-  fake.files.AddFolder("C:\\Q");
-  fake.files.MakeFolderUnwritable("C:\\Q");
-  Form form;
-  LoadConfig(form, fake.platform, "C:\\Q\\quorvelan.ini");
-  EXPECT_EQ(ConfigText(form), kDefaultsSaved);
-  EXPECT_TRUE(fake.files.Files().empty());
-}
-
+// A missing state file, even where default.ini cannot be written, loads the
+// built-in defaults over what the form held and leaves no file behind.
 TEST(ConfigDefaults, MissingStateFileBringsInTheDefaults) {
-  FakePlatform fake;
-  fake.files.AddFolder("C:\\Q");
-  Form form;
-  LoadConfigText(form, fake.platform, "mode = 0\r\nvalue = 3000");
-  LoadConfig(form, fake.platform, StateFilePath(fake.platform));
-  EXPECT_EQ(ConfigText(form), kDefaultsSaved);
-  EXPECT_TRUE(fake.files.Files().empty());
+  for (const bool writable : {true, false}) {
+    FakePlatform fake;
+    fake.files.AddFolder("C:\\Q");
+    if (!writable) fake.files.MakeFolderUnwritable("C:\\Q");
+    Form form;
+    LoadConfigText(form, fake.platform, "mode = 0\r\nvalue = 3000");
+    LoadConfig(form, fake.platform, StateFilePath(fake.platform));
+    EXPECT_EQ(ConfigText(form), kDefaultsSaved) << writable;
+    EXPECT_TRUE(fake.files.Files().empty()) << writable;
+  }
 }
 
-TEST(ConfigName, ValidNames) {
+TEST(ConfigName, ValidAndInvalidNames) {
   for (const char* name : {"x", "my config", "a.b", "", "...", "console", "COM10", "LPT0", "con x", "nul-ish",
                            "conin", "\xE9t\xE9"}) {
     EXPECT_TRUE(IsValidConfigName(name)) << name;
   }
-}
-
-TEST(ConfigName, InvalidNames) {
   for (const char* name : {"a\\b", "a/b", "..\\x", "../x", "c:x", "a*", "a?", "a\"b", "<", ">", "a|b", "a\tb",
                            "\x01", "\x1F", "CON", "con", "Con.x", "nul.tar.gz", "COM1", "lpt9", "aux ",
                            "prn .x", "COM\xB9", "conout$", "CONIN$"}) {
@@ -121,53 +103,48 @@ struct NamedFixture : ::testing::Test {
     fake.files.AddFolder("C:\\Q\\configs");
     LoadBuiltInDefaults(form, fake.platform);
   }
-  void TypeName(const std::string& name) { form.UserType(ControlId::ConfigName, name); }
+  SaveResult Save(const std::string& name, bool yes) {
+    form.UserType(ControlId::ConfigName, name);
+    fake.dialogs.answers.push_back(yes);
+    return SaveNamedConfig(form, fake.platform);
+  }
+  bool Load(const std::string& name) {
+    form.UserType(ControlId::ConfigName, name);
+    return LoadNamedConfig(form, fake.platform);
+  }
 };
 
-TEST_F(NamedFixture, SaveOnYesWritesTheConfigAndRefillsTheList) {
+// Yes writes the config, No writes nothing; both refill the list and clear the name.
+TEST_F(NamedFixture, SaveAsksAndRefillsTheList) {
   fake.files.AddFile("C:\\Q\\configs\\older.ini", "");
-  TypeName("fast");
-  fake.dialogs.answers.push_back(true);
-  const SaveResult result = SaveNamedConfig(form, fake.platform);
+  EXPECT_EQ(Save("fast", false).outcome, SaveOutcome::Declined);
+  EXPECT_FALSE(fake.files.FileExists("C:\\Q\\configs\\fast.ini"));
+  EXPECT_EQ(form.Items(ControlId::ConfigName), (std::vector<std::string>{"older"}));
+  EXPECT_EQ(form.Text(ControlId::ConfigName), "");
+
+  const SaveResult result = Save("fast", true);
   EXPECT_EQ(result.outcome, SaveOutcome::Saved);
   EXPECT_EQ(result.path, "C:\\Q\\configs\\fast.ini");
   EXPECT_EQ(fake.files.ReadFile("C:\\Q\\configs\\fast.ini"), ConfigText(form));
-  ASSERT_EQ(fake.dialogs.calls.size(), 1u);
-  EXPECT_EQ(fake.dialogs.calls[0].kind, "yesno");
-  EXPECT_EQ(fake.dialogs.calls[0].title, "Save");
-  EXPECT_EQ(fake.dialogs.calls[0].defaultName, "Are you sure?");
+  ASSERT_EQ(fake.dialogs.calls.size(), 2u);
+  EXPECT_EQ(fake.dialogs.calls[1].kind, "yesno");
+  EXPECT_EQ(fake.dialogs.calls[1].title, "Save");
+  EXPECT_EQ(fake.dialogs.calls[1].defaultName, "Are you sure?");
   EXPECT_EQ(form.Items(ControlId::ConfigName), (std::vector<std::string>{"older", "fast"}));
-  EXPECT_EQ(form.Text(ControlId::ConfigName), "");
-}
-
-TEST_F(NamedFixture, SaveOnNoWritesNothingButStillRefills) {
-  fake.files.AddFile("C:\\Q\\configs\\older.ini", "");
-  TypeName("fast");
-  fake.dialogs.answers.push_back(false);
-  EXPECT_EQ(SaveNamedConfig(form, fake.platform).outcome, SaveOutcome::Declined);
-  EXPECT_FALSE(fake.files.FileExists("C:\\Q\\configs\\fast.ini"));
-  EXPECT_EQ(form.Items(ControlId::ConfigName), (std::vector<std::string>{"older"}));
   EXPECT_EQ(form.Text(ControlId::ConfigName), "");
 }
 
 TEST_F(NamedFixture, SaveWithEmptyOrInvalidNameWritesNothing) {
   for (const char* name : {"", "..\\..\\escape", "CON", "a:b"}) {
     const int writesBefore = fake.files.writeCount;
-    TypeName(name);
-    fake.dialogs.answers.push_back(true);
-    const SaveResult result = SaveNamedConfig(form, fake.platform);
+    const SaveResult result = Save(name, true);
     EXPECT_EQ(result.outcome, SaveOutcome::Invalid) << name;
     EXPECT_EQ(result.path, "");
     EXPECT_EQ(fake.files.writeCount, writesBefore) << name;
     EXPECT_EQ(form.Text(ControlId::ConfigName), "");
   }
-}
-
-TEST_F(NamedFixture, SaveIntoUnwritableFolderFails) {
   fake.files.MakeFolderUnwritable("C:\\Q\\configs");
-  TypeName("fast");
-  fake.dialogs.answers.push_back(true);
-  const SaveResult result = SaveNamedConfig(form, fake.platform);
+  const SaveResult result = Save("fast", true);
   EXPECT_EQ(result.outcome, SaveOutcome::Failed);
   EXPECT_EQ(result.path, "C:\\Q\\configs\\fast.ini");
 }
@@ -175,30 +152,25 @@ TEST_F(NamedFixture, SaveIntoUnwritableFolderFails) {
 TEST_F(NamedFixture, LoadReadsAnExistingReadOnlyConfigAndKeepsTheName) {
   fake.files.AddFile("C:\\Q\\configs\\slow.ini", "mode = 0\r\nvalue = 1500");
   fake.files.MakeReadOnly("C:\\Q\\configs\\slow.ini");
-  TypeName("slow");
-  EXPECT_TRUE(LoadNamedConfig(form, fake.platform));
+  EXPECT_TRUE(Load("slow"));
   EXPECT_EQ(form.Number(ControlId::Mode), 0);
   EXPECT_EQ(form.Text(ControlId::Value), "1500");
   EXPECT_EQ(form.Text(ControlId::ConfigName), "slow");
   EXPECT_EQ(fake.files.writeCount, 1);  // the transient default.ini only
+  // An empty name loads the file named ".ini".
+  fake.files.AddFile("C:\\Q\\configs\\.ini", "mode = 2");
+  EXPECT_TRUE(Load(""));
+  EXPECT_EQ(form.Number(ControlId::Mode), 2);
 }
 
 TEST_F(NamedFixture, LoadOfAMissingOrInvalidNameChangesAndCreatesNothing) {
   fake.files.AddFile("C:\\Q\\secret.ini", "mode = 0");
   const std::string before = ConfigText(form);
   for (const char* name : {"absent", "", "..\\secret", "C:\\Q\\secret"}) {
-    TypeName(name);
-    EXPECT_FALSE(LoadNamedConfig(form, fake.platform)) << name;
+    EXPECT_FALSE(Load(name)) << name;
     EXPECT_EQ(ConfigText(form), before) << name;
   }
   EXPECT_EQ(fake.files.Files(), std::vector<std::string>{"C:\\Q\\secret.ini"});
-}
-
-TEST_F(NamedFixture, EmptyNameLoadsTheFileNamedDotIni) {
-  fake.files.AddFile("C:\\Q\\configs\\.ini", "mode = 2");
-  TypeName("");
-  EXPECT_TRUE(LoadNamedConfig(form, fake.platform));
-  EXPECT_EQ(form.Number(ControlId::Mode), 2);
 }
 
 }  // namespace
