@@ -13,19 +13,13 @@ failures=0
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-is_windows_build() { [[ $cli == *.exe ]]; }
-
 # A fresh program folder with the program in it; sets $dir and $P (the
 # program folder as the program itself names it).
 fresh() {
   dir=$work/$1
   mkdir -p "$dir"
   cp "$cli" "$dir/"
-  if is_windows_build; then
-    P="Z:${dir//\//\\}\\"
-  else
-    P="$dir/"
-  fi
+  if [[ $cli == *.exe ]]; then P="Z:${dir//\//\\}\\"; else P="$dir/"; fi
 }
 
 run() {
@@ -46,13 +40,15 @@ expect_same_file() {  # actual expected
   cmp -s "$1" "$2" || fail "$(basename "$1") differs:"$'\n'"$(diff <(od -c "$2") <(od -c "$1") | head -20)"
 }
 
+expect_text() {  # file text
+  grep -qF -- "$2" "$1" || fail "no '$2' in $(basename "$1")"
+}
+
 expect_line() {  # file line
   grep -qxF -- "$2"$'\r' "$1" || fail "no line '$2' in $(basename "$1")"
 }
 
 crlf() { printf '%s\r\n' "$@"; }
-
-header() { crlf "@cd /d \"$P\"" "@envprep.exe run" "@call envprep.bat" "@del envprep.bat"; }
 
 quantizer_line() {  # input output log
   echo "x264.exe --progress --no-psnr --no-ssim --cqm flat --scenecut 40 -I 250 -i 25 --me hex --sar 1:1 --threads 1 -r 1 --nr 0 -f 0:0 -b 2 --direct \"temporal\" --b-bias 0 -w -q 26 --qpmin 10 --qpmax 51 --8x8dct -A p8x8,b8x8,i8x8,i4x4 -m 5 -o \"$2\" \"$1\" 2>&1|teelog.exe \"$3\""
@@ -63,7 +59,7 @@ fresh $case
 run --bat out 'D:\v\clip.avs'
 expect_status 0
 {
-  header
+  crlf "@cd /d \"$P\"" "@envprep.exe run" "@call envprep.bat" "@del envprep.bat"
   crlf '@echo Input:D:\v\clip.avs' '@echo Output:D:\v\clip.mp4' '@echo Encode Mode:Single Pass - Quantizer'
   crlf "$(quantizer_line 'D:\v\clip.avs' 'D:\v\clip.mp4' "${P}log\\clip.avs.txt")"
 } >"$dir/expected"
@@ -86,17 +82,13 @@ expect_same_file "$dir/avs/clip.mkv.avs" "$dir/expected"
 expect_line "$dir/jobs.bat" "@echo Input:${P}avs\\clip.mkv.avs"
 expect_line "$dir/jobs.bat" '@echo Output:D:\v\clip.mp4'
 
-case=set-runs-the-rules
+case=set-runs-the-rules-and-no-chroma-me
 fresh $case
-run --set mode=0 --set value=1200 --set mode=2 --bat out 'D:\v\clip.avs'
+run --set mode=0 --set value=1200 --set mode=2 --no-chroma-me --bat out 'D:\v\clip.avs'
 expect_status 0
-grep -q -- ' -w --crf 51 ' "$dir/out.bat" || fail "value 1200 not limited to 51 in mode 2"
+expect_text "$dir/out.bat" ' -w --crf 51 '  # value 1200 limited to 51 in mode 2
 expect_line "$dir/out.bat" '@echo Encode Mode:Single Pass - CRF'
-
-case=no-chroma-me
-run --no-chroma-me --bat out 'D:\v\clip.avs'
-expect_status 0
-grep -q -- ' --no-chroma-me -m 5 ' "$dir/out.bat" || fail "Chroma ME not cleared"
+expect_text "$dir/out.bat" ' -m 5 --no-chroma-me --qpmin '
 
 case=output-folder-and-shutdown
 fresh $case
@@ -106,24 +98,20 @@ expect_line "$dir/out.bat" '@echo Output:E:\out\a.mp4'
 expect_line "$dir/out.bat" '@echo Output:E:\out\b.mp4'
 [[ $(tail -n 1 "$dir/out.bat") == $'shutdown.exe -s -f -t 30\r' ]] || fail "shutdown line not last"
 
-case=named-config-and-config-file
+case=named-config-config-file-state-file-and-defaults
 fresh $case
 mkdir -p "$dir/configs"
 printf 'mode = 0\r\nvalue = 700\r\n' >"$dir/configs/fast.ini"
-run --config fast --bat named 'D:\v\clip.avs'
-expect_status 0
-grep -q -- ' -B 700 ' "$dir/named.bat" || fail "named config not loaded"
-cp "$dir/configs/fast.ini" "$dir/other.ini"
-run --config-file other.ini --bat file 'D:\v\clip.avs'
-expect_status 0
-expect_same_file "$dir/file.bat" "$dir/named.bat"
-
-case=state-file-and-defaults
-fresh $case
+printf 'mode = 0\r\nvalue = 700\r\n' >"$dir/other.ini"
 printf 'mode = 0\r\nvalue = 900\r\n' >"$dir/quorvelan.ini"
-run --bat state 'D:\v\clip.avs'
-grep -q -- ' -B 900 ' "$dir/state.bat" || fail "state file not loaded"
-run --defaults --bat defaults 'D:\v\clip.avs'
+for args in '--config fast --bat named' '--config-file other.ini --bat file' '--defaults --bat defaults' '--bat state'; do
+  read -r -a argv <<<"$args"
+  run "${argv[@]}" 'D:\v\clip.avs'
+  expect_status 0
+done
+expect_text "$dir/named.bat" ' -B 700 '
+expect_same_file "$dir/file.bat" "$dir/named.bat"
+expect_text "$dir/state.bat" ' -B 900 '
 expect_line "$dir/defaults.bat" '@echo Encode Mode:Single Pass - Quantizer'
 
 case=batch-safe-names
@@ -133,7 +121,7 @@ expect_status 0
 expect_line "$dir/out.bat" "@echo Input:${P}avs\\50%% off.mkv.avs"
 expect_line "$dir/out.bat" '@echo Output:D:\v\50%% off.mp4'
 expect_line "$dir/out.bat" '@echo Input:D:\v\Tom ^& Jerry.avs'
-grep -qF 'fs="D:\v\50% off.mkv"' "$dir/avs/50% off.mkv.avs" || fail "wrapper names the source unchanged"
+expect_text "$dir/avs/50% off.mkv.avs" 'fs="D:\v\50% off.mkv"'  # the source unchanged
 
 # Each error: status 2, one line on stderr, no batch written.
 errors=(
@@ -180,15 +168,15 @@ done
 case=start
 fresh $case
 run --set value=27 --start 'D:\v\a.avs'
-grep -q $'^value = 27\r$' "$dir/quorvelan.ini" || fail "state file not saved before the start"
-if is_windows_build; then
+expect_line "$dir/quorvelan.ini" 'value = 27'  # state saved before the start
+if [[ $cli == *.exe ]]; then
   # The batch runs (its tools are missing, so each line fails at once) and
   # deletes itself.
   expect_status 0
 else
   # No Windows batch can run here: reported, and nothing left to run later.
   expect_status 2
-  grep -q 'cannot start' "$dir/stderr" || fail "stderr: $(cat "$dir/stderr")"
+  expect_text "$dir/stderr" 'cannot start'
   [[ -e $dir/temp.bat ]] && fail "unstarted temp.bat left behind"
 fi
 

@@ -47,91 +47,67 @@ TEST(AudioCommands, EachEncoderWritesItsOwnLine) {
 }
 
 TEST(AudioCommands, EncodersOutsideTheListWriteNothing) {
-  const Form form = AudioForm(0);
-  EXPECT_TRUE(AudioCommands(form, -1).empty());
-  EXPECT_TRUE(AudioCommands(form, 7).empty());
+  EXPECT_TRUE(AudioCommands(AudioForm(0), -1).empty());
+  EXPECT_TRUE(AudioCommands(AudioForm(0), 7).empty());
 }
 
-TEST(AudioCommands, TheMuxLinesFollowTheAudioLine) {
-  Form form = AudioForm(0);
-  form.SetText(C::AudioBitrate, "64");
-  EXPECT_EQ(AudioCommands(form, 1),
-            (Lines{"bepipe.exe --script \"import(^D:\\v\\clip.avs^)\" | neroaacenc.exe -if - -of "
-                   "\"D:\\v\\clip.audio.mp4\" -ignorelength -cbr 64000",
-                   "mp4box.exe -add \"D:\\v\\clip.audio.mp4\" \"D:\\v\\clip.mp4\"",
-                   "if not errorlevel 1 del \"D:\\v\\clip.audio.mp4\""}));
-}
-
+// The audio file is named after the output; "%" doubled in both paths.
 TEST(AudioCommands, AudioFileIsNamedAfterTheOutput) {
   const struct {
+    const char* input;
     const char* output;
-    const char* audioFile;
+    const char* line;
   } cases[] = {
-      {"D:\\v\\clip.mkv", "\"D:\\v\\clip.audio.mp4\""},
-      {"D:\\v\\clip", "\"D:\\v\\clip.audio.mp4\""},
-      {"D:\\v\\clip.", "\"D:\\v\\clip.audio.mp4\""},
-      {"D:\\my.dir\\clip", "\"D:\\my.dir\\clip.audio.mp4\""},
-      {"D:\\50% off\\clip.mp4", "\"D:\\50%% off\\clip.audio.mp4\""},
+      {"D:\\v\\clip.avs", "D:\\v\\clip.mkv", "^D:\\v\\clip.avs^)\" | neroaacenc.exe -if - -of \"D:\\v\\clip.audio.mp4\""},
+      {"D:\\v\\clip.avs", "D:\\v\\clip", "^D:\\v\\clip.avs^)\" | neroaacenc.exe -if - -of \"D:\\v\\clip.audio.mp4\""},
+      {"D:\\v\\clip.avs", "D:\\v\\clip.", "^D:\\v\\clip.avs^)\" | neroaacenc.exe -if - -of \"D:\\v\\clip.audio.mp4\""},
+      {"D:\\v\\clip.avs", "D:\\my.dir\\clip", "^D:\\v\\clip.avs^)\" | neroaacenc.exe -if - -of \"D:\\my.dir\\clip.audio.mp4\""},
+      {"D:\\50% off\\clip.avs", "D:\\50% off\\clip.mp4",
+       "^D:\\50%% off\\clip.avs^)\" | neroaacenc.exe -if - -of \"D:\\50%% off\\clip.audio.mp4\""},
   };
   for (const auto& c : cases) {
-    const Lines lines = AudioCommands(AudioForm(kNoMux, c.output), 1);
-    ASSERT_EQ(lines.size(), 1u);
-    EXPECT_NE(lines[0].find(std::string(" -of ") + c.audioFile + " "), std::string::npos) << lines[0];
+    Form form = AudioForm(kNoMux, c.output);
+    form.SetText(C::Input, c.input);
+    form.SetText(C::AudioBitrate, "64");
+    EXPECT_EQ(AudioCommands(form, 1),
+              Lines{std::string("bepipe.exe --script \"import(") + c.line + " -ignorelength -cbr 64000"})
+        << c.output;
   }
 }
 
-TEST(AudioCommands, InputPercentSignsAreDoubled) {
-  Form form = AudioForm(kNoMux);
-  form.SetText(C::Input, "D:\\50% off\\clip.avs");
-  const Lines lines = AudioCommands(form, 0);
-  ASSERT_EQ(lines.size(), 1u);
-  EXPECT_EQ(lines[0].rfind("bepipe.exe --script \"import(^D:\\50%% off\\clip.avs^)\" | ", 0), 0u);
-}
-
+// Each muxer's lines; the Matroska name never equals the output.
 TEST(MuxCommands, EachMuxerWritesItsLines) {
-  const std::string mp4Audio = "\"D:\\v\\clip.audio.mp4\"";
-  const std::string aacAudio = "\"D:\\v\\clip.audio.aac\"";
+  const std::string mp4 = "\"D:\\v\\clip.audio.mp4\"", aac = "\"D:\\v\\clip.audio.aac\"", a = "\"a.mp4\"";
+  const std::string clip = "D:\\v\\clip.mp4";
   const struct {
     int muxer;
-    std::string audio;
+    std::string output, audio;
     Lines expected;
   } cases[] = {
-      {0, mp4Audio,
-       {"mp4box.exe -add \"D:\\v\\clip.audio.mp4\" \"D:\\v\\clip.mp4\"",
-        "if not errorlevel 1 del \"D:\\v\\clip.audio.mp4\""}},
-      {1, mp4Audio,
-       {"mp4creator.exe -create=\"D:\\v\\clip.audio.mp4\" \"D:\\v\\clip.mp4\"",
-        "if not errorlevel 1 del \"D:\\v\\clip.audio.mp4\""}},
-      {2, aacAudio,
-       {"mkvmerge -o \"D:\\v\\clip.mkv\" \"D:\\v\\clip.mp4\" \"D:\\v\\clip.audio.aac\"",
-        "if not errorlevel 1 del \"D:\\v\\clip.audio.aac\"", "if exist \"D:\\v\\clip.mkv\" del \"D:\\v\\clip.mp4\""}},
-      {3, mp4Audio, {}},
-      {4, mp4Audio, {}},
-      {-1, mp4Audio, {}},
-  };
-  for (const auto& c : cases) EXPECT_EQ(MuxCommands(AudioForm(c.muxer), c.audio), c.expected) << c.muxer;
-}
-
-TEST(MuxCommands, MatroskaNameNeverEqualsTheOutput) {
-  const std::string audio = "\"a.mp4\"";
-  const struct {
-    const char* output;
-    Lines expected;
-  } cases[] = {
-      {"D:\\v\\clip.mkv",
+      {0, clip, mp4, {"mp4box.exe -add " + mp4 + " \"D:\\v\\clip.mp4\"", "if not errorlevel 1 del " + mp4}},
+      {1, clip, mp4, {"mp4creator.exe -create=" + mp4 + " \"D:\\v\\clip.mp4\"", "if not errorlevel 1 del " + mp4}},
+      {2, clip, aac,
+       {"mkvmerge -o \"D:\\v\\clip.mkv\" \"D:\\v\\clip.mp4\" " + aac, "if not errorlevel 1 del " + aac,
+        "if exist \"D:\\v\\clip.mkv\" del \"D:\\v\\clip.mp4\""}},
+      {3, clip, mp4, {}},
+      {4, clip, mp4, {}},
+      {-1, clip, mp4, {}},
+      {2, "D:\\v\\clip.mkv", a,
        {"mkvmerge -o \"D:\\v\\clip.muxed.mkv\" \"D:\\v\\clip.mkv\" \"a.mp4\"", "if not errorlevel 1 del \"a.mp4\"",
         "if exist \"D:\\v\\clip.muxed.mkv\" del \"D:\\v\\clip.mkv\""}},
-      {"D:\\v\\clip.MkV",
+      {2, "D:\\v\\clip.MkV", a,
        {"mkvmerge -o \"D:\\v\\clip.muxed.mkv\" \"D:\\v\\clip.MkV\" \"a.mp4\"", "if not errorlevel 1 del \"a.mp4\"",
         "if exist \"D:\\v\\clip.muxed.mkv\" del \"D:\\v\\clip.MkV\""}},
-      {"D:\\v\\clip",
+      {2, "D:\\v\\clip", a,
        {"mkvmerge -o \"D:\\v\\clip.mkv\" \"D:\\v\\clip\" \"a.mp4\"", "if not errorlevel 1 del \"a.mp4\"",
         "if exist \"D:\\v\\clip.mkv\" del \"D:\\v\\clip\""}},
-      {"D:\\100%\\clip.mp4",
+      {2, "D:\\100%\\clip.mp4", a,
        {"mkvmerge -o \"D:\\100%%\\clip.mkv\" \"D:\\100%%\\clip.mp4\" \"a.mp4\"", "if not errorlevel 1 del \"a.mp4\"",
         "if exist \"D:\\100%%\\clip.mkv\" del \"D:\\100%%\\clip.mp4\""}},
   };
-  for (const auto& c : cases) EXPECT_EQ(MuxCommands(AudioForm(2, c.output), audio), c.expected) << c.output;
+  for (const auto& c : cases) {
+    EXPECT_EQ(MuxCommands(AudioForm(c.muxer, c.output.c_str()), c.audio), c.expected) << c.muxer << c.output;
+  }
 }
 
 }  // namespace

@@ -5,33 +5,26 @@
 namespace qv {
 namespace {
 
-TEST(BatchText, PathsDoubleEveryPercentAndNothingElse) {
+// Paths only double "%"; echo text also escapes the operators, each once.
+TEST(BatchText, PathsDoublePercentsAndEchoTextAlsoEscapesOperators) {
   const struct {
+    std::string (*escape)(std::string_view);
     const char* text;
     const char* expected;
   } cases[] = {
-      {"D:\\v\\clip.avs", "D:\\v\\clip.avs"},
-      {"D:\\v\\50% off.mkv", "D:\\v\\50%% off.mkv"},
-      {"%PATH%%", "%%PATH%%%%"},
-      {"Tom & Jerry ^|<>.avs", "Tom & Jerry ^|<>.avs"},
-      {"", ""},
+      {BatchPath, "D:\\v\\clip.avs", "D:\\v\\clip.avs"},
+      {BatchPath, "D:\\v\\50% off.mkv", "D:\\v\\50%% off.mkv"},
+      {BatchPath, "%PATH%%", "%%PATH%%%%"},
+      {BatchPath, "Tom & Jerry ^|<>.avs", "Tom & Jerry ^|<>.avs"},
+      {BatchPath, "", ""},
+      {BatchEcho, "D:\\v\\clip.avs", "D:\\v\\clip.avs"},
+      {BatchEcho, "Tom & Jerry.avs", "Tom ^& Jerry.avs"},
+      {BatchEcho, "a|b<c>d", "a^|b^<c^>d"},
+      {BatchEcho, "^&", "^^^&"},
+      {BatchEcho, "50% off", "50%% off"},
+      {BatchEcho, "^%", "^^%%"},
   };
-  for (const auto& c : cases) EXPECT_EQ(BatchPath(c.text), c.expected) << c.text;
-}
-
-TEST(BatchText, EchoTextEscapesOperatorsOnceEach) {
-  const struct {
-    const char* text;
-    const char* expected;
-  } cases[] = {
-      {"D:\\v\\clip.avs", "D:\\v\\clip.avs"},
-      {"Tom & Jerry.avs", "Tom ^& Jerry.avs"},
-      {"a|b<c>d", "a^|b^<c^>d"},
-      {"^&", "^^^&"},
-      {"50% off", "50%% off"},
-      {"^%", "^^%%"},
-  };
-  for (const auto& c : cases) EXPECT_EQ(BatchEcho(c.text), c.expected) << c.text;
+  for (const auto& c : cases) EXPECT_EQ(c.escape(c.text), c.expected) << c.text;
 }
 
 }  // namespace

@@ -20,9 +20,7 @@ const std::string kToFile = " -o \"out.mp4\" \"in.avs\"";
 const std::string kFullPartitions = " --8x8dct -A p8x8,b8x8,i8x8,i4x4";
 const std::string kRatios = " --ipratio 1.400000 --pbratio 1.300000";
 
-bool EndsWith(const std::string& text, const std::string& end) {
-  return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
-}
+bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
 Form JobForm() {
   Form form = testing::DefaultSettingsForm();
@@ -76,8 +74,6 @@ TEST(PassCommand, ConditionalPassIsTheNthPassMadeConditional) {
   const Form form = JobForm();
   EXPECT_EQ(BuildPassCommand(form, M::ConditionalDoublePassCrf, "1000"),
             "if errorlevel 1 " + BuildPassCommand(form, M::NthPass, "1000"));
-  EXPECT_EQ(BuildPassCommand(form, M::ConditionalDoublePassCrf, "1000").rfind("if errorlevel 1 x264.exe --progress", 0),
-            0u);
 }
 
 TEST(PassCommand, RateValueIsTheArgumentNotTheFormsValue) {
@@ -85,12 +81,12 @@ TEST(PassCommand, RateValueIsTheArgumentNotTheFormsValue) {
   form.SetText(C::Value, "999");
   form.SetNumber(C::Mode, 13);
   const std::string line = BuildPassCommand(form, M::FirstPassCrfWithOutput, "16");
-  EXPECT_NE(line.find(" --crf 16 "), std::string::npos);
-  EXPECT_EQ(line.find("999"), std::string::npos);
-  EXPECT_EQ(line.find(" -o nul "), std::string::npos);
+  EXPECT_TRUE(Has(line, " --crf 16 "));
+  EXPECT_FALSE(Has(line, "999"));
+  EXPECT_FALSE(Has(line, " -o nul "));
   const std::string bitrate = BuildPassCommand(form, M::SinglePassBitrate, "1500");
   EXPECT_EQ(bitrate.find(" -B 1500" + kRatios), kStart.size());
-  EXPECT_NE(bitrate.find(kFullPartitions + " -B 1500 "), std::string::npos);
+  EXPECT_TRUE(Has(bitrate, kFullPartitions + " -B 1500 "));
 }
 
 TEST(PassCommand, ChromaMeSwitchOnlyWhereTheModeCarriesIt) {
@@ -106,8 +102,7 @@ TEST(PassCommand, ChromaMeSwitchOnlyWhereTheModeCarriesIt) {
       {M::FirstPassCrf, true},       {M::FirstPassCrfFast, false},   {M::FirstPassCrfWithOutput, true},
   };
   for (const auto& c : cases) {
-    const bool found = BuildPassCommand(form, c.mode, "1").find(" --no-chroma-me") != std::string::npos;
-    EXPECT_EQ(found, c.carries) << static_cast<int>(c.mode);
+    EXPECT_EQ(Has(BuildPassCommand(form, c.mode, "1"), " --no-chroma-me"), c.carries) << static_cast<int>(c.mode);
   }
 }
 
@@ -116,25 +111,25 @@ TEST(PassCommand, FastFirstPassesStayFast) {
   form.SetNumber(C::Subpel, 8);
   for (const M mode : {M::FirstPassFast, M::FirstPassCrfFast}) {
     const std::string line = BuildPassCommand(form, mode, "1");
-    EXPECT_EQ(line.find(" --8x8dct"), std::string::npos);
-    EXPECT_EQ(line.find(" --b-rdo"), std::string::npos);
-    EXPECT_NE(line.find(" -m 3 "), std::string::npos);
+    EXPECT_FALSE(Has(line, " --8x8dct"));
+    EXPECT_FALSE(Has(line, " --b-rdo"));
+    EXPECT_TRUE(Has(line, " -m 3 "));
   }
 }
 
 TEST(PassCommand, SwitchesOfTheJobAndTheLogPipe) {
   Form form = JobForm();
   form.SetNumber(C::UpdateStats, 0);
-  EXPECT_NE(BuildPassCommand(form, M::NthPass, "1000").find(" -p 2 --stats "), std::string::npos);
+  EXPECT_TRUE(Has(BuildPassCommand(form, M::NthPass, "1000"), " -p 2 --stats "));
 
   form.SetNumber(C::CreateLog, 0);
   const std::string withoutLog = BuildPassCommand(form, M::SinglePassQuantizer, "26");
-  EXPECT_TRUE(EndsWith(withoutLog, kToFile)) << withoutLog;
+  EXPECT_EQ(withoutLog.substr(withoutLog.size() - kToFile.size()), kToFile);
 
   form.SetNumber(C::CreateLog, 1);
   form.SetText(C::Log, "");
   const std::string emptyLog = BuildPassCommand(form, M::SinglePassQuantizer, "26");
-  EXPECT_TRUE(EndsWith(emptyLog, kToFile + " 2>&1|teelog.exe \"\"")) << emptyLog;
+  EXPECT_EQ(emptyLog, withoutLog + " 2>&1|teelog.exe \"\"");
 }
 
 TEST(PassCommand, PathsAreQuotedAndTheirPercentSignsDoubled) {
@@ -144,51 +139,13 @@ TEST(PassCommand, PathsAreQuotedAndTheirPercentSignsDoubled) {
   form.SetText(C::Stats, "C:\\Q\\stats\\%x%.stat");
   form.SetText(C::Log, "C:\\Q\\log\\100%.txt");
   const std::string line = BuildPassCommand(form, M::NthPass, "1000");
-  EXPECT_NE(line.find(" --stats \"C:\\Q\\stats\\%%x%%.stat\""), std::string::npos);
-  EXPECT_NE(line.find(" -o \"D:\\50%% off\\out.mp4\" \"D:\\50%% off\\in.avs\" 2>&1|teelog.exe \"C:\\Q\\log\\100%%.txt\""),
-            std::string::npos);
+  EXPECT_TRUE(Has(line, " --stats \"C:\\Q\\stats\\%%x%%.stat\""));
+  EXPECT_TRUE(Has(line, " -o \"D:\\50%% off\\out.mp4\" \"D:\\50%% off\\in.avs\" 2>&1|teelog.exe \"C:\\Q\\log\\100%%.txt\""));
 }
 
 TEST(PassCommand, AutomatedModesHaveNoLineOfTheirOwn) {
-  const Form form = JobForm();
-  for (const M mode : {M::AutoDoublePass, M::AutoDoublePassFast, M::AutoDoublePassCrf, M::AutoDoublePassCrfFast}) {
-    EXPECT_EQ(BuildPassCommand(form, mode, "1000"), "") << static_cast<int>(mode);
-  }
-}
-
-TEST(PassCommand, AutomatedModesRunTheirPlansWithTheCrfOfTheFirstPass) {
-  Form form = JobForm();
-  form.SetText(C::Value, "1000");
-  const std::vector<ModeLine> lines = WorkedExample();
-  auto lineOf = [&](M mode, const std::string& crf) {
-    for (const ModeLine& line : lines) {
-      if (line.mode != mode) continue;
-      std::string middle = line.middle;
-      const std::size_t at = middle.find(" --crf 26 ");
-      if (at != std::string::npos) middle.replace(at, 10, " --crf " + crf + " ");
-      return kStart + middle + kLogPipe;
-    }
-    return std::string();
-  };
-  const struct {
-    M mode;
-    std::vector<std::string> expected;
-  } cases[] = {
-      {M::AutoDoublePass, {lineOf(M::FirstPass, ""), lineOf(M::NthPass, "")}},
-      {M::AutoDoublePassFast, {lineOf(M::FirstPassFast, ""), lineOf(M::NthPass, "")}},
-      {M::AutoDoublePassCrf, {lineOf(M::FirstPassCrf, "16"), lineOf(M::NthPass, "")}},
-      {M::AutoDoublePassCrfFast, {lineOf(M::FirstPassCrfFast, "16"), lineOf(M::NthPass, "")}},
-      {M::ConditionalDoublePassCrf,
-       {lineOf(M::FirstPassCrfWithOutput, "16"), "if errorlevel 1 " + lineOf(M::NthPass, "")}},
-  };
-  for (const auto& c : cases) {
-    std::vector<std::string> built;
-    for (const PlannedPass& pass : PassPlan(static_cast<int>(c.mode))) {
-      const ControlId rate = pass.rate == RateSource::Auto1pCrf ? C::Auto1pCrf : C::Value;
-      built.push_back(BuildPassCommand(form, pass.passMode, form.Text(rate)));
-    }
-    EXPECT_EQ(built, c.expected) << static_cast<int>(c.mode);
-  }
+  for (const M mode : {M::AutoDoublePass, M::AutoDoublePassFast, M::AutoDoublePassCrf, M::AutoDoublePassCrfFast})
+    EXPECT_EQ(BuildPassCommand(JobForm(), mode, "1000"), "") << static_cast<int>(mode);
 }
 
 TEST(PassCommand, SizeCheckNamesTheBoundsAndTheOutput) {

@@ -23,9 +23,7 @@ TEST_F(BatchFileTest, EveryLineEndsInCrLfButTheStartedBatchsLast) {
   EXPECT_EQ(BatchFileText(form, "C:\\Q\\"), std::string(kMakeHeader) + "one\r\n\r\nthree\r\n");
   EXPECT_EQ(StartBatchText(form, "C:\\Q\\", "temp2.bat"),
             std::string(kStartHeader) + "one\r\n\r\nthree\r\ndel temp2.bat");
-}
-
-TEST_F(BatchFileTest, ProgramFolderIsBatchSafeInTheHeader) {
+  // The program folder is batch-safe in the header.
   EXPECT_EQ(BatchFileText(form, "C:\\100% tools\\").substr(0, 26), "@cd /d \"C:\\100%% tools\\\"\r\n");
 }
 
@@ -44,8 +42,7 @@ TEST_F(BatchFileTest, BatAddedOnlyWithoutExtension) {
     EXPECT_EQ(result.path, written);
     EXPECT_EQ(fake.files.ReadFile(written), std::string(kMakeHeader) + "line\r\n");
   }
-  EXPECT_EQ(fake.dialogs.calls.front().kind, "save");
-  EXPECT_EQ(fake.dialogs.calls.front().filter, "Batch File|*.BAT");
+  EXPECT_EQ(Dialog(0), "save|||Batch File|*.BAT");
 }
 
 TEST_F(BatchFileTest, MakeBatchFileReportsCancelAndFailure) {

@@ -32,6 +32,12 @@ class JobFixture : public ::testing::Test {
     form.Select(ControlId::IncludeScript, selected);
   }
 
+  // A dialog asked for, as "kind|title|default name|filter".
+  std::string Dialog(std::size_t i) const {
+    const auto& c = fake.dialogs.calls.at(i);
+    return c.kind + "|" + c.title + "|" + c.defaultName + "|" + c.filter;
+  }
+
   const std::vector<std::string>& Jobs() const { return form.Items(ControlId::JobList); }
 
   platform::FakePlatform fake;

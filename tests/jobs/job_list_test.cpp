@@ -24,26 +24,7 @@ class JobListTest : public JobFixture {
     return fake.files.ReadFile(result.path).value_or("<not written>");
   }
 
-  static std::string Lines(const std::vector<std::string>& lines) {
-    std::string text;
-    for (const std::string& line : lines) text += line + "\r\n";
-    return text;
-  }
 };
-
-TEST_F(JobListTest, SinglePassQuantizerBatch) {
-  ChooseInput("D:\\v\\clip.avs");
-  ASSERT_TRUE(AddJob(form));
-  EXPECT_EQ(MakeBat(),
-            std::string(kHeader) +
-                "@echo Input:D:\\v\\clip.avs\r\n"
-                "@echo Output:D:\\v\\clip.mp4\r\n"
-                "@echo Encode Mode:Single Pass - Quantizer\r\n"
-                "x264.exe --progress --no-psnr --no-ssim --cqm flat --scenecut 40 -I 250 -i 25 --me hex --sar 1:1 "
-                "--threads 1 -r 1 --nr 0 -f 0:0 -b 2 --direct \"temporal\" --b-bias 0 -w -q 26 --qpmin 10 --qpmax 51 "
-                "--8x8dct -A p8x8,b8x8,i8x8,i4x4 -m 5 -o \"D:\\v\\clip.mp4\" \"D:\\v\\clip.avs\" "
-                "2>&1|teelog.exe \"C:\\Q\\log\\clip.avs.txt\"\r\n");
-}
 
 TEST_F(JobListTest, AutomatedDoublePassWithNeroAudio) {
   form.SetNumber(ControlId::Mode, 6);
@@ -125,35 +106,27 @@ std::string Shape(const std::vector<std::string>& lines) {
   return shape;
 }
 
-struct ShapeCase {
-  int mode;
-  int audio;
-  int muxer;
-  const char* shape;
-};
-
-class JobShapeTest : public JobListTest, public ::testing::WithParamInterface<ShapeCase> {};
-
-TEST_P(JobShapeTest, LinesFollowTheModesPasses) {
-  const ShapeCase& c = GetParam();
-  form.SetNumber(ControlId::Mode, c.mode);
-  form.SetNumber(ControlId::Audio, c.audio);
-  form.SetNumber(ControlId::Muxer, c.muxer);
+TEST_F(JobListTest, LinesFollowTheModesPasses) {
+  const struct {
+    int mode, audio, muxer;
+    const char* shape;
+  } cases[] = {
+      {0, 1, 0, "EEEXAMD"},  {1, 1, 0, "EEEXAMD"},   {2, 1, 0, "EEEXAMD"},  {3, 1, 0, "EEEX"},
+      {4, 1, 0, "EEEX"},     {5, 1, 0, "EEEXAMD"},   {6, 1, 0, "EEEXXAMD"}, {7, 1, 0, "EEEXXAMD"},
+      {8, 1, 0, "EEEX"},     {9, 1, 0, "EEEX"},      {10, 1, 0, "EEEXXAMD"}, {11, 1, 0, "EEEXXAMD"},
+      {12, 1, 0, "EEEXAMD"}, {13, 1, 0, "EEEXSXAMD"}, {13, 0, 0, "EEEXSX"},   {6, 0, 0, "EEEXX"},
+      // "Audio Only": the audio line whatever the mode and the check box say.
+      {6, 0, 4, "EEEA"}, {13, 1, 4, "EEEA"},
+  };
   form.SetText(ControlId::Input, "D:\\v\\clip.avs");
   form.SetText(ControlId::Output, "D:\\v\\clip.mp4");
-  EXPECT_EQ(Shape(JobLines(form)), c.shape) << "mode " << c.mode;
+  for (const auto& c : cases) {
+    form.SetNumber(ControlId::Mode, c.mode);
+    form.SetNumber(ControlId::Audio, c.audio);
+    form.SetNumber(ControlId::Muxer, c.muxer);
+    EXPECT_EQ(Shape(JobLines(form)), c.shape) << "mode " << c.mode << " audio " << c.audio << " muxer " << c.muxer;
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Modes, JobShapeTest,
-    ::testing::Values(ShapeCase{0, 1, 0, "EEEXAMD"}, ShapeCase{1, 1, 0, "EEEXAMD"}, ShapeCase{2, 1, 0, "EEEXAMD"},
-                      ShapeCase{3, 1, 0, "EEEX"}, ShapeCase{4, 1, 0, "EEEX"}, ShapeCase{5, 1, 0, "EEEXAMD"},
-                      ShapeCase{6, 1, 0, "EEEXXAMD"}, ShapeCase{7, 1, 0, "EEEXXAMD"}, ShapeCase{8, 1, 0, "EEEX"},
-                      ShapeCase{9, 1, 0, "EEEX"}, ShapeCase{10, 1, 0, "EEEXXAMD"}, ShapeCase{11, 1, 0, "EEEXXAMD"},
-                      ShapeCase{12, 1, 0, "EEEXAMD"}, ShapeCase{13, 1, 0, "EEEXSXAMD"}, ShapeCase{13, 0, 0, "EEEXSX"},
-                      ShapeCase{6, 0, 0, "EEEXX"},
-                      // "Audio Only": the audio line whatever the mode and the check box say.
-                      ShapeCase{6, 0, 4, "EEEA"}, ShapeCase{13, 1, 4, "EEEA"}));
 
 TEST_F(JobListTest, AddJobKeepsModeAndValueAndEmptiesTheFields) {
   for (int mode : {10, 11, 13}) {
@@ -182,17 +155,6 @@ TEST_F(JobListTest, AddJobNeedsInputAndOutput) {
   }
 }
 
-TEST_F(JobListTest, SameFormTwiceGivesTwoIdenticalBlocks) {
-  ChooseInput("D:\\v\\clip.avs");
-  AddJob(form);
-  const std::vector<std::string> first = Jobs();
-  ChooseInput("D:\\v\\clip.avs");
-  AddJob(form);
-  std::vector<std::string> twice = first;
-  twice.insert(twice.end(), first.begin(), first.end());
-  EXPECT_EQ(Jobs(), twice);
-}
-
 // Percent signs and "&" in names must survive cmd.exe: "%" doubled
 // everywhere, the unquoted echo lines escaped with carets.
 TEST_F(JobListTest, BatchSafeNamesThroughTheWholeJob) {
@@ -216,43 +178,33 @@ TEST_F(JobListTest, BatchSafeNamesThroughTheWholeJob) {
   EXPECT_EQ(withoutDoubled.find('%'), std::string::npos) << "a single % in:\n" << batch;
 }
 
-struct MoveCase {
-  const char* name;
-  int selected;
-  void (*operation)(Form&);
-  int presses;
-  std::vector<std::string> lines;
-  int selectedAfter;
-};
-
-class JobTabTest : public JobListTest, public ::testing::WithParamInterface<MoveCase> {};
-
-TEST_P(JobTabTest, ButtonChangesList) {
-  const MoveCase& c = GetParam();
-  form.AddItems(ControlId::JobList, {"a", "b", "c"});
-  form.Select(ControlId::JobList, c.selected);
-  for (int i = 0; i < c.presses; ++i) c.operation(form);
-  EXPECT_EQ(Jobs(), c.lines);
-  EXPECT_EQ(form.Selection(ControlId::JobList), c.selectedAfter);
+TEST_F(JobListTest, JobTabButtonsChangeTheList) {
+  using L = std::vector<std::string>;
+  const auto up = MoveSelectedJobLineUp, down = MoveSelectedJobLineDown;
+  const struct {
+    int selected;
+    void (*operation)(Form&);
+    int presses;
+    L lines;
+    int selectedAfter;
+  } cases[] = {
+      {1, up, 1, L{"b", "a", "c"}, 0},   {2, up, 2, L{"c", "a", "b"}, 0},   {0, up, 1, L{"a", "b", "c"}, 0},
+      {-1, up, 1, L{"a", "b", "c"}, -1}, {1, down, 1, L{"a", "c", "b"}, 2}, {0, down, 2, L{"b", "c", "a"}, 2},
+      {2, down, 1, L{"a", "b", "c"}, 2}, {-1, down, 1, L{"a", "b", "c"}, -1},
+      {1, DeleteSelectedJobLine, 1, L{"a", "c"}, -1}, {-1, DeleteSelectedJobLine, 1, L{"a", "b", "c"}, -1},
+      {-1, AppendShutdown, 2, L{"a", "b", "c", "shutdown.exe -s -f -t 30", "shutdown.exe -s -f -t 30"}, -1},
+      {1, ClearJobs, 1, L{}, -1},
+  };
+  for (std::size_t i = 0; i < std::size(cases); ++i) {
+    const auto& c = cases[i];
+    form.ClearItems(ControlId::JobList);
+    form.AddItems(ControlId::JobList, {"a", "b", "c"});
+    form.Select(ControlId::JobList, c.selected);
+    for (int press = 0; press < c.presses; ++press) c.operation(form);
+    EXPECT_EQ(Jobs(), c.lines) << "case " << i;
+    EXPECT_EQ(form.Selection(ControlId::JobList), c.selectedAfter) << "case " << i;
+  }
 }
-
-using L = std::vector<std::string>;
-INSTANTIATE_TEST_SUITE_P(
-    Buttons, JobTabTest,
-    ::testing::Values(MoveCase{"UpMiddle", 1, MoveSelectedJobLineUp, 1, L{"b", "a", "c"}, 0},
-                      MoveCase{"UpLastTwice", 2, MoveSelectedJobLineUp, 2, L{"c", "a", "b"}, 0},
-                      MoveCase{"UpFirst", 0, MoveSelectedJobLineUp, 1, L{"a", "b", "c"}, 0},
-                      MoveCase{"UpNone", -1, MoveSelectedJobLineUp, 1, L{"a", "b", "c"}, -1},
-                      MoveCase{"DownMiddle", 1, MoveSelectedJobLineDown, 1, L{"a", "c", "b"}, 2},
-                      MoveCase{"DownFirstTwice", 0, MoveSelectedJobLineDown, 2, L{"b", "c", "a"}, 2},
-                      MoveCase{"DownLast", 2, MoveSelectedJobLineDown, 1, L{"a", "b", "c"}, 2},
-                      MoveCase{"DownNone", -1, MoveSelectedJobLineDown, 1, L{"a", "b", "c"}, -1},
-                      MoveCase{"Delete", 1, DeleteSelectedJobLine, 1, L{"a", "c"}, -1},
-                      MoveCase{"DeleteNone", -1, DeleteSelectedJobLine, 1, L{"a", "b", "c"}, -1},
-                      MoveCase{"ShutTwice", -1, AppendShutdown, 2,
-                               L{"a", "b", "c", "shutdown.exe -s -f -t 30", "shutdown.exe -s -f -t 30"}, -1},
-                      MoveCase{"Clear", 1, ClearJobs, 1, L{}, -1}),
-    [](const ::testing::TestParamInfo<MoveCase>& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace qv

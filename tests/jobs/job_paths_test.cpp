@@ -5,57 +5,42 @@
 namespace qv {
 namespace {
 
-struct DeriveCase {
-  const char* input;
-  const char* outputFolder;
-  const char* output;
-  const char* stats;
-  const char* log;
-  const char* inputAfter;
-  const char* wrapper;  // bytes of the wrapper script, nullptr when none is due
-};
-
 using JobPathsTest = JobFixture;
 
-class DeriveJobPathsTest : public JobFixture, public ::testing::WithParamInterface<DeriveCase> {};
-
-TEST_P(DeriveJobPathsTest, DerivesFieldsAndWrapper) {
-  const DeriveCase& c = GetParam();
+TEST_F(JobPathsTest, DerivesFieldsAndWrapper) {
+  const struct {
+    const char *input, *outputFolder, *output, *stats, *log, *inputAfter;
+    const char* wrapper;  // bytes of the wrapper script, nullptr when none is due
+  } cases[] = {
+      {"D:\\v\\clip.avs", "D:\\v\\", "D:\\v\\clip.mp4", "C:\\Q\\stats\\clip.avs.stat", "C:\\Q\\log\\clip.avs.txt",
+       "D:\\v\\clip.avs", nullptr},
+      {"D:\\v\\Clip.AVS", "D:\\v\\", "D:\\v\\Clip.mp4", "C:\\Q\\stats\\Clip.AVS.stat", "C:\\Q\\log\\Clip.AVS.txt",
+       "D:\\v\\Clip.AVS", nullptr},
+      {"D:\\v\\clip.mkv", "D:\\v\\", "D:\\v\\clip.mp4", "C:\\Q\\stats\\clip.mkv.stat", "C:\\Q\\log\\clip.mkv.txt",
+       "C:\\Q\\avs\\clip.mkv.avs", "fs=\"D:\\v\\clip.mkv\"\r\nimport(\"..\\avsinc\\DirectShow.avs\")\r\n"},
+      {"D:/v/my.movie.mkv", "E:\\out\\", "E:\\out\\my.movie.mp4", "C:\\Q\\stats\\my.movie.mkv.stat",
+       "C:\\Q\\log\\my.movie.mkv.txt", "C:\\Q\\avs\\my.movie.mkv.avs",
+       "fs=\"D:/v/my.movie.mkv\"\r\nimport(\"..\\avsinc\\DirectShow.avs\")\r\n"},
+      // No extension: the output still gets its dot.
+      {"D:\\v\\clip", "D:\\v\\", "D:\\v\\clip.mp4", "C:\\Q\\stats\\clip.stat", "C:\\Q\\log\\clip.txt",
+       "C:\\Q\\avs\\clip.avs", "fs=\"D:\\v\\clip\"\r\nimport(\"..\\avsinc\\DirectShow.avs\")\r\n"},
+  };
   UseIncludeScripts({"DirectShow", "FFMS"}, 0);
-  form.SetText(ControlId::Input, c.input);
-
-  const DeriveResult result = DeriveJobPaths(form, platform, c.outputFolder);
-
-  EXPECT_EQ(form.Text(ControlId::Output), c.output);
-  EXPECT_EQ(form.Text(ControlId::Stats), c.stats);
-  EXPECT_EQ(form.Text(ControlId::Log), c.log);
-  EXPECT_EQ(form.Text(ControlId::Input), c.inputAfter);
-  if (c.wrapper == nullptr) {
-    EXPECT_EQ(result.wrapper, WrapperOutcome::NotNeeded);
-    EXPECT_EQ(fake.files.writeCount, 0);
-  } else {
-    EXPECT_EQ(result.wrapper, WrapperOutcome::Written);
-    EXPECT_EQ(result.wrapperPath, c.inputAfter);
-    EXPECT_EQ(fake.files.ReadFile(c.inputAfter), c.wrapper);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.input);
+    fake.files.writeCount = 0;
+    form.SetText(ControlId::Input, c.input);
+    const DeriveResult result = DeriveJobPaths(form, platform, c.outputFolder);
+    EXPECT_EQ(form.Text(ControlId::Output), c.output);
+    EXPECT_EQ(form.Text(ControlId::Stats), c.stats);
+    EXPECT_EQ(form.Text(ControlId::Log), c.log);
+    EXPECT_EQ(form.Text(ControlId::Input), c.inputAfter);
+    EXPECT_EQ(result.wrapper, c.wrapper ? WrapperOutcome::Written : WrapperOutcome::NotNeeded);
+    EXPECT_EQ(fake.files.writeCount, c.wrapper ? 1 : 0);
+    if (c.wrapper) EXPECT_EQ(result.wrapperPath, c.inputAfter);
+    if (c.wrapper) EXPECT_EQ(fake.files.ReadFile(c.inputAfter), c.wrapper);
   }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Inputs, DeriveJobPathsTest,
-    ::testing::Values(
-        DeriveCase{"D:\\v\\clip.avs", "D:\\v\\", "D:\\v\\clip.mp4", "C:\\Q\\stats\\clip.avs.stat",
-                   "C:\\Q\\log\\clip.avs.txt", "D:\\v\\clip.avs", nullptr},
-        DeriveCase{"D:\\v\\Clip.AVS", "D:\\v\\", "D:\\v\\Clip.mp4", "C:\\Q\\stats\\Clip.AVS.stat",
-                   "C:\\Q\\log\\Clip.AVS.txt", "D:\\v\\Clip.AVS", nullptr},
-        DeriveCase{"D:\\v\\clip.mkv", "D:\\v\\", "D:\\v\\clip.mp4", "C:\\Q\\stats\\clip.mkv.stat",
-                   "C:\\Q\\log\\clip.mkv.txt", "C:\\Q\\avs\\clip.mkv.avs",
-                   "fs=\"D:\\v\\clip.mkv\"\r\nimport(\"..\\avsinc\\DirectShow.avs\")\r\n"},
-        DeriveCase{"D:/v/my.movie.mkv", "E:\\out\\", "E:\\out\\my.movie.mp4", "C:\\Q\\stats\\my.movie.mkv.stat",
-                   "C:\\Q\\log\\my.movie.mkv.txt", "C:\\Q\\avs\\my.movie.mkv.avs",
-                   "fs=\"D:/v/my.movie.mkv\"\r\nimport(\"..\\avsinc\\DirectShow.avs\")\r\n"},
-        // No extension: the output still gets its dot.
-        DeriveCase{"D:\\v\\clip", "D:\\v\\", "D:\\v\\clip.mp4", "C:\\Q\\stats\\clip.stat", "C:\\Q\\log\\clip.txt",
-                   "C:\\Q\\avs\\clip.avs", "fs=\"D:\\v\\clip\"\r\nimport(\"..\\avsinc\\DirectShow.avs\")\r\n"}));
 
 TEST_F(JobPathsTest, EmptyInputDerivesNothing) {
   form.SetText(ControlId::Output, "keep.mp4");
@@ -89,9 +74,7 @@ TEST_F(JobPathsTest, PickInputDerivesBesideTheInput) {
   fake.dialogs.paths.push_back("D:\\v\\clip.mkv");
   PickInput(form, platform);
   ASSERT_EQ(fake.dialogs.calls.size(), 1u);
-  EXPECT_EQ(fake.dialogs.calls[0].kind, "open");
-  EXPECT_EQ(fake.dialogs.calls[0].title, "");
-  EXPECT_EQ(fake.dialogs.calls[0].filter, "AVS(*.avs)|*.AVS|Other Media|*.*");
+  EXPECT_EQ(Dialog(0), "open|||AVS(*.avs)|*.AVS|Other Media|*.*");
   EXPECT_EQ(form.Text(ControlId::Output), "D:\\v\\clip.mp4");
   EXPECT_EQ(form.Text(ControlId::Input), "C:\\Q\\avs\\clip.mkv.avs");
 }
@@ -117,8 +100,7 @@ TEST_F(JobPathsTest, PickOutputAddsMp4OnlyWithoutExtension) {
     PickOutput(form, platform);
     EXPECT_EQ(form.Text(ControlId::Output), expected) << chosen;
   }
-  EXPECT_EQ(fake.dialogs.calls.back().kind, "save");
-  EXPECT_EQ(fake.dialogs.calls.back().filter, "MP4(*.mp4)|*.MP4|MKV(*.mkv)|*.MKV|RAW(*.264)|*.264");
+  EXPECT_EQ(Dialog(2), "save|||MP4(*.mp4)|*.MP4|MKV(*.mkv)|*.MKV|RAW(*.264)|*.264");
 }
 
 TEST_F(JobPathsTest, FilesInputAddsOneJobPerFileInOrder) {
@@ -130,12 +112,8 @@ TEST_F(JobPathsTest, FilesInputAddsOneJobPerFileInOrder) {
   EXPECT_EQ(result.jobsAdded, 3);
   EXPECT_TRUE(result.failedWrappers.empty());
   ASSERT_EQ(fake.dialogs.calls.size(), 2u);
-  EXPECT_EQ(fake.dialogs.calls[0].kind, "folder");
-  EXPECT_EQ(fake.dialogs.calls[0].title, "Select a folder for output");
-  EXPECT_EQ(fake.dialogs.calls[0].defaultName, "C:\\Q\\");
-  EXPECT_EQ(fake.dialogs.calls[1].kind, "openMany");
-  EXPECT_EQ(fake.dialogs.calls[1].title, "Select some files");
-  EXPECT_EQ(fake.dialogs.calls[1].filter, "AVS(*.AVS)|*.avs|Other Media|*.*");
+  EXPECT_EQ(Dialog(0), "folder|Select a folder for output|C:\\Q\\|");
+  EXPECT_EQ(Dialog(1), "openMany|Select some files||AVS(*.AVS)|*.avs|Other Media|*.*");
 
   std::vector<std::string> echoed;
   for (const std::string& line : Jobs()) {
