@@ -139,8 +139,6 @@ TEST(ConfigLists, RefreshFillsBothListsAndSelectsNothing) {
   FakePlatform fake;
   fake.files.AddFile("C:\\Q\\configs\\b.ini", "");
   fake.files.AddFile("C:\\Q\\configs\\a.ini", "");
-  fake.files.AddFolder("C:\\Q\\configs\\dir.ini");
-  fake.files.AddFile("C:\\Q\\configs\\notes.txt", "");
   fake.files.AddFile("C:\\Q\\avsinc\\Deint.AVS", "");
   fake.files.AddFile("C:\\Q\\avsinc\\crop.avs", "");
   Form form;
@@ -173,19 +171,6 @@ TEST(IncludeScript, SelectsExactByteForByteMatchesAndKeepsOtherwise) {
     form.Select(ControlId::IncludeScript, 1);
     SelectIncludeScript(form, name);
     EXPECT_EQ(form.Selection(ControlId::IncludeScript), expected) << name;
-  }
-}
-
-// A load selects the named script only on an exact match.
-TEST(IncludeScript, LoadedNameSelectsItsEntry) {
-  FakePlatform fake;
-  fake.files.AddFile("C:\\Q\\avsinc\\a.avs", "");
-  fake.files.AddFile("C:\\Q\\avsinc\\b.avs", "");
-  Form form;
-  RefreshConfigLists(form, fake.platform);
-  for (const char* bytes : {"avsinc = b", "avsinc = B"}) {
-    LoadConfigText(form, fake.platform, bytes);
-    EXPECT_EQ(form.Text(ControlId::IncludeScript), "b") << bytes;
   }
 }
 

@@ -58,28 +58,22 @@ TEST(ConfigSave, EverySettingSurvivesSaveAndLoad) {
   EXPECT_EQ(ConfigText(second), kEverySettingChanged);
 }
 
-TEST(ConfigDefaults, ReplaceAnyDefaultIniAndDeleteIt) {
-  FakePlatform fake;
-  fake.files.AddFile("C:\\Q\\default.ini", std::string(100000, 'x') + "\r\nmode = 0\r\nvalue = 3000");
-  Form form;
-  LoadBuiltInDefaults(form, fake.platform);
-  EXPECT_EQ(ConfigText(form), kDefaultsSaved);
-  EXPECT_FALSE(fake.files.FileExists("C:\\Q\\default.ini"));
-  EXPECT_EQ(fake.files.writeCount, 1);
-}
-
-// A missing state file, even where default.ini cannot be written, loads the
-// built-in defaults over what the form held and leaves no file behind.
+// A missing state file loads the built-in defaults over what the form held,
+// through a default.ini that replaces any earlier one and is deleted after,
+// or straight from memory where the program folder cannot be written.
 TEST(ConfigDefaults, MissingStateFileBringsInTheDefaults) {
   for (const bool writable : {true, false}) {
     FakePlatform fake;
     fake.files.AddFolder("C:\\Q");
+    if (writable) fake.files.AddFile("C:\\Q\\default.ini", std::string(100000, 'x') + "\r\nmode = 0\r\nvalue = 3000");
     if (!writable) fake.files.MakeFolderUnwritable("C:\\Q");
+    const int writesBefore = fake.files.writeCount;
     Form form;
     LoadConfigText(form, fake.platform, "mode = 0\r\nvalue = 3000");
     LoadConfig(form, fake.platform, StateFilePath(fake.platform));
     EXPECT_EQ(ConfigText(form), kDefaultsSaved) << writable;
     EXPECT_TRUE(fake.files.Files().empty()) << writable;
+    EXPECT_EQ(fake.files.writeCount - writesBefore, writable ? 1 : 0) << writable;
   }
 }
 
