@@ -31,9 +31,7 @@ TEST_F(BatchFileTest, BatAddedOnlyWithoutExtension) {
   const std::pair<const char*, const char*> cases[] = {
       {"D:\\jobs", "D:\\jobs.bat"},
       {"D:\\jobs.cmd", "D:\\jobs.cmd"},
-      {"D:\\my.jobs\\run", "D:\\my.jobs\\run.bat"},
   };
-  fake.files.AddFolder("D:\\my.jobs");
   form.AddItem(ControlId::JobList, "line");
   for (const auto& [chosen, written] : cases) {
     fake.dialogs.paths.push_back(chosen);

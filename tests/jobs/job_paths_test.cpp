@@ -24,6 +24,8 @@ TEST_F(JobPathsTest, DerivesFieldsAndWrapper) {
       // No extension: the output still gets its dot.
       {"D:\\v\\clip", "D:\\v\\", "D:\\v\\clip.mp4", "C:\\Q\\stats\\clip.stat", "C:\\Q\\log\\clip.txt",
        "C:\\Q\\avs\\clip.avs", "fs=\"D:\\v\\clip\"\r\nimport(\"..\\avsinc\\DirectShow.avs\")\r\n"},
+      // No input: nothing derived, the fields of the case before stay.
+      {"", "E:\\", "D:\\v\\clip.mp4", "C:\\Q\\stats\\clip.stat", "C:\\Q\\log\\clip.txt", "", nullptr},
   };
   UseIncludeScripts({"DirectShow", "FFMS"}, 0);
   for (const auto& c : cases) {
@@ -40,13 +42,6 @@ TEST_F(JobPathsTest, DerivesFieldsAndWrapper) {
     if (c.wrapper) EXPECT_EQ(result.wrapperPath, c.inputAfter);
     if (c.wrapper) EXPECT_EQ(fake.files.ReadFile(c.inputAfter), c.wrapper);
   }
-}
-
-TEST_F(JobPathsTest, EmptyInputDerivesNothing) {
-  form.SetText(ControlId::Output, "keep.mp4");
-  EXPECT_EQ(DeriveJobPaths(form, platform, "D:\\v\\").wrapper, WrapperOutcome::NotNeeded);
-  EXPECT_EQ(form.Text(ControlId::Output), "keep.mp4");
-  EXPECT_EQ(form.Text(ControlId::Stats), "");
 }
 
 TEST_F(JobPathsTest, SecondWrapperReplacesTheFirstWhole) {
@@ -70,16 +65,9 @@ TEST_F(JobPathsTest, UnwritableWrapperIsReportedAndStillNamed) {
   EXPECT_FALSE(fake.files.FileExists("C:\\Q\\avs\\clip.mkv.avs"));
 }
 
-TEST_F(JobPathsTest, PickInputDerivesBesideTheInput) {
-  fake.dialogs.paths.push_back("D:\\v\\clip.mkv");
-  PickInput(form, platform);
-  ASSERT_EQ(fake.dialogs.calls.size(), 1u);
-  EXPECT_EQ(Dialog(0), "open|||AVS(*.avs)|*.AVS|Other Media|*.*");
-  EXPECT_EQ(form.Text(ControlId::Output), "D:\\v\\clip.mp4");
-  EXPECT_EQ(form.Text(ControlId::Input), "C:\\Q\\avs\\clip.mkv.avs");
-}
-
-TEST_F(JobPathsTest, CancelledPickersKeepTheirFields) {
+// Cancelled pickers keep their fields; the input picker derives beside the
+// input; the output picker adds ".mp4" only without an extension.
+TEST_F(JobPathsTest, PickersKeepOrDeriveTheirFields) {
   form.SetText(ControlId::Input, "D:\\v\\old.avs");
   form.SetText(ControlId::Output, "D:\\v\\old.mp4");
   PickInput(form, platform);
@@ -87,20 +75,18 @@ TEST_F(JobPathsTest, CancelledPickersKeepTheirFields) {
   EXPECT_EQ(form.Text(ControlId::Input), "D:\\v\\old.avs");
   EXPECT_EQ(form.Text(ControlId::Output), "D:\\v\\old.mp4");
   EXPECT_EQ(form.Text(ControlId::Stats), "");
-}
 
-TEST_F(JobPathsTest, PickOutputAddsMp4OnlyWithoutExtension) {
-  const std::pair<const char*, const char*> cases[] = {
-      {"D:\\v\\final", "D:\\v\\final.mp4"},
-      {"D:\\v\\final.mkv", "D:\\v\\final.mkv"},
-      {"D:\\my.dir\\final", "D:\\my.dir\\final.mp4"},
-  };
-  for (const auto& [chosen, expected] : cases) {
-    fake.dialogs.paths.push_back(chosen);
-    PickOutput(form, platform);
-    EXPECT_EQ(form.Text(ControlId::Output), expected) << chosen;
-  }
-  EXPECT_EQ(Dialog(2), "save|||MP4(*.mp4)|*.MP4|MKV(*.mkv)|*.MKV|RAW(*.264)|*.264");
+  fake.dialogs.paths = {"D:\\v\\clip.mkv", "D:\\v\\final", "D:\\v\\final.mkv"};
+  PickInput(form, platform);
+  EXPECT_EQ(form.Text(ControlId::Output), "D:\\v\\clip.mp4");
+  EXPECT_EQ(form.Text(ControlId::Input), "C:\\Q\\avs\\clip.mkv.avs");
+  PickOutput(form, platform);
+  EXPECT_EQ(form.Text(ControlId::Output), "D:\\v\\final.mp4");
+  PickOutput(form, platform);
+  EXPECT_EQ(form.Text(ControlId::Output), "D:\\v\\final.mkv");
+  ASSERT_EQ(fake.dialogs.calls.size(), 5u);
+  EXPECT_EQ(Dialog(2), "open|||AVS(*.avs)|*.AVS|Other Media|*.*");
+  EXPECT_EQ(Dialog(4), "save|||MP4(*.mp4)|*.MP4|MKV(*.mkv)|*.MKV|RAW(*.264)|*.264");
 }
 
 TEST_F(JobPathsTest, FilesInputAddsOneJobPerFileInOrder) {
