@@ -23,7 +23,6 @@ class JobListTest : public JobFixture {
     EXPECT_EQ(result.outcome, BatchOutcome::Written);
     return fake.files.ReadFile(result.path).value_or("<not written>");
   }
-
 };
 
 TEST_F(JobListTest, AutomatedDoublePassWithNeroAudio) {
@@ -68,12 +67,7 @@ TEST_F(JobListTest, ConditionalDoublePassMuxesOnceAtTheEnd) {
   ChooseInput("D:\\v\\clip.avs");
   const std::string firstPass = BuildPassCommand(form, EncodeMode::FirstPassCrfWithOutput, "16");
   const std::string secondPass = BuildPassCommand(form, EncodeMode::ConditionalDoublePassCrf, "1000");
-  ASSERT_TRUE(AddJob(form));
-
-  EXPECT_NE(firstPass.find("-p 1 --crf 16 "), std::string::npos) << firstPass;
-  EXPECT_NE(firstPass.find("-o \"D:\\v\\clip.mp4\" \"D:\\v\\clip.avs\""), std::string::npos) << firstPass;
-  EXPECT_EQ(secondPass.rfind("if errorlevel 1 x264.exe ", 0), 0u) << secondPass;
-  EXPECT_NE(secondPass.find("-p 3 --stats \"C:\\Q\\stats\\clip.avs.stat\" -B 1000 "), std::string::npos);
+  ASSERT_TRUE(AddJob(form));  // the pass lines themselves are worked examples of the pass command tests
   EXPECT_EQ(Jobs(), (std::vector<std::string>{
                         "@echo Input:D:\\v\\clip.avs",
                         "@echo Output:D:\\v\\clip.mp4",
