@@ -51,78 +51,62 @@ class PosixFileSystemTest : public testing::Test {
   PosixFileSystem files_;
 };
 
-TEST_F(PosixFileSystemTest, WriteReplacesWholeThroughWindowsSeparatorsAndLeavesNoTemporary) {
-  fs::create_directory(root_ / "configs");
+TEST_F(PosixFileSystemTest, WriteReplacesWholeOrLeavesTheEarlierStateAndNeverATemporary) {
+  const std::string bytes("a = 1\r\nb\0c", 10);
   Put("configs/a.ini", std::string(1000, 'x'));
-  ASSERT_TRUE(files_.WriteFile(Windows("configs\\a.ini"), std::string("a = 1\r\nb\0c", 10)));
-  EXPECT_EQ(Get("configs/a.ini"), std::string("a = 1\r\nb\0c", 10));
-  EXPECT_EQ(files_.ReadFile(Windows("configs\\a.ini")), std::string("a = 1\r\nb\0c", 10));
-  EXPECT_EQ(std::distance(fs::directory_iterator(root_ / "configs"), fs::directory_iterator()), 1);
-}
+  ASSERT_TRUE(files_.WriteFile(Windows("configs\\a.ini"), bytes));  // through Windows separators
+  EXPECT_EQ(Get("configs/a.ini"), bytes);
+  EXPECT_EQ(files_.ReadFile(Windows("configs\\a.ini")), bytes);
 
-TEST_F(PosixFileSystemTest, RefusedWritesLeaveTheEarlierStateIntact) {
   Put("ro.ini", "old");
   fs::permissions(root_ / "ro.ini", fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
   fs::create_directory(root_ / "folder.ini");
-
-  EXPECT_FALSE(files_.WriteFile(Windows("ro.ini"), "new"));
-  EXPECT_FALSE(files_.WriteFile(Windows("folder.ini"), "new"));
-  EXPECT_FALSE(files_.WriteFile(Windows("missing\\x.ini"), "new"));
-
+  for (const char* refused : {"ro.ini", "folder.ini", "missing\\x.ini"}) {
+    EXPECT_FALSE(files_.WriteFile(Windows(refused), "new")) << refused;
+  }
   EXPECT_EQ(Get("ro.ini"), "old");
-  EXPECT_TRUE(fs::is_directory(root_ / "folder.ini"));
-  EXPECT_EQ(Names(), (std::vector<std::string>{"folder.ini", "ro.ini"}));
+  EXPECT_EQ(Names(), (std::vector<std::string>{"configs", "folder.ini", "ro.ini"}));
+  EXPECT_EQ(std::distance(fs::directory_iterator(root_ / "configs"), fs::directory_iterator()), 1);
 }
 
-TEST_F(PosixFileSystemTest, ReadExistsAndDeleteTellFilesFromFolders) {
+TEST_F(PosixFileSystemTest, ReadExistsDeleteAndCreateFolderTellFilesFromFolders) {
   Put("f.txt", "");
   fs::create_directory(root_ / "d");
   struct Case {
     const char* name;
-    bool readable, exists;
+    bool readable, exists, deleted, folderMade;
   };
-  const Case cases[] = {{"f.txt", true, true}, {"d", false, false}, {"none", false, false}};
+  const Case cases[] = {{"f.txt", true, true, true, false},
+                        {"d", false, false, false, true},  // an existing folder counts as made
+                        {"none", false, false, false, true},
+                        {"no\\parent", false, false, false, false}};
   for (const Case& c : cases) {
     EXPECT_EQ(files_.ReadFile(Windows(c.name)).has_value(), c.readable) << c.name;
     EXPECT_EQ(files_.FileExists(Windows(c.name)), c.exists) << c.name;
+    EXPECT_EQ(files_.DeleteFile(Windows(c.name)), c.deleted) << c.name;
   }
-  EXPECT_EQ(files_.ReadFile(Windows("f.txt")), "");  // empty, not missing
-  EXPECT_FALSE(files_.DeleteFile(Windows("d")));
-  EXPECT_FALSE(files_.DeleteFile(Windows("none")));
-  EXPECT_TRUE(files_.DeleteFile(Windows("f.txt")));
   EXPECT_FALSE(fs::exists(root_ / "f.txt"));
+  Put("f.txt", "x");
+  for (const Case& c : cases) EXPECT_EQ(files_.CreateFolder(Windows(c.name)), c.folderMade) << c.name;
+  EXPECT_TRUE(fs::is_directory(root_ / "none"));
+  Put("empty", "");
+  EXPECT_EQ(files_.ReadFile(Windows("empty")), "");  // empty, not missing
 }
 
-TEST_F(PosixFileSystemTest, CreateFolderIsTrueWhenTheFolderExistsAfterwards) {
-  Put("file", "x");
-  EXPECT_TRUE(files_.CreateFolder(Windows("avs")));
-  EXPECT_TRUE(files_.CreateFolder(Windows("avs")));
-  EXPECT_TRUE(fs::is_directory(root_ / "avs"));
-  EXPECT_FALSE(files_.CreateFolder(Windows("file")));
-  EXPECT_FALSE(files_.CreateFolder(Windows("no\\parent")));
-}
-
-TEST_F(PosixFileSystemTest, ListFolderMatchesWithoutCaseAndMarksFolders) {
+// Which names match is WildcardMatch's part, tested below.
+TEST_F(PosixFileSystemTest, ListFolderMarksFoldersAndFailsWithoutAMatch) {
   Put("configs/a.ini", "");
-  Put("configs/B.INI", "");
-  Put("configs/.ini", "");
-  Put("configs/c.ini.bak", "");
   Put("configs/x.txt", "");
   fs::create_directory(root_ / "configs" / "dir.ini");
-
-  auto listed = files_.ListFolder(Windows("configs"), "*.ini");
-  ASSERT_TRUE(listed.has_value());
-  std::vector<std::pair<std::string, bool>> got;
-  for (const FolderEntry& entry : *listed) got.emplace_back(entry.name, entry.isFolder);
-  std::sort(got.begin(), got.end());
-  const std::vector<std::pair<std::string, bool>> expected = {
-      {".ini", false}, {"B.INI", false}, {"a.ini", false}, {"dir.ini", true}};
-  EXPECT_EQ(got, expected);
-
-  auto all = files_.ListFolder(Windows("configs\\"), "*");
-  ASSERT_TRUE(all.has_value());
-  EXPECT_EQ(all->size(), 6u);  // never "." or ".."
-
+  for (const char* folder : {"configs", "configs\\"}) {
+    auto listed = files_.ListFolder(Windows(folder), "*.INI");
+    ASSERT_TRUE(listed.has_value()) << folder;
+    std::vector<std::pair<std::string, bool>> got;
+    for (const FolderEntry& entry : *listed) got.emplace_back(entry.name, entry.isFolder);
+    std::sort(got.begin(), got.end());
+    EXPECT_EQ(got, (std::vector<std::pair<std::string, bool>>{{"a.ini", false}, {"dir.ini", true}})) << folder;
+  }
+  EXPECT_EQ(files_.ListFolder(Windows("configs"), "*")->size(), 3u);  // never "." or ".."
   EXPECT_FALSE(files_.ListFolder(Windows("configs"), "*.avs").has_value());
   EXPECT_FALSE(files_.ListFolder(Windows("missing"), "*").has_value());
 }
@@ -134,11 +118,11 @@ TEST(WildcardMatch, StarAndQuestionMarkIgnoringCase) {
     bool matches;
   };
   const Case cases[] = {
-      {"*.ini", "a.ini", true},        {"*.ini", "A.INI", true},     {"*.ini", ".ini", true},
-      {"*.ini", "a.ini.bak", false},   {"*.ini", "ini", false},      {"?.avs", "x.avs", true},
-      {"?.avs", "xy.avs", false},      {"*", "", true},              {"", "a", false},
-      {"a*b*c", "aXXbYYbZc", true},    {"a*b*c", "aXXbYYbZ", false}, {"**.x", "a.x", true},
-      {"*.ini", "a.ini.ini", true},    {"?*", "", false},
+      {"*.ini", "a.ini", true},   {"*.ini", "A.INI", true},       {"*.INI", "a.ini", true},
+      {"*.ini", ".ini", true},    {"*.ini", "a.ini.bak", false},  {"*.ini", "ini", false},
+      {"?.avs", "x.avs", true},   {"?.avs", "xy.avs", false},     {"*", "", true},
+      {"", "a", false},           {"a*b*c", "aXXbYYbZc", true},   {"a*b*c", "aXXbYYbZ", false},
+      {"**.x", "a.x", true},      {"*.ini", "a.ini.ini", true},   {"?*", "", false},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(WildcardMatch(c.pattern, c.name), c.matches) << c.pattern << " vs " << c.name;

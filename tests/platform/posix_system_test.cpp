@@ -10,11 +10,6 @@
 namespace qv::platform {
 namespace {
 
-TEST(PosixProcesses, NoBatchStartsOnAPosixHost) {
-  PosixProcesses processes;
-  EXPECT_FALSE(processes.Start("\"temp.bat\"", "/tmp/").has_value());
-}
-
 TEST(PosixProcesses, IdlePriorityLowersTheGivenProcessOnly) {
   const int before = getpriority(PRIO_PROCESS, 0);
   const pid_t child = fork();
@@ -35,13 +30,6 @@ TEST(PosixProcesses, IdlePriorityLowersTheGivenProcessOnly) {
   EXPECT_FALSE(processes.SetIdlePriorityClass(0));
   EXPECT_FALSE(processes.SetIdlePriorityClass(static_cast<std::uint32_t>(child)));
   EXPECT_EQ(getpriority(PRIO_PROCESS, 0), before);
-}
-
-TEST(PosixLibraries, TheCalculatorIsNeverAvailableNatively) {
-  PosixLibraries libraries;
-  const Libraries::Handle handle = libraries.Load("rateplan.dll");
-  EXPECT_EQ(handle, nullptr);
-  EXPECT_FALSE(libraries.CallIntInt(handle, "rateplan", 64, 0).has_value());
 }
 
 }  // namespace

@@ -21,19 +21,11 @@ struct Seen {
 };
 
 HWND AwaitRequester() {
-  for (int i = 0; i < 1000; ++i) {
-    if (const HWND dialog = FindWindowA("#32770", kTitle)) {
-      if (IsWindowVisible(dialog)) return dialog;
-    }
-    Sleep(10);
+  for (int i = 0; i < 1000; ++i, Sleep(10)) {
+    const HWND dialog = FindWindowA("#32770", kTitle);
+    if (dialog && IsWindowVisible(dialog)) return dialog;
   }
   return nullptr;
-}
-
-std::string TextOf(HWND window) {
-  char text[256] = {};
-  GetWindowTextA(window, text, sizeof(text));
-  return text;
 }
 
 // Opens the requester over an active owner window while another thread
@@ -50,7 +42,9 @@ std::optional<std::string> EditWith(const std::string& text, const std::function
     if (dialog == nullptr) return;
     seen.found = true;
     GetWindowRect(dialog, &seen.frame);
-    seen.prompt = TextOf(FindWindowExA(dialog, nullptr, "Static", nullptr));
+    char prompt[256] = {};
+    GetWindowTextA(FindWindowExA(dialog, nullptr, "Static", nullptr), prompt, sizeof(prompt));
+    seen.prompt = prompt;
     seen.ownerEnabled = IsWindowEnabled(owner) != FALSE;
     act(dialog, FindWindowExA(dialog, nullptr, "Edit", nullptr));
   });
@@ -66,55 +60,45 @@ void PressKey(HWND window, WPARAM key) {
   PostMessageA(window, WM_KEYUP, key, 0xC0000001);
 }
 
-TEST(Win32EditLineTest, ReturnsTheEditedTextOnOkAndNothingOnCancel) {
+TEST(Win32EditLineTest, ReturnsTheEditedTextOnOkAndNothingOnCancelFromAFixedCentredBox) {
+  const HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  const int width = MulDiv(300, dpi, 96), height = MulDiv(130, dpi, 96);
   struct Case {
     const char* name;
+    std::string text;
     std::function<void(HWND dialog, HWND edit)> act;
     std::optional<std::string> expected;
   };
   // The typed letter lands after the text only if the caret starts at its end.
   const auto typeX = [](HWND edit) { PostMessageA(edit, WM_CHAR, 'X', 1); };
+  const std::string line = "x264.exe --pass 1";
+  const std::string longLine(40000, 'a');  // longer than an edit field takes by default
   const Case cases[] = {
-      {"Enter", [&](HWND, HWND edit) { typeX(edit); PressKey(edit, VK_RETURN); }, "x264.exe --pass 1X"},
-      {"OK button",
+      {"Enter", line, [&](HWND, HWND edit) { typeX(edit); PressKey(edit, VK_RETURN); }, line + "X"},
+      {"OK button", line,
        [&](HWND dialog, HWND edit) {
          typeX(edit);
          PostMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
        },
-       "x264.exe --pass 1X"},
-      {"Escape", [&](HWND, HWND edit) { typeX(edit); PressKey(edit, VK_ESCAPE); }, std::nullopt},
-      {"close box", [](HWND dialog, HWND) { PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0); }, std::nullopt},
+       line + "X"},
+      {"Escape", line, [&](HWND, HWND edit) { typeX(edit); PressKey(edit, VK_ESCAPE); }, std::nullopt},
+      {"close box", "", [](HWND dialog, HWND) { PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0); }, std::nullopt},
+      {"long line", longLine, [](HWND, HWND edit) { PressKey(edit, VK_RETURN); }, longLine},
   };
   for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
     Seen seen;
-    EXPECT_EQ(EditWith("x264.exe --pass 1", c.act, seen), c.expected) << c.name;
-    ASSERT_TRUE(seen.found) << c.name;
-    EXPECT_EQ(seen.prompt, "For expert only!") << c.name;
-    EXPECT_FALSE(seen.ownerEnabled) << c.name;
+    EXPECT_EQ(EditWith(c.text, c.act, seen), c.expected);
+    ASSERT_TRUE(seen.found);
+    EXPECT_EQ(seen.prompt, "For expert only!");
+    EXPECT_FALSE(seen.ownerEnabled);
+    EXPECT_EQ(seen.frame.right - seen.frame.left, width);
+    EXPECT_EQ(seen.frame.bottom - seen.frame.top, height);
+    EXPECT_EQ(seen.frame.left, (GetSystemMetrics(SM_CXSCREEN) - width) / 2);
+    EXPECT_EQ(seen.frame.top, (GetSystemMetrics(SM_CYSCREEN) - height) / 2);
   }
-}
-
-TEST(Win32EditLineTest, IsThreeHundredByOneHundredThirtyCentredOnTheScreen) {
-  const HDC screen = GetDC(nullptr);
-  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-  ReleaseDC(nullptr, screen);
-  Seen seen;
-  EditWith("", [](HWND dialog, HWND) { PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0); }, seen);
-  ASSERT_TRUE(seen.found);
-  const int width = MulDiv(300, dpi, 96);
-  const int height = MulDiv(130, dpi, 96);
-  EXPECT_EQ(seen.frame.right - seen.frame.left, width);
-  EXPECT_EQ(seen.frame.bottom - seen.frame.top, height);
-  EXPECT_EQ(seen.frame.left, (GetSystemMetrics(SM_CXSCREEN) - width) / 2);
-  EXPECT_EQ(seen.frame.top, (GetSystemMetrics(SM_CYSCREEN) - height) / 2);
-}
-
-TEST(Win32EditLineTest, KeepsALineLongerThanAnEditFieldTakesByDefault) {
-  const std::string longLine(40000, 'a');
-  Seen seen;
-  const auto result = EditWith(longLine, [](HWND, HWND edit) { PressKey(edit, VK_RETURN); }, seen);
-  ASSERT_TRUE(result.has_value());
-  EXPECT_EQ(result->size(), longLine.size());
 }
 
 }  // namespace

@@ -17,125 +17,82 @@ class Win32FileSystemTest : public testing::Test {
   Win32FileSystem files_;
 };
 
-TEST_F(Win32FileSystemTest, WriteReplacesTheFileWholeAndLeavesNoTemporary) {
+TEST_F(Win32FileSystemTest, WriteReplacesWholeOrKeepsTheEarlierFileAndNeverLeavesATemporary) {
   const std::string bytes("a = 1\r\nb\0c\r\n\xff", 13);
   folder_.Put("a.ini", std::string(5000, 'x'));
   ASSERT_TRUE(files_.WriteFile(folder_.Path("a.ini"), bytes));
   EXPECT_EQ(folder_.Get("a.ini"), bytes);
   EXPECT_EQ(files_.ReadFile(folder_.Path("a.ini")), bytes);
-  EXPECT_EQ(folder_.Names(), Names{"a.ini"});
-}
-
-TEST_F(Win32FileSystemTest, WriteOfNothingLeavesAnEmptyFile) {
-  folder_.Put("a.bat", "old");
   ASSERT_TRUE(files_.WriteFile(folder_.Path("a.bat"), ""));
   EXPECT_EQ(files_.ReadFile(folder_.Path("a.bat")), "");
-}
 
-TEST_F(Win32FileSystemTest, FailedWriteKeepsTheEarlierFileAndLeavesNoTemporary) {
   folder_.Put("locked.ini", "old");
   SetFileAttributesA(folder_.Path("locked.ini").c_str(), FILE_ATTRIBUTE_READONLY);
   folder_.MakeFolder("folder.ini");
-
-  EXPECT_FALSE(files_.WriteFile(folder_.Path("locked.ini"), "new"));
-  EXPECT_FALSE(files_.WriteFile(folder_.Path("folder.ini"), "new"));
-  EXPECT_FALSE(files_.WriteFile(folder_.Path("missing\\a.ini"), "new"));
-
+  for (const char* refused : {"locked.ini", "folder.ini", "missing\\a.ini"}) {
+    EXPECT_FALSE(files_.WriteFile(folder_.Path(refused), "new")) << refused;
+  }
   EXPECT_EQ(folder_.Get("locked.ini"), "old");
-  EXPECT_EQ(folder_.Names(), (Names{"folder.ini", "locked.ini"}));
+  EXPECT_EQ(folder_.Names(), (Names{"a.bat", "a.ini", "folder.ini", "locked.ini"}));
   EXPECT_EQ(folder_.Names("folder.ini"), Names{});
 }
 
-TEST_F(Win32FileSystemTest, ReadGivesNothingForWhatIsNoReadableFile) {
-  folder_.MakeFolder("sub");
-  EXPECT_EQ(files_.ReadFile(folder_.Path("missing.ini")), std::nullopt);
-  EXPECT_EQ(files_.ReadFile(folder_.Path("sub")), std::nullopt);
-}
-
-TEST_F(Win32FileSystemTest, ReadsAFileLargerThanOneChunk) {
-  std::string bytes(200000, '\0');
-  for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<char>(i * 7);
-  folder_.Put("big.bin", bytes);
-  EXPECT_EQ(files_.ReadFile(folder_.Path("big.bin")), bytes);
-}
-
-TEST_F(Win32FileSystemTest, FileExistsOnlyForFiles) {
+TEST_F(Win32FileSystemTest, ReadExistsDeleteAndCreateFolderTellFilesFromFolders) {
   folder_.Put("a.ini", "x");
   folder_.MakeFolder("sub");
-  EXPECT_TRUE(files_.FileExists(folder_.Path("a.ini")));
-  EXPECT_TRUE(files_.FileExists(folder_.Path("A.INI")));
-  EXPECT_FALSE(files_.FileExists(folder_.Path("sub")));
-  EXPECT_FALSE(files_.FileExists(folder_.Path("b.ini")));
-}
-
-TEST_F(Win32FileSystemTest, DeleteRemovesAFileAndFailsWithoutOne) {
-  folder_.Put("temp.bat", "x");
-  EXPECT_TRUE(files_.DeleteFile(folder_.Path("temp.bat")));
-  EXPECT_FALSE(files_.DeleteFile(folder_.Path("temp.bat")));
-  EXPECT_EQ(folder_.Names(), Names{});
-}
-
-TEST_F(Win32FileSystemTest, CreateFolderIsTrueWhenTheFolderExistsAfterwards) {
-  folder_.Put("file", "x");
   struct Case {
-    std::string relative;
-    bool exists;
+    const char* name;
+    bool readable, exists, deleted, folderMade;
   };
-  const Case cases[] = {
-      {"avs", true},           // new
-      {"avs", true},           // already there
-      {"a\\b", false},         // parent missing
-      {"file", false},         // a file of that name
-  };
+  const Case cases[] = {{"A.INI", true, true, true, false},  // names ignore case
+                        {"sub", false, false, false, true},  // an existing folder counts as made
+                        {"b.ini", false, false, false, true},
+                        {"x\\y", false, false, false, false}};
   for (const Case& c : cases) {
-    EXPECT_EQ(files_.CreateFolder(folder_.Path(c.relative)), c.exists) << c.relative;
+    EXPECT_EQ(files_.ReadFile(folder_.Path(c.name)).has_value(), c.readable) << c.name;
+    EXPECT_EQ(files_.FileExists(folder_.Path(c.name)), c.exists) << c.name;
+    EXPECT_EQ(files_.DeleteFile(folder_.Path(c.name)), c.deleted) << c.name;
   }
-  EXPECT_EQ(folder_.Names(), (Names{"avs", "file"}));
+  EXPECT_EQ(folder_.Names(), Names{"sub"});
+  folder_.Put("A.INI", "x");
+  for (const Case& c : cases) EXPECT_EQ(files_.CreateFolder(folder_.Path(c.name)), c.folderMade) << c.name;
+  EXPECT_EQ(folder_.Names(), (Names{"A.INI", "b.ini", "sub"}));
+
+  std::string big(200000, '\0');  // more than one read
+  for (std::size_t i = 0; i < big.size(); ++i) big[i] = static_cast<char>(i * 7);
+  folder_.Put("big.bin", big);
+  EXPECT_EQ(files_.ReadFile(folder_.Path("big.bin")), big);
 }
 
 TEST_F(Win32FileSystemTest, ListFolderMatchesWildcardsIgnoringCaseAndFlagsFolders) {
-  folder_.Put("a.ini", "");
-  folder_.Put("B.INI", "");
-  folder_.Put("c.txt", "");
-  folder_.Put("noext", "");
+  for (const char* name : {"a.ini", "B.INI", "c.txt", "noext"}) folder_.Put(name, "");
   folder_.MakeFolder("d.ini");
   folder_.MakeFolder("sub");
-
   struct Case {
-    std::string pattern;
+    std::string folder, pattern;
     std::vector<FolderEntry> expected;  // sorted by name
   };
+  const std::string root = folder_.Root();
   const Case cases[] = {
-      {"*.ini", {{"B.INI", false}, {"a.ini", false}, {"d.ini", true}}},
-      {"*.INI", {{"B.INI", false}, {"a.ini", false}, {"d.ini", true}}},
-      {"?.txt", {{"c.txt", false}}},
-      {"*", {{"B.INI", false}, {"a.ini", false}, {"c.txt", false}, {"d.ini", true}, {"noext", false}, {"sub", true}}},
-      {"*.avs", {}},
+      {root, "*.ini", {{"B.INI", false}, {"a.ini", false}, {"d.ini", true}}},
+      {root, "*.INI", {{"B.INI", false}, {"a.ini", false}, {"d.ini", true}}},
+      {root, "?.txt", {{"c.txt", false}}},
+      {root, "*",
+       {{"B.INI", false}, {"a.ini", false}, {"c.txt", false}, {"d.ini", true}, {"noext", false}, {"sub", true}}},
+      {root, "*.avs", {}},
+      {root + "\\", "*.ini", {{"B.INI", false}, {"a.ini", false}, {"d.ini", true}}},
   };
   for (const Case& c : cases) {
-    const auto listed = files_.ListFolder(folder_.Root(), c.pattern);
-    ASSERT_TRUE(listed.has_value()) << c.pattern;
-    std::vector<FolderEntry> entries = *listed;
-    std::sort(entries.begin(), entries.end(),
-              [](const FolderEntry& a, const FolderEntry& b) { return a.name < b.name; });
-    ASSERT_EQ(entries.size(), c.expected.size()) << c.pattern;
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-      EXPECT_EQ(entries[i].name, c.expected[i].name) << c.pattern;
-      EXPECT_EQ(entries[i].isFolder, c.expected[i].isFolder) << c.pattern << " " << entries[i].name;
-    }
+    const auto listed = files_.ListFolder(c.folder, c.pattern);
+    ASSERT_TRUE(listed.has_value()) << c.folder << " " << c.pattern;
+    std::vector<std::pair<std::string, bool>> got, expected;
+    for (const FolderEntry& entry : *listed) got.emplace_back(entry.name, entry.isFolder);
+    for (const FolderEntry& entry : c.expected) expected.emplace_back(entry.name, entry.isFolder);
+    std::sort(got.begin(), got.end());
+    EXPECT_EQ(got, expected) << c.folder << " " << c.pattern;
   }
-}
-
-TEST_F(Win32FileSystemTest, ListFolderTakesATrailingSeparatorAndFailsOnAMissingFolder) {
-  folder_.MakeFolder("configs");
-  folder_.Put("configs\\x.ini", "");
-  const auto withSeparator = files_.ListFolder(folder_.Path("configs\\"), "*.ini");
-  ASSERT_TRUE(withSeparator.has_value());
-  ASSERT_EQ(withSeparator->size(), 1u);
-  EXPECT_EQ(withSeparator->front().name, "x.ini");
-
   EXPECT_EQ(files_.ListFolder(folder_.Path("missing"), "*.ini"), std::nullopt);
-  EXPECT_EQ(files_.ListFolder(folder_.Path("configs\\x.ini"), "*"), std::nullopt);
+  EXPECT_EQ(files_.ListFolder(folder_.Path("a.ini"), "*"), std::nullopt);
 }
 
 TEST(Win32ProgramFolderTest, IsTheFolderOfTheRunningProgramWithItsBackslash) {

@@ -20,28 +20,24 @@ bool AwaitFile(const std::string& path) {
   return false;
 }
 
-bool AwaitExit(std::uint32_t processId) {
-  const HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, processId);
-  if (process == nullptr) return true;  // gone already
-  const bool ended = WaitForSingleObject(process, 30000) == WAIT_OBJECT_0;
+// Runs `use` on the process opened with `access`; `gone` when it cannot be opened.
+template <typename T, typename Use>
+T OnProcess(std::uint32_t processId, DWORD access, T gone, Use use) {
+  const HANDLE process = OpenProcess(access, FALSE, processId);
+  if (process == nullptr) return gone;
+  const T result = use(process);
   CloseHandle(process);
-  return ended;
+  return result;
 }
-
-DWORD PriorityClassOf(std::uint32_t processId) {
-  const HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, processId);
-  if (process == nullptr) return 0;
-  const DWORD priority = GetPriorityClass(process);
-  CloseHandle(process);
-  return priority;
+bool AwaitExit(std::uint32_t id) {
+  return OnProcess(id, SYNCHRONIZE, true, [](HANDLE p) { return WaitForSingleObject(p, 30000) == WAIT_OBJECT_0; });
 }
-
-void End(std::uint32_t processId) {
-  const HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, processId);
-  if (process == nullptr) return;
-  TerminateProcess(process, 0);
-  WaitForSingleObject(process, 5000);
-  CloseHandle(process);
+DWORD PriorityClassOf(std::uint32_t id) {
+  return OnProcess(id, PROCESS_QUERY_INFORMATION, DWORD{0}, [](HANDLE p) { return GetPriorityClass(p); });
+}
+void End(std::uint32_t id) {
+  OnProcess(id, PROCESS_TERMINATE | SYNCHRONIZE, true,
+            [](HANDLE p) { return TerminateProcess(p, 0) && WaitForSingleObject(p, 5000) == WAIT_OBJECT_0; });
 }
 
 class Win32ProcessesTest : public testing::Test {
@@ -74,22 +70,20 @@ TEST_F(Win32ProcessesTest, LowersARunningChildToIdle) {
   EXPECT_TRUE(processes_.SetIdlePriorityClass(*child));
   EXPECT_EQ(PriorityClassOf(*child), static_cast<DWORD>(IDLE_PRIORITY_CLASS));
   End(*child);
+  // Process id 0 is the system's own and never opens for setting information.
+  EXPECT_FALSE(processes_.SetIdlePriorityClass(0));
 }
 
-TEST_F(Win32ProcessesTest, StartsABatchFileQuotedAsTheProgramDoes) {
+TEST_F(Win32ProcessesTest, StartsABatchFileQuotedAsTheProgramDoesAndNothingThatIsMissing) {
   folder_.Put("temp.bat", "@echo %CD%> where.tmp\r\n@ren where.tmp where.txt\r\ndel temp.bat");
   const auto batch = processes_.Start("\"" + folder_.Path("temp.bat") + "\"", folder_.Root());
   ASSERT_TRUE(batch.has_value());
   ASSERT_TRUE(AwaitFile(folder_.Path("where.txt")));
   EXPECT_EQ(folder_.Get("where.txt"), folder_.Root() + "\r\n");
   End(*batch);
-}
 
-TEST_F(Win32ProcessesTest, FailuresGiveNoProcess) {
   EXPECT_EQ(processes_.Start("qv_no_such_program.exe", folder_.Root()), std::nullopt);
   EXPECT_EQ(processes_.Start(Fixture(), folder_.Path("missing")), std::nullopt);
-  // Process id 0 is the system's own and never opens for setting information.
-  EXPECT_FALSE(processes_.SetIdlePriorityClass(0));
 }
 
 }  // namespace

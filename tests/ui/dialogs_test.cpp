@@ -1,5 +1,4 @@
 #include <optional>
-#include <ostream>
 #include <string>
 
 #include "ui_fixture.h"
@@ -11,11 +10,6 @@ using Call = platform::FakeDialogs::Call;
 
 class DialogsTest : public UiTest {
  protected:
-  void StartInBitrateMode() {
-    Start();
-    Choose(ControlId::Mode, 0);
-    Type(ControlId::Value, "1200");
-  }
   const Call& OnlyCall() const {
     EXPECT_EQ(fake_.dialogs.calls.size(), 1u);
     return fake_.dialogs.calls.front();
@@ -32,15 +26,15 @@ struct CalcCase {
   const char* value;
 };
 
-void PrintTo(const CalcCase& c, std::ostream* os) { *os << c.name; }
-
 class CalcTest : public DialogsTest, public testing::WithParamInterface<CalcCase> {};
 
 TEST_P(CalcTest, AsksTheLibraryForTheVideoBitrate) {
   const CalcCase& c = GetParam();
   if (c.library) fake_.libraries.present.insert("rateplan.dll");
   if (c.result) fake_.libraries.results["rateplan"] = *c.result;
-  StartInBitrateMode();
+  Start();
+  Choose(ControlId::Mode, 0);
+  Type(ControlId::Value, "1200");
   if (c.audio) Click(ControlId::Audio);
   Type(ControlId::AudioBitrate, c.audioBitrate);
   fake_.clipboard.texts.push_back("before");
@@ -67,7 +61,7 @@ INSTANTIATE_TEST_SUITE_P(
                     CalcCase{"AboveTheModesBound", true, 9000, false, "64", 0, "8000"}),
     [](const testing::TestParamInfo<CalcCase>& info) { return std::string(info.param.name); });
 
-TEST_F(DialogsTest, TheStatisticsAndLogPickersOfferTheFieldsText) {
+TEST_F(DialogsTest, FilePickersOfferTheFieldsTextAndCancelKeepsIt) {
   struct Case {
     int mode;
     ControlId button, field;
@@ -96,24 +90,18 @@ TEST_F(DialogsTest, TheStatisticsAndLogPickersOfferTheFieldsText) {
     EXPECT_EQ(call.filter, c.filter);
     EXPECT_EQ(form_.Text(c.field), "D:\\new");
   }
-}
-
-TEST_F(DialogsTest, CancelledFilePickersLeaveTheirFields) {
-  Start();
-  Choose(ControlId::Mode, 5);
-  form_.SetText(ControlId::Stats, "a.stat");
-  form_.SetText(ControlId::Log, "b.txt");
-  form_.SetText(ControlId::Input, "c.avs");
-  form_.SetText(ControlId::Output, "d.mp4");
-  for (ControlId button : {ControlId::StatsBrowse, ControlId::LogBrowse, ControlId::InputBrowse,
-                           ControlId::OutputBrowse}) {
+  // No answer queued: every picker is cancelled.
+  const std::pair<ControlId, ControlId> pickers[] = {{ControlId::StatsBrowse, ControlId::Stats},
+                                                     {ControlId::LogBrowse, ControlId::Log},
+                                                     {ControlId::InputBrowse, ControlId::Input},
+                                                     {ControlId::OutputBrowse, ControlId::Output}};
+  for (const auto& [button, field] : pickers) {
+    form_.SetText(field, "kept");
+    fake_.dialogs.calls.clear();
     Click(button);
+    EXPECT_EQ(fake_.dialogs.calls.size(), 1u) << ControlName(button);
+    EXPECT_EQ(form_.Text(field), "kept") << ControlName(button);
   }
-  EXPECT_EQ(fake_.dialogs.calls.size(), 4u);
-  EXPECT_EQ(form_.Text(ControlId::Stats), "a.stat");
-  EXPECT_EQ(form_.Text(ControlId::Log), "b.txt");
-  EXPECT_EQ(form_.Text(ControlId::Input), "c.avs");
-  EXPECT_EQ(form_.Text(ControlId::Output), "d.mp4");
 }
 
 TEST_F(DialogsTest, TheMatrixPickerRunsOnlyForCustom) {
@@ -140,122 +128,104 @@ TEST_F(DialogsTest, TheMatrixPickerRunsOnlyForCustom) {
   EXPECT_EQ(form_.Text(ControlId::Matrix), "custom");
 }
 
-TEST_F(DialogsTest, EditReplacesTheSelectedLineAndCancelKeepsIt) {
+TEST_F(DialogsTest, EditAndViewWorkOnTheSelectedLine) {
+  using Lines = std::vector<std::string>;
   Start();
-  SetJobLines({"a", "b", "c"}, 1);
+  SetJobLines({"a", "x264.exe --crf 20", "c"}, 1);
+  Click(ControlId::JobView);
+  const Call view = OnlyCall();
+  EXPECT_EQ(view.kind, "message");
+  EXPECT_EQ(view.title, "The command line parameter is:");
+  EXPECT_EQ(view.defaultName, "x264.exe --crf 20");
+
+  fake_.dialogs.calls.clear();
   fake_.dialogs.edits.push_back(std::string("B!"));
   Click(ControlId::JobEdit);
-  const Call& call = OnlyCall();
-  EXPECT_EQ(call.kind, "edit");
-  EXPECT_EQ(call.title, "Edit");
-  EXPECT_EQ(call.filter, "For expert only!");
-  EXPECT_EQ(call.defaultName, "b");
-  EXPECT_EQ(form_.Items(ControlId::JobList), (std::vector<std::string>{"a", "B!", "c"}));
+  const Call& edit = OnlyCall();
+  EXPECT_EQ(edit.kind, "edit");
+  EXPECT_EQ(edit.title, "Edit");
+  EXPECT_EQ(edit.filter, "For expert only!");
+  EXPECT_EQ(edit.defaultName, "x264.exe --crf 20");
+  EXPECT_EQ(form_.Items(ControlId::JobList), (Lines{"a", "B!", "c"}));
   EXPECT_EQ(form_.Selection(ControlId::JobList), 1);
 
   Click(ControlId::JobEdit);  // no answer queued: cancelled
-  EXPECT_EQ(form_.Items(ControlId::JobList), (std::vector<std::string>{"a", "B!", "c"}));
-
+  EXPECT_EQ(form_.Items(ControlId::JobList), (Lines{"a", "B!", "c"}));
   fake_.dialogs.edits.push_back(std::string());
   Click(ControlId::JobEdit);  // OK on an emptied line
-  EXPECT_EQ(form_.Items(ControlId::JobList), (std::vector<std::string>{"a", "", "c"}));
+  EXPECT_EQ(form_.Items(ControlId::JobList), (Lines{"a", "", "c"}));
 }
 
-TEST_F(DialogsTest, ViewShowsTheSelectedLine) {
+// A failure that must be shown in exactly one message box naming each path.
+struct ReportCase {
+  const char* name;
+  void (*arrange)(platform::FakePlatform&, Form&);
+  ControlId button;
+  std::vector<std::string> named;
+  void (*check)(const platform::FakePlatform&);
+  const char* picked = nullptr;  // the path the file picker answers, if any
+};
+
+class ReportTest : public DialogsTest, public testing::WithParamInterface<ReportCase> {};
+
+TEST_P(ReportTest, NamesWhatFailedInOneMessage) {
+  const ReportCase& c = GetParam();
   Start();
-  SetJobLines({"first", "x264.exe --crf 20"}, 1);
-  Click(ControlId::JobView);
-  const Call& call = OnlyCall();
-  EXPECT_EQ(call.kind, "message");
-  EXPECT_EQ(call.title, "The command line parameter is:");
-  EXPECT_EQ(call.defaultName, "x264.exe --crf 20");
-}
-
-// The one message box shown, which must name `path`.
-void ExpectReported(const platform::FakeDialogs& dialogs, const std::string& path) {
+  c.arrange(fake_, form_);
+  fake_.dialogs.answers.push_back(true);  // yes to saving a named configuration
+  if (c.picked) fake_.dialogs.paths.push_back(c.picked);
+  Click(c.button);
   int messages = 0;
-  for (const Call& call : dialogs.calls) {
+  for (const Call& call : fake_.dialogs.calls) {
     if (call.kind != "message") continue;
     ++messages;
-    EXPECT_NE(call.defaultName.find(path), std::string::npos) << call.defaultName;
+    for (const std::string& path : c.named) EXPECT_NE(call.defaultName.find(path), std::string::npos) << path;
   }
   EXPECT_EQ(messages, 1);
+  if (c.check) c.check(fake_);
 }
 
-TEST_F(DialogsTest, FailedSaveOfANamedConfigIsReported) {
-  Start();
-  fake_.files.MakeFolderUnwritable("C:\\Q\\configs");
-  form_.SetText(ControlId::ConfigName, "mine");
-  fake_.dialogs.answers.push_back(true);
-  Click(ControlId::SaveConfig);
-  ExpectReported(fake_.dialogs, "C:\\Q\\configs\\mine.ini");
-}
-
-TEST_F(DialogsTest, ARefusedConfigNameIsReported) {
-  Start();
-  form_.SetText(ControlId::ConfigName, "..\\evil");
-  fake_.dialogs.answers.push_back(true);
-  Click(ControlId::SaveConfig);
-  ExpectReported(fake_.dialogs, "..\\evil");
-  EXPECT_EQ(fake_.files.Files(), std::vector<std::string>{});
-}
+using P = platform::FakePlatform;
+using F = Form;
+INSTANTIATE_TEST_SUITE_P(
+    Failures, ReportTest,
+    testing::Values(
+        ReportCase{"ConfigSave",
+                   [](P& p, F& f) {
+                     p.files.MakeFolderUnwritable("C:\\Q\\configs");
+                     f.SetText(ControlId::ConfigName, "mine");
+                   },
+                   ControlId::SaveConfig, {"C:\\Q\\configs\\mine.ini"}, nullptr},
+        ReportCase{"RefusedConfigName", [](P&, F& f) { f.SetText(ControlId::ConfigName, "..\\evil"); },
+                   ControlId::SaveConfig, {"..\\evil"},
+                   [](const P& p) { EXPECT_EQ(p.files.Files(), std::vector<std::string>{}); }},
+        ReportCase{"BatchWrite",
+                   [](P& p, F&) { p.files.AddFolder("D:\\jobs"); p.files.MakeFolderUnwritable("D:\\jobs"); },
+                   ControlId::JobMakeBat, {"D:\\jobs\\run.bat"}, nullptr, "D:\\jobs\\run"},
+        ReportCase{"BatchStart", [](P& p, F&) { p.processes.startFails = true; }, ControlId::JobStart,
+                   {"C:\\Q\\temp"}, [](const P& p) { EXPECT_TRUE(p.processes.idled.empty()); }},
+        ReportCase{"StateFileAtBatchStart", [](P& p, F&) { p.files.MakeReadOnly("C:\\Q\\quorvelan.ini"); },
+                   ControlId::JobStart, {"C:\\Q\\quorvelan.ini"},
+                   [](const P& p) { EXPECT_EQ(p.processes.started.size(), 1u); }},
+        ReportCase{"WrapperScript", [](P& p, F&) { p.files.MakeFolderUnwritable("C:\\Q\\avs"); },
+                   ControlId::InputBrowse, {"C:\\Q\\avs\\clip.mkv.avs"}, nullptr, "D:\\v\\clip.mkv"},
+        ReportCase{"FilesInputWrappers",
+                   [](P& p, F&) {
+                     p.files.MakeFolderUnwritable("C:\\Q\\avs");
+                     p.dialogs.pathLists.push_back({"D:\\v\\a.mkv", "D:\\v\\b.avs", "D:\\v\\c.mp4"});
+                   },
+                   ControlId::FilesInput, {"C:\\Q\\avs\\a.mkv.avs", "C:\\Q\\avs\\c.mp4.avs"}, nullptr, "E:\\out"}),
+    [](const testing::TestParamInfo<ReportCase>& info) { return std::string(info.param.name); });
 
 TEST_F(DialogsTest, DeclinedEmptyOrSuccessfulSavesSayNothing) {
   Start();
-  struct Case {
-    const char* name;
-    bool yes;
-  };
-  for (const Case& c : {Case{"mine", false}, Case{"", true}, Case{"mine", true}}) {
-    form_.SetText(ControlId::ConfigName, c.name);
-    fake_.dialogs.answers.push_back(c.yes);
+  for (const auto& [name, yes] : {std::pair{"mine", false}, {"", true}, {"mine", true}}) {
+    form_.SetText(ControlId::ConfigName, name);
+    fake_.dialogs.answers.push_back(yes);
     Click(ControlId::SaveConfig);
   }
   EXPECT_TRUE(fake_.files.FileExists("C:\\Q\\configs\\mine.ini"));
   for (const Call& call : fake_.dialogs.calls) EXPECT_NE(call.kind, "message");
-}
-
-TEST_F(DialogsTest, FailedBatchWriteIsReported) {
-  Start();
-  fake_.files.AddFolder("D:\\jobs");
-  fake_.files.MakeFolderUnwritable("D:\\jobs");
-  fake_.dialogs.paths.push_back("D:\\jobs\\run");
-  Click(ControlId::JobMakeBat);
-  ExpectReported(fake_.dialogs, "D:\\jobs\\run.bat");
-}
-
-TEST_F(DialogsTest, ABatchThatCannotStartIsReported) {
-  Start();
-  fake_.processes.startFails = true;
-  Click(ControlId::JobStart);
-  ExpectReported(fake_.dialogs, "C:\\Q\\temp");
-  EXPECT_TRUE(fake_.processes.idled.empty());
-}
-
-TEST_F(DialogsTest, AnUnsavedStateFileIsReportedWhenTheBatchStarts) {
-  Start();
-  fake_.files.MakeReadOnly("C:\\Q\\quorvelan.ini");
-  Click(ControlId::JobStart);
-  EXPECT_EQ(fake_.processes.started.size(), 1u);
-  ExpectReported(fake_.dialogs, "C:\\Q\\quorvelan.ini");
-}
-
-TEST_F(DialogsTest, AnUnwrittenWrapperScriptIsReported) {
-  Start();
-  fake_.files.MakeFolderUnwritable("C:\\Q\\avs");
-  fake_.dialogs.paths.push_back("D:\\v\\clip.mkv");
-  Click(ControlId::InputBrowse);
-  ExpectReported(fake_.dialogs, "C:\\Q\\avs\\clip.mkv.avs");
-}
-
-TEST_F(DialogsTest, FilesInputNamesEveryUnwrittenWrapperInOneMessage) {
-  Start();
-  fake_.files.MakeFolderUnwritable("C:\\Q\\avs");
-  fake_.dialogs.paths.push_back("E:\\out");
-  fake_.dialogs.pathLists.push_back({"D:\\v\\a.mkv", "D:\\v\\b.avs", "D:\\v\\c.mp4"});
-  Click(ControlId::FilesInput);
-  ExpectReported(fake_.dialogs, "C:\\Q\\avs\\a.mkv.avs");
-  ExpectReported(fake_.dialogs, "C:\\Q\\avs\\c.mp4.avs");
 }
 
 }  // namespace

@@ -1,11 +1,13 @@
-#include <functional>
 #include <string>
+#include <utility>
+#include <vector>
 
-#include "ui/dispatch_table.h"
 #include "ui_fixture.h"
 
 namespace qv {
 namespace {
+
+using Lines = std::vector<std::string>;
 
 class DispatchTest : public UiTest {
  protected:
@@ -15,51 +17,38 @@ class DispatchTest : public UiTest {
   }
 };
 
-struct TypedCase {
-  int mode;
-  ControlId field;
-  const char* typed;
-  const char* shown;
-};
-
-TEST_F(DispatchTest, TypedValuesAreKeptWithinTheFormBounds) {
-  const TypedCase cases[] = {
-      {1, ControlId::Value, "60", "51"},       {2, ControlId::Value, "52", "51"},
-      {0, ControlId::Value, "9000", "8000"},   {8, ControlId::Value, "900", "900"},
-      {1, ControlId::Value, "abc", "abc"},     {0, ControlId::Value, "-5", "0"},
-      {0, ControlId::Value, "007x", "007x"},   {0, ControlId::Kfb, "901", "900"},
-      {0, ControlId::Kfb, "", ""},             {0, ControlId::Bfr, "800", "800"},
-      {0, ControlId::Vbr, "101", "100"},       {0, ControlId::MinQp, "", "1"},
-      {0, ControlId::MaxQp, "60", "51"},       {0, ControlId::QpStep, "0", "1"},
-      {0, ControlId::Vbs, "240001", "240000"}, {0, ControlId::Vmb, "8001", "8000"},
-      {0, ControlId::Bv, "2000", "1000"},      {0, ControlId::Bv, "5", "10"},
-      {0, ControlId::Sct, "101", "100"},       {0, ControlId::Vib, "1.5", "1"},
-      {0, ControlId::Vib, "-0.1", "0"},        {0, ControlId::Vib, "0.25", "0.25"},
-      {0, ControlId::Range, "65", "64"},       {0, ControlId::Ref, "17", "16"},
-      {0, ControlId::Threads, "5", "4"},       {0, ControlId::Threads, "0", "0"},
-      {0, ControlId::MaxB, "20", "16"},        {0, ControlId::MaxGop, "-1", "-1"},
+TEST_F(DispatchTest, TypedValuesAndModeChangesKeepFieldsWithinTheFormBounds) {
+  struct Case {
+    int mode;
+    ControlId field;
+    const char* typed;  // nullptr: only the mode changes
+    const char* shown;
   };
-  for (const TypedCase& c : cases) {
+  using C = ControlId;
+  const Case cases[] = {
+      {1, C::Value, "60", "51"},    {2, C::Value, "52", "51"},         {0, C::Value, "9000", "8000"},
+      {8, C::Value, "900", "900"},  {1, C::Value, "abc", "abc"},       {0, C::Value, "-5", "0"},
+      {0, C::Value, "007x", "007x"}, {0, C::Kfb, "901", "900"},        {0, C::Kfb, "", ""},
+      {0, C::Bfr, "800", "800"},    {0, C::Vbr, "101", "100"},         {0, C::MinQp, "", "1"},
+      {0, C::MaxQp, "60", "51"},    {0, C::QpStep, "0", "1"},          {0, C::Vbs, "240001", "240000"},
+      {0, C::Vmb, "8001", "8000"},  {0, C::Bv, "2000", "1000"},        {0, C::Bv, "5", "10"},
+      {0, C::Sct, "101", "100"},    {0, C::Vib, "1.5", "1"},           {0, C::Vib, "-0.1", "0"},
+      {0, C::Vib, "0.25", "0.25"},  {0, C::Range, "65", "64"},         {0, C::Ref, "17", "16"},
+      {0, C::Threads, "5", "4"},    {0, C::Threads, "0", "0"},         {0, C::MaxB, "20", "16"},
+      {0, C::MaxGop, "-1", "-1"},  {0, C::Value, "1200", "1200"},     {2, C::Value, nullptr, "51"},
+  };
+  for (const Case& c : cases) {
     Choose(ControlId::Mode, c.mode);
-    Type(c.field, c.typed);
-    EXPECT_EQ(form_.Text(c.field), c.shown) << "mode " << c.mode << ", " << ControlName(c.field) << " " << c.typed;
+    if (c.typed) Type(c.field, c.typed);
+    EXPECT_EQ(form_.Text(c.field), c.shown) << "mode " << c.mode << ", " << ControlName(c.field) << " "
+                                            << (c.typed ? c.typed : "unchanged");
   }
-}
-
-TEST_F(DispatchTest, BitrateVarianceChecksLeaveTheVbvMaximumAlone) {
+  // The bitrate variance checks leave the VBV maximum alone.
   Choose(ControlId::Mode, 0);
   Type(ControlId::Vmb, "9");
   Type(ControlId::Bv, "2000");
   Type(ControlId::Bv, "5");
   EXPECT_EQ(form_.Text(ControlId::Vmb), "9");
-}
-
-TEST_F(DispatchTest, ChangingTheModeChecksTheRateValueAgain) {
-  Choose(ControlId::Mode, 0);
-  Type(ControlId::Value, "1200");
-  Choose(ControlId::Mode, 2);
-  EXPECT_EQ(form_.Text(ControlId::Value), "51");
-  EXPECT_EQ(form_.Text(ControlId::RateCaption), "Quantizer");
 }
 
 TEST_F(DispatchTest, EachFieldIsCheckedOnlyOnTheEventsOfItsRow) {
@@ -87,96 +76,65 @@ TEST_F(DispatchTest, TheBiasSliderAndFieldFollowEachOther) {
   EXPECT_EQ(form_.Number(ControlId::BiasSlider), 70);
 }
 
-// One thing a user does to one control.
-struct UserAction {
-  enum Kind { Click, Choose, Slide, Type } kind;
-  ControlId id;
-  int number;        // Choose, Slide
-  const char* text;  // Type
-};
-
-struct RuleCase {
-  UserAction action;
-  std::function<void(const Form&)> check;
-};
-
 TEST_F(DispatchTest, EveryDriverUpdatesItsDependents) {
-  using A = UserAction;
-  const RuleCase cases[] = {
-      {{A::Click, ControlId::A1, 0, ""}, [](const Form& f) { EXPECT_FALSE(f.Enabled(ControlId::A5)); }},
-      {{A::Click, ControlId::A2, 0, ""}, [](const Form& f) { EXPECT_FALSE(f.Enabled(ControlId::A4)); }},
-      {{A::Choose, ControlId::Subpel, 3, ""}, [](const Form& f) { EXPECT_FALSE(f.Enabled(ControlId::ChromaMe)); }},
-      {{A::Choose, ControlId::Method, 2, ""}, [](const Form& f) { EXPECT_TRUE(f.Enabled(ControlId::Range)); }},
-      {{A::Type, ControlId::Ref, 0, "2"}, [](const Form& f) { EXPECT_TRUE(f.Enabled(ControlId::MixedRefs)); }},
-      {{A::Type, ControlId::Ref, 0, "40"},
-       [](const Form& f) {
-         EXPECT_EQ(f.Text(ControlId::Ref), "16");
-         EXPECT_TRUE(f.Enabled(ControlId::MixedRefs));
-       }},
-      {{A::Click, ControlId::Cabac, 0, ""},
-       [](const Form& f) {
-         EXPECT_FALSE(f.Enabled(ControlId::TrellisLabel));
-         EXPECT_TRUE(f.Enabled(ControlId::Trellis));
-       }},
-      {{A::Click, ControlId::Audio, 0, ""}, [](const Form& f) { EXPECT_TRUE(f.Enabled(ControlId::AudioBitrate)); }},
-      {{A::Choose, ControlId::AudioEncoder, 6, ""},
-       [](const Form& f) { EXPECT_EQ(f.Text(ControlId::AudioUnit), "Quality"); }},
-      {{A::Slide, ControlId::Strength, 0, ""}, [](const Form& f) { EXPECT_EQ(f.Text(ControlId::StrengthValue), "-6"); }},
-      {{A::Slide, ControlId::Threshold, 12, ""},
-       [](const Form& f) { EXPECT_EQ(f.Text(ControlId::ThresholdValue), "6"); }},
-      {{A::Type, ControlId::MaxB, 0, "1"},
-       [](const Form& f) {
-         EXPECT_FALSE(f.Enabled(ControlId::BRef));
-         EXPECT_FALSE(f.Enabled(ControlId::BWeighted));
-         EXPECT_TRUE(f.Enabled(ControlId::BMe));
-         EXPECT_TRUE(f.Enabled(ControlId::BAdapt));
-       }},
-      {{A::Click, ControlId::CreateLog, 0, ""},
-       [](const Form& f) {
-         EXPECT_FALSE(f.Enabled(ControlId::Log));
-         EXPECT_FALSE(f.Enabled(ControlId::LogBrowse));
-       }},
+  enum Kind { Click, Choose, Slide, Type };
+  // One thing a user does to one control, and what a dependent shows then; how
+  // each rule treats all its dependents is the rules' own tests' part.
+  struct Case {
+    Kind kind;
+    ControlId id;
+    int number;        // Choose, Slide
+    const char* text;  // Type
+    std::vector<std::pair<ControlId, bool>> enabled;
+    std::vector<std::pair<ControlId, const char*>> texts;
   };
-  for (const RuleCase& c : cases) {
-    const UserAction& a = c.action;
-    SCOPED_TRACE(std::string(ControlName(a.id)) + " " + std::to_string(a.number) + " " + a.text);
-    switch (a.kind) {
-      case A::Click: Click(a.id); break;
-      case A::Choose: Choose(a.id, a.number); break;
-      case A::Slide: Slide(a.id, a.number); break;
-      case A::Type: Type(a.id, a.text); break;
+  using C = ControlId;
+  const Case cases[] = {
+      {Click, C::A1, 0, "", {{C::A5, false}}, {}},
+      {Click, C::A2, 0, "", {{C::A4, false}}, {}},
+      {Choose, C::Subpel, 3, "", {{C::ChromaMe, false}}, {}},
+      {Choose, C::Method, 2, "", {{C::Range, true}}, {}},
+      {Type, C::Ref, 0, "2", {{C::MixedRefs, true}}, {}},
+      {Click, C::Cabac, 0, "", {{C::TrellisLabel, false}}, {}},
+      {Click, C::Audio, 0, "", {{C::AudioBitrate, true}}, {}},
+      {Choose, C::AudioEncoder, 6, "", {}, {{C::AudioUnit, "Quality"}}},
+      {Slide, C::Strength, 0, "", {}, {{C::StrengthValue, "-6"}}},
+      {Slide, C::Threshold, 12, "", {}, {{C::ThresholdValue, "6"}}},
+      {Type, C::MaxB, 0, "1", {{C::BRef, false}, {C::BMe, true}}, {}},
+      {Click, C::CreateLog, 0, "", {{C::Log, false}}, {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(ControlName(c.id)) + " " + std::to_string(c.number) + " " + c.text);
+    switch (c.kind) {
+      case Click: UiTest::Click(c.id); break;
+      case Choose: UiTest::Choose(c.id, c.number); break;
+      case Slide: UiTest::Slide(c.id, c.number); break;
+      case Type: UiTest::Type(c.id, c.text); break;
     }
-    c.check(form_);
+    for (const auto& [id, on] : c.enabled) EXPECT_EQ(form_.Enabled(id), on) << ControlName(id);
+    for (const auto& [id, text] : c.texts) EXPECT_EQ(form_.Text(id), text) << ControlName(id);
   }
-}
-
-TEST_F(DispatchTest, JobButtonsWithoutASelectionChangeNothing) {
-  SetJobLines({"a", "b", "c"}, -1);
-  for (ControlId button : {ControlId::JobDelete, ControlId::JobEdit, ControlId::JobView, ControlId::JobUp,
-                           ControlId::JobDown}) {
-    Click(button);
-    EXPECT_EQ(form_.Items(ControlId::JobList), (std::vector<std::string>{"a", "b", "c"})) << ControlName(button);
-  }
-  EXPECT_TRUE(fake_.dialogs.calls.empty());
 }
 
 TEST_F(DispatchTest, JobButtonsReachTheJobList) {
-  Click(ControlId::JobShut);
-  Click(ControlId::JobShut);
-  EXPECT_EQ(form_.Items(ControlId::JobList),
-            (std::vector<std::string>{"shutdown.exe -s -f -t 30", "shutdown.exe -s -f -t 30"}));
-
-  SetJobLines({"a", "b", "c"}, 1);
-  Click(ControlId::JobUp);
-  EXPECT_EQ(form_.Items(ControlId::JobList), (std::vector<std::string>{"b", "a", "c"}));
-  SetJobLines({"a", "b", "c"}, 1);
-  Click(ControlId::JobDown);
-  EXPECT_EQ(form_.Items(ControlId::JobList), (std::vector<std::string>{"a", "c", "b"}));
-  SetJobLines({"a", "b", "c"}, 1);
-  Click(ControlId::JobDelete);
-  EXPECT_EQ(form_.Items(ControlId::JobList), (std::vector<std::string>{"a", "c"}));
-  Click(ControlId::JobClear);
-  EXPECT_EQ(form_.ItemCount(ControlId::JobList), 0);
+  const std::pair<ControlId, Lines> cases[] = {{ControlId::JobUp, {"b", "a", "c"}},
+                                               {ControlId::JobDown, {"a", "c", "b"}},
+                                               {ControlId::JobDelete, {"a", "c"}},
+                                               {ControlId::JobClear, {}},
+                                               {ControlId::JobShut, {"a", "b", "c", "shutdown.exe -s -f -t 30"}}};
+  for (const auto& [button, lines] : cases) {
+    SetJobLines({"a", "b", "c"}, 1);
+    Click(button);
+    EXPECT_EQ(form_.Items(ControlId::JobList), lines) << ControlName(button);
+  }
+  // Without a selection the buttons that work on one change nothing and ask nothing.
+  for (ControlId button : {ControlId::JobDelete, ControlId::JobEdit, ControlId::JobView, ControlId::JobUp,
+                           ControlId::JobDown}) {
+    SetJobLines({"a", "b", "c"}, -1);
+    Click(button);
+    EXPECT_EQ(form_.Items(ControlId::JobList), (Lines{"a", "b", "c"})) << ControlName(button);
+  }
+  EXPECT_TRUE(fake_.dialogs.calls.empty());
 }
 
 TEST_F(DispatchTest, AddTurnsTheJobFieldsIntoLines) {
@@ -189,18 +147,14 @@ TEST_F(DispatchTest, AddTurnsTheJobFieldsIntoLines) {
   EXPECT_EQ(form_.Text(ControlId::Input), "");
 }
 
-TEST_F(DispatchTest, LoadDefaultRestoresTheBuiltInSettings) {
+TEST_F(DispatchTest, LoadDefaultRestoresTheBuiltInSettingsAndControlsWithoutARowAreIgnored) {
   Type(ControlId::Kfb, "5");
   Choose(ControlId::Mode, 6);
   Click(ControlId::LoadDefault);
   EXPECT_EQ(form_.Text(ControlId::Kfb), "40");
   EXPECT_EQ(form_.Number(ControlId::Mode), 1);
-}
 
-TEST_F(DispatchTest, ControlsWithoutARowAreIgnored) {
-  EXPECT_EQ(FindDispatchRow(ControlId::Tabs), nullptr);
-  EXPECT_EQ(FindDispatchRow(ControlId::MinGop), nullptr);
-  EXPECT_EQ(FindDispatchRow(ControlId::Input), nullptr);
+  fake_.dialogs.calls.clear();
   Type(ControlId::Input, "x");
   Click(ControlId::Banner);
   EXPECT_TRUE(fake_.dialogs.calls.empty());

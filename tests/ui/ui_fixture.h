@@ -14,10 +14,8 @@ namespace qv {
 
 class UiTest : public testing::Test {
  protected:
-  void SetUp() override {
-    // The program file lies in its folder, so that folder always exists.
-    fake_.files.AddFolder("C:\\Q");
-  }
+  // The program file lies in its folder, so that folder always exists.
+  void SetUp() override { fake_.files.AddFolder("C:\\Q"); }
 
   // Start-up with whatever the test has put in place; forgets its dialogs.
   void Start() {
@@ -25,26 +23,11 @@ class UiTest : public testing::Test {
     fake_.dialogs.calls.clear();
   }
 
-  void Type(ControlId id, const std::string& text) {
-    form_.UserType(id, text);
-    RunPendingEvents(app_);
-  }
-  void Click(ControlId id) {
-    form_.UserClick(id);
-    RunPendingEvents(app_);
-  }
-  void Choose(ControlId id, int index) {
-    form_.UserSelect(id, index);
-    RunPendingEvents(app_);
-  }
-  void Slide(ControlId id, int position) {
-    form_.UserSlide(id, position);
-    RunPendingEvents(app_);
-  }
-  void Leave(ControlId id) {
-    form_.UserLeave(id);
-    RunPendingEvents(app_);
-  }
+  void Type(ControlId id, const std::string& text) { form_.UserType(id, text); RunPendingEvents(app_); }
+  void Click(ControlId id) { form_.UserClick(id); RunPendingEvents(app_); }
+  void Choose(ControlId id, int index) { form_.UserSelect(id, index); RunPendingEvents(app_); }
+  void Slide(ControlId id, int position) { form_.UserSlide(id, position); RunPendingEvents(app_); }
+  void Leave(ControlId id) { form_.UserLeave(id); RunPendingEvents(app_); }
   void SetJobLines(const std::vector<std::string>& lines, int selected) {
     form_.ClearItems(ControlId::JobList);
     form_.AddItems(ControlId::JobList, lines);
