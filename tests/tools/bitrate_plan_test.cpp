@@ -51,10 +51,9 @@ TEST(BitratePlan, ReadsDurations) {
 }
 
 TEST(BitratePlan, FormatsDurationsAsTheFieldShowsThem) {
-  EXPECT_EQ(FormatDuration(5400), "1:30:00");
-  EXPECT_EQ(FormatDuration(3909), "1:05:09");
-  EXPECT_EQ(FormatDuration(59), "0:00:59");
-  EXPECT_EQ(FormatDuration(363599), "100:59:59");
+  const std::pair<std::uint32_t, const char*> cases[] = {
+      {5400, "1:30:00"}, {3909, "1:05:09"}, {59, "0:00:59"}, {363599, "100:59:59"}};
+  for (const auto& [seconds, text] : cases) EXPECT_EQ(FormatDuration(seconds), text);
   for (std::uint32_t seconds : {1u, 61u, 3600u, 35996400u}) EXPECT_EQ(ParseDuration(FormatDuration(seconds)), seconds);
 }
 

@@ -1,37 +1,35 @@
 #include <gtest/gtest.h>
 
-#include "built_tools.h"
 #include "envprep/search_path.h"
-#include "tools/support/child_process.h"
-#include "tools/support/test_files.h"
 
 namespace qv::tools {
 namespace {
 
 using Folders = std::vector<std::string>;
 
+// The program folder and its tools come first, then the list; folders that
+// cannot stand in PATH are left out with a warning.
 TEST(ToolFolders, ProgramFolderAndToolsComeFirstThenTheList) {
-  const auto tools = CollectToolFolders(
-      "C:\\Q\\",
-      "# where the encoders live\r\n"
-      "D:\\x264\r\n"
-      "\r\n"
-      "   \"C:\\Program Files\\Nero\"  \r\n"
-      "muxers\\mkv\r\n"
-      "\\\\server\\share\\tools\r\n"
-      "/mp4\n"
-      "  # indented comment\n"
-      "E:\\last");
-  EXPECT_EQ(tools.folders, (Folders{"C:\\Q\\", "C:\\Q\\tools", "D:\\x264", "C:\\Program Files\\Nero",
-                                    "C:\\Q\\muxers\\mkv", "\\\\server\\share\\tools", "/mp4", "E:\\last"}));
-  EXPECT_TRUE(tools.warnings.empty());
-}
-
-TEST(ToolFolders, LeavesOutFoldersThatCannotStandInPath) {
-  const auto tools = CollectToolFolders("C:\\Q\\", "D:\\a;b\r\nD:\\ok\r\n\"\"\r\n");
-  EXPECT_EQ(tools.folders, (Folders{"C:\\Q\\", "C:\\Q\\tools", "D:\\ok"}));
-  ASSERT_EQ(tools.warnings.size(), 1u);
-  EXPECT_NE(tools.warnings[0].find("D:\\a;b"), std::string::npos);
+  const struct {
+    const char* list;
+    Folders expected;
+    const char* warned;  // "" when nothing is left out
+  } cases[] = {
+      {"# where the encoders live\r\nD:\\x264\r\n\r\n   \"C:\\Program Files\\Nero\"  \r\nmuxers\\mkv\r\n"
+       "\\\\server\\share\\tools\r\n/mp4\n  # indented comment\nE:\\last",
+       {"C:\\Q\\", "C:\\Q\\tools", "D:\\x264", "C:\\Program Files\\Nero", "C:\\Q\\muxers\\mkv",
+        "\\\\server\\share\\tools", "/mp4", "E:\\last"},
+       ""},
+      {"D:\\a;b\r\nD:\\ok\r\n\"\"\r\n", {"C:\\Q\\", "C:\\Q\\tools", "D:\\ok"}, "D:\\a;b"},
+  };
+  for (const auto& c : cases) {
+    const auto tools = CollectToolFolders("C:\\Q\\", c.list);
+    EXPECT_EQ(tools.folders, c.expected) << c.list;
+    ASSERT_EQ(tools.warnings.size(), *c.warned ? 1u : 0u) << c.list;
+    if (*c.warned) {
+      EXPECT_NE(tools.warnings[0].find(c.warned), std::string::npos) << tools.warnings[0];
+    }
+  }
 }
 
 TEST(SearchPath, PutsToolFoldersFirstAndDropsTheirEarlierPlaces) {
@@ -62,38 +60,6 @@ TEST(SearchPath, TooLongForOneLineFallsBackToPrepending) {
   const std::string longPath(kLongestBatchLine, 'x');
   EXPECT_EQ(EnvprepBatchText(front, longPath), "@set \"PATH=C:\\Q 100%%\\;C:\\Q 100%%\\tools;%PATH%\"\r\n");
   EXPECT_EQ(EnvprepBatchText(front, "C:\\W"), "@set PATH=C:\\Q 100%%\\;C:\\Q 100%%\\tools;C:\\W\r\n");
-}
-
-// The real round trip: envprep.exe in a folder with every troublesome
-// character, its batch called by cmd.exe, and the PATH that results.
-TEST(EnvprepProgram, BatchPutsTheToolFoldersInFrontOfPath) {
-  using namespace qv::testing;
-  ScratchFolder scratch("env");
-  const std::string program = scratch.path() + "prog 50% & ^x (1)\\";
-  const std::string extra = scratch.path() + "x264 100% & ^y";
-  ASSERT_TRUE(MakeFolder(program));
-  ASSERT_TRUE(CopyInto(WindowsPath(built::kEnvprep), program));
-  ASSERT_TRUE(WriteBytes(program + "envprep.txt", "# encoders\r\n\"" + extra + "\"\r\nmuxers\r\n"));
-  ASSERT_TRUE(WriteBytes(scratch.path() + "show.bat",
-                         "@envprep.exe run\r\n@call envprep.bat\r\n@set PATH>path.txt\r\n"));
-
-  const auto run = RunProgram("cmd.exe /c \"\"" + scratch.path() + "show.bat\"\"", {}, program);
-  ASSERT_TRUE(run);
-  const auto shown = ReadBytes(program + "path.txt");
-  ASSERT_TRUE(shown) << run->output << run->errors;
-  const std::string expectedStart =
-      "PATH=" + program + ";" + program + "tools;" + extra + ";" + program + "muxers;";
-  EXPECT_EQ(shown->substr(0, expectedStart.size()), expectedStart) << *shown;
-}
-
-TEST(EnvprepProgram, RefusesAnythingButRun) {
-  using namespace qv::testing;
-  ScratchFolder scratch("env args");
-  const auto run = RunProgram("\"" + WindowsPath(built::kEnvprep) + "\" go", {}, scratch.path());
-  ASSERT_TRUE(run);
-  EXPECT_EQ(run->exitCode, 1);
-  EXPECT_NE(run->errors.find("usage: envprep.exe run"), std::string::npos);
-  EXPECT_FALSE(Exists(scratch.path() + "envprep.bat"));
 }
 
 }  // namespace

@@ -48,6 +48,9 @@ using RatePlan = int(__stdcall*)(int, int);
 class RateplanLibrary : public ::testing::Test {
  protected:
   void SetUp() override {
+    const HWND probe = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    if (!probe) GTEST_SKIP() << "no screen to show the calculator on";
+    DestroyWindow(probe);
     ASSERT_TRUE(CopyInto(WindowsPath(built::kRateplan), folder_.path()));
     library_ = LoadLibraryA((folder_.path() + "rateplan.dll").c_str());
     ASSERT_NE(library_, nullptr);
@@ -56,13 +59,6 @@ class RateplanLibrary : public ::testing::Test {
   }
   void TearDown() override {
     if (library_) FreeLibrary(library_);
-  }
-
-  static bool CanShowWindows() {
-    const HWND probe = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
-    if (!probe) return false;
-    DestroyWindow(probe);
-    return true;
   }
 
   // Calls rateplan(audioKbps, 0) on this thread while `user` acts on the
@@ -100,7 +96,6 @@ class RateplanLibrary : public ::testing::Test {
 };
 
 TEST_F(RateplanLibrary, ReturnsTheVideoBitrateAndRemembersTheInputs) {
-  if (!CanShowWindows()) GTEST_SKIP() << "no screen to show the calculator on";
   ASSERT_TRUE(WriteBytes(folder_.path() + "rateplan.ini", "[rateplan]\r\nduration=1:00:00\r\nsize=100\r\n"));
   std::string shownDuration, shownAudio, firstResult, secondResult;
   const int result = RunWithUser(64, [&](HWND dialog) {
@@ -127,7 +122,6 @@ TEST_F(RateplanLibrary, ReturnsTheVideoBitrateAndRemembersTheInputs) {
 }
 
 TEST_F(RateplanLibrary, KeepsAskingUntilTheInputsMakeSense) {
-  if (!CanShowWindows()) GTEST_SKIP() << "no screen to show the calculator on";
   bool stillOpen = false;
   const int result = RunWithUser(0, [&](HWND dialog) {
     SetDlgItemTextA(dialog, IDC_RATE_DURATION, "1:75:00");

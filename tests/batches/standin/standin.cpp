@@ -41,11 +41,7 @@ std::string ReadHead(const std::string& path, DWORD limit, bool* exists = nullpt
   return bytes;
 }
 
-bool Exists(const std::string& path) {
-  bool exists = false;
-  ReadHead(path, 0, &exists);
-  return exists;
-}
+bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 bool WriteFileOfSize(const std::string& path, const std::string& head, double megabytes) {
   const HANDLE file =
@@ -138,14 +134,11 @@ int X264(const std::vector<std::string>& args) {
 
 int Bepipe(const std::vector<std::string>& args) {
   const std::string script = ArgAfter(args, "--script");
-  const std::string prefix = "import(^";
-  const std::string suffix = "^)";
-  if (script.compare(0, prefix.size(), prefix) != 0 || script.size() < prefix.size() + suffix.size() ||
-      script.compare(script.size() - suffix.size(), suffix.size(), suffix) != 0) {
+  if (script.size() < 10 || script.compare(0, 8, "import(^") != 0 || script.compare(script.size() - 2, 2, "^)") != 0) {
     std::fprintf(stderr, "bepipe: no script import\n");
     return 1;
   }
-  const std::string path = script.substr(prefix.size(), script.size() - prefix.size() - suffix.size());
+  const std::string path = script.substr(8, script.size() - 10);
   bool found = false;
   ScriptText(path, &found);
   if (!found) {
@@ -176,13 +169,10 @@ int AddTrack(const std::string& audio, const std::string& video) {
   return AppendText(video, "muxed " + audio + "\r\n") ? 0 : 1;
 }
 
-int Matroska(const std::vector<std::string>& args) {
-  if (args.size() != 4 || args[0] != "-o") return 2;
-  const std::string& merged = args[1];
-  const std::string& video = args[2];
-  const std::string& audio = args[3];
-  if (MuxRefused(audio, video)) return 2;
-  return WriteFileOfSize(merged, "standin matroska\r\n" + ReadHead(video, 65536) + ReadHead(audio, 65536), 0) ? 0 : 2;
+// mkvmerge -o MERGED VIDEO AUDIO
+int Matroska(const std::vector<std::string>& a) {
+  if (a.size() != 4 || a[0] != "-o" || MuxRefused(a[3], a[2])) return 2;
+  return WriteFileOfSize(a[1], "standin matroska\r\n" + ReadHead(a[2], 65536) + ReadHead(a[3], 65536), 0) ? 0 : 2;
 }
 
 int Act(const std::string& name, const std::vector<std::string>& args) {
@@ -192,9 +182,8 @@ int Act(const std::string& name, const std::vector<std::string>& args) {
   if (name == "neroaacenc" || name == "neroaacenc_sse2") return AacEncoder(ArgAfter(args, "-of"));
   if (name == "mp4box") return args.size() == 3 ? AddTrack(args[1], args[2]) : 1;
   if (name == "mp4creator") {
-    const std::string option = "-create=";
-    if (args.size() != 2 || args[0].compare(0, option.size(), option) != 0) return 1;
-    return AddTrack(args[0].substr(option.size()), args[1]);
+    if (args.size() != 2 || args[0].compare(0, 8, "-create=") != 0) return 1;
+    return AddTrack(args[0].substr(8), args[1]);
   }
   if (name == "mkvmerge") return Matroska(args);
   std::fprintf(stderr, "standin: no part to play as %s\n", name.c_str());
@@ -212,16 +201,9 @@ std::string OwnName() {
 }
 
 std::string PriorityName(HANDLE process) {
-  switch (GetPriorityClass(process)) {
-    case IDLE_PRIORITY_CLASS:
-      return "idle";
-    case NORMAL_PRIORITY_CLASS:
-      return "normal";
-    case 0:
-      return "unknown";
-    default:
-      return "other";
-  }
+  const DWORD priority = process ? GetPriorityClass(process) : 0;
+  return priority == IDLE_PRIORITY_CLASS ? "idle" : priority == NORMAL_PRIORITY_CLASS ? "normal"
+                                                  : priority == 0 ? "unknown" : "other";
 }
 
 DWORD ParentId() {
@@ -238,11 +220,9 @@ DWORD ParentId() {
 }
 
 std::string Priorities() {
-  std::string text = PriorityName(GetCurrentProcess()) + "/";
   const HANDLE parent = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, ParentId());
-  if (!parent) return text + "unknown";
-  text += PriorityName(parent);
-  CloseHandle(parent);
+  const std::string text = PriorityName(GetCurrentProcess()) + "/" + PriorityName(parent);
+  if (parent) CloseHandle(parent);
   return text;
 }
 

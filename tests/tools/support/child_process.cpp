@@ -16,8 +16,7 @@ struct PipePair {
 // The child's end is inherited, the parent's end is not.
 bool MakePipe(PipePair& pipe, bool childReads) {
   SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-  HANDLE read = nullptr;
-  HANDLE write = nullptr;
+  HANDLE read = nullptr, write = nullptr;
   if (!CreatePipe(&read, &write, &inherit, 0)) return false;
   pipe.childEnd = childReads ? read : write;
   pipe.parentEnd = childReads ? write : read;
@@ -40,13 +39,9 @@ std::unique_ptr<ChildProcess> ChildProcess::Start(const std::string& commandLine
   std::string line = commandLine;
   const BOOL started = CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr,
                                       folder.empty() ? nullptr : folder.c_str(), &startup, &info);
-  CloseHandle(in.childEnd);
-  CloseHandle(out.childEnd);
-  CloseHandle(err.childEnd);
+  for (HANDLE end : {in.childEnd, out.childEnd, err.childEnd}) CloseHandle(end);
   if (!started) {
-    CloseHandle(in.parentEnd);
-    CloseHandle(out.parentEnd);
-    CloseHandle(err.parentEnd);
+    for (HANDLE end : {in.parentEnd, out.parentEnd, err.parentEnd}) CloseHandle(end);
     return nullptr;
   }
   CloseHandle(info.hThread);

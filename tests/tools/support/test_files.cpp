@@ -3,29 +3,16 @@
 #include <windows.h>
 
 #include <atomic>
+#include <filesystem>
+#include <system_error>
 
 namespace qv::testing {
 
 namespace {
 
 void RemoveTree(const std::string& folder) {
-  WIN32_FIND_DATAA entry;
-  const HANDLE find = FindFirstFileA((folder + "*").c_str(), &entry);
-  if (find != INVALID_HANDLE_VALUE) {
-    do {
-      const std::string name = entry.cFileName;
-      if (name == "." || name == "..") continue;
-      const std::string path = folder + name;
-      if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-        RemoveTree(path + "\\");
-      } else {
-        SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-        DeleteFileA(path.c_str());
-      }
-    } while (FindNextFileA(find, &entry));
-    FindClose(find);
-  }
-  RemoveDirectoryA(folder.c_str());
+  std::error_code ignored;
+  std::filesystem::remove_all(folder.substr(0, folder.size() - 1), ignored);
 }
 
 }  // namespace
@@ -36,15 +23,13 @@ std::string WindowsPath(std::string_view hostPath) {
   return path;
 }
 
-std::string FolderOf(const std::string& path) { return path.substr(0, path.find_last_of("\\/") + 1); }
-
 ScratchFolder::ScratchFolder(std::string_view name) {
   static std::atomic<unsigned> counter{0};
   char temp[MAX_PATH];
   GetTempPathA(MAX_PATH, temp);
   path_ = std::string(temp) + "qv" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++counter) + " " +
           std::string(name) + "\\";
-  RemoveTree(path_);
+  RemoveTree(path_);  // left by an earlier run under the same process id
   CreateDirectoryA(path_.c_str(), nullptr);
 }
 
@@ -76,9 +61,8 @@ std::optional<std::string> ReadBytes(const std::string& path) {
   return bytes;
 }
 
-bool WriteSizedFile(const std::string& path, std::uint64_t bytes, std::string_view head) {
-  if (!WriteBytes(path, head)) return false;
-  const HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+bool WriteSizedFile(const std::string& path, std::uint64_t bytes) {
+  const HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
   LARGE_INTEGER end;
   end.QuadPart = static_cast<LONGLONG>(bytes);

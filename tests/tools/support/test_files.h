@@ -13,9 +13,6 @@ namespace qv::testing {
 // path; under Wine the root of the host lies on drive Z:.
 std::string WindowsPath(std::string_view hostPath);
 
-// The folder part of a Windows path, ending in a backslash.
-std::string FolderOf(const std::string& path);
-
 // A fresh folder in the temporary folder, whose name ends in `name` (blanks
 // and the characters that cmd.exe treats specially are welcome there). It is
 // removed with all it holds when the object goes.
@@ -35,9 +32,9 @@ class ScratchFolder {
 bool MakeFolder(const std::string& path);
 bool WriteBytes(const std::string& path, std::string_view bytes);
 std::optional<std::string> ReadBytes(const std::string& path);
-// A file of exactly `bytes` bytes whose content starts with `head`; the rest
-// is left to the file system (sparse where it can).
-bool WriteSizedFile(const std::string& path, std::uint64_t bytes, std::string_view head = {});
+// A file of exactly `bytes` bytes, left to the file system to fill (sparse
+// where it can).
+bool WriteSizedFile(const std::string& path, std::uint64_t bytes);
 bool Exists(const std::string& path);
 bool CopyInto(const std::string& file, const std::string& folder, const std::string& newName = {});
 
