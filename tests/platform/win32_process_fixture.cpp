@@ -1,6 +1,6 @@
-// A child for the process tests: writes its working folder and priority class
-// into "report.txt" in its working folder, then lives for the milliseconds
-// given as its argument.
+// A child for the process tests: writes its working folder, priority class and
+// whether it has a console into "report.txt" in its working folder (whole, by
+// renaming), then lives for the milliseconds given as its argument.
 
 #include <windows.h>
 
@@ -11,9 +11,10 @@ int main(int argc, char** argv) {
   char folder[MAX_PATH] = {};
   GetCurrentDirectoryA(MAX_PATH, folder);
   {
-    std::ofstream report("report.txt", std::ios::binary);
+    std::ofstream report("report.tmp", std::ios::binary);
     report << folder << "\n" << GetPriorityClass(GetCurrentProcess()) << "\n" << (GetConsoleWindow() != nullptr);
   }
+  MoveFileA("report.tmp", "report.txt");
   Sleep(argc > 1 ? static_cast<DWORD>(std::strtoul(argv[1], nullptr, 10)) : 0);
   return 0;
 }

@@ -29,9 +29,6 @@ T OnProcess(std::uint32_t processId, DWORD access, T gone, Use use) {
   CloseHandle(process);
   return result;
 }
-bool AwaitExit(std::uint32_t id) {
-  return OnProcess(id, SYNCHRONIZE, true, [](HANDLE p) { return WaitForSingleObject(p, 30000) == WAIT_OBJECT_0; });
-}
 DWORD PriorityClassOf(std::uint32_t id) {
   return OnProcess(id, PROCESS_QUERY_INFORMATION, DWORD{0}, [](HANDLE p) { return GetPriorityClass(p); });
 }
@@ -48,24 +45,11 @@ class Win32ProcessesTest : public testing::Test {
   Win32Processes processes_;
 };
 
-TEST_F(Win32ProcessesTest, StartsInTheWorkingFolderAtNormalPriorityWithAConsoleOfItsOwn) {
-  const auto child = processes_.Start(Fixture() + " 0", folder_.Root());
-  ASSERT_TRUE(child.has_value());
-  ASSERT_TRUE(AwaitExit(*child));
-  std::istringstream report(folder_.Get("report.txt"));
-  std::string workingFolder, priority, console;
-  std::getline(report, workingFolder);
-  std::getline(report, priority);
-  std::getline(report, console);
-  EXPECT_EQ(workingFolder, folder_.Root());
-  EXPECT_EQ(priority, std::to_string(NORMAL_PRIORITY_CLASS));
-  EXPECT_EQ(console, "1");
-}
-
-TEST_F(Win32ProcessesTest, LowersARunningChildToIdle) {
+TEST_F(Win32ProcessesTest, StartsInTheWorkingFolderAtNormalPriorityWithAConsoleAndLowersItToIdle) {
   const auto child = processes_.Start(Fixture() + " 30000", folder_.Root());
   ASSERT_TRUE(child.has_value());
   ASSERT_TRUE(AwaitFile(folder_.Path("report.txt")));
+  EXPECT_EQ(folder_.Get("report.txt"), folder_.Root() + "\n" + std::to_string(NORMAL_PRIORITY_CLASS) + "\n1");
   EXPECT_EQ(PriorityClassOf(*child), static_cast<DWORD>(NORMAL_PRIORITY_CLASS));
   EXPECT_TRUE(processes_.SetIdlePriorityClass(*child));
   EXPECT_EQ(PriorityClassOf(*child), static_cast<DWORD>(IDLE_PRIORITY_CLASS));
