@@ -127,6 +127,7 @@ std::vector<Run> Runs() {
 }
 
 struct Job {
+  Job(Run r, std::size_t index, Variant v, std::string n) : run(std::move(r)), runIndex(index), variant(v), name(n) {}
   Run run;
   std::size_t runIndex;
   Variant variant;
@@ -135,15 +136,6 @@ struct Job {
   std::string input;   // what x264 and bepipe read (a wrapper for Wrapped)
   std::string output, stats, log, audioFile, matroska;
 };
-
-Job MakeJob(const Run& run, std::size_t runIndex, Variant variant, const std::string& name) {
-  Job job;
-  job.run = run;
-  job.runIndex = runIndex;
-  job.variant = variant;
-  job.name = name;
-  return job;
-}
 
 // Every job of every run. Every path carries a blank, '%', '&' and '^' (the
 // folders do too).
@@ -154,7 +146,7 @@ std::vector<Job> AllJobs(const std::string& inputFolder, const std::string& prog
     for (std::size_t v = 0; v < runs[r].variants.size(); ++v) {
       char name[64];
       std::snprintf(name, sizeof name, "r%02zu-%zu %s", r, v, Info(runs[r].variants[v]).label);
-      Job job = MakeJob(runs[r], r, runs[r].variants[v], name);
+      Job job(runs[r], r, runs[r].variants[v], name);
       const std::string base = inputFolder + job.name + " & 5% ^x";
       const std::string extension = job.variant == Variant::Wrapped ? ".mpg" : ".avs";
       const std::string file = job.name + " & 5% ^x" + extension;
@@ -400,7 +392,7 @@ INSTANTIATE_TEST_SUITE_P(EndToEnd, EveryJob, ::testing::Range(0, JobCount()), Jo
 TEST(StartedBatch, RunsItsStepsAtIdlePriorityAndDeletesItself) {
   Installation& place = Installed();
   ASSERT_EQ(place.error, "");
-  Job job = MakeJob(qv::testing::Run{6, true, 0, 1, {Variant::Plain}}, 0, Variant::Plain, "started");
+  Job job(qv::testing::Run{6, true, 0, 1, {Variant::Plain}}, 0, Variant::Plain, "started");
   job.source = place.sources + "started & 5% ^x.avs";
   ASSERT_TRUE(WriteBytes(job.source, "# started with --start\r\n"));
   const auto stepsBefore = place.Steps().size();

@@ -62,13 +62,9 @@ std::optional<std::string> ReadBytes(const std::string& path) {
 }
 
 bool WriteSizedFile(const std::string& path, std::uint64_t bytes) {
-  const HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
-  LARGE_INTEGER end;
-  end.QuadPart = static_cast<LONGLONG>(bytes);
-  const bool ok = SetFilePointerEx(file, end, nullptr, FILE_BEGIN) && SetEndOfFile(file);
-  CloseHandle(file);
-  return ok;
+  std::error_code error;
+  if (WriteBytes(path, {})) std::filesystem::resize_file(path, bytes, error);
+  return !error && Exists(path);
 }
 
 bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
