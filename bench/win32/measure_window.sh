@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Measures the window under Wine on a virtual screen: start-up against a bare
 # Win32 program, private memory, and "Files input" with 10,000 inputs.
-# Usage: tests/win32/measure_window.sh [build folder of the Windows build]
+# Usage: bench/win32/measure_window.sh [build folder of the Windows build]
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/env.sh"
 build="${1:-$REPO_ROOT/build/mingw}"
@@ -9,11 +9,11 @@ cmake --build "$build" --target quorvelan bare_window bare_window_v6 window_meas
 ensure_wineprefix
 on_virtual_screen bash -c '
   wineserver -p 60; wine cmd /c exit
-  wine "$0/tests/win32/window_measure.exe" "$0/quorvelan.exe" "$0/tests/win32/bare_window.exe" \
-    "$0/tests/win32/bare_window_v6.exe" 10 10000
+  wine "$0/bench/win32/window_measure.exe" "$0/quorvelan.exe" "$0/bench/win32/bare_window.exe" \
+    "$0/bench/win32/bare_window_v6.exe" 10 10000
   # Private (anonymous) memory of the running program as Linux counts it,
   # against the bare window: Wine itself accounts for most of either.
-  for exe in quorvelan.exe tests/win32/bare_window.exe; do
+  for exe in quorvelan.exe bench/win32/bare_window.exe; do
     folder=$(mktemp -d); cp "$0/$exe" "$folder/"; name=$(basename "$exe")
     (cd "$folder" && wine "$name" &) ; sleep 5
     pid=$(pgrep -f "$name" | head -n 1)
