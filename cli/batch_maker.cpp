@@ -39,7 +39,7 @@ std::string Range(int lo, int hi) { return std::to_string(lo) + ".." + std::to_s
 // so the same handlers run afterwards. An error text, or "" when done.
 std::string SetAsUser(Form& form, const SettingSpec& setting, const std::string& value) {
   const ControlId id = setting.control;
-  const ControlSpec& control = Spec(id);
+  const ControlSpec& control = ControlRow(id);
   const std::string where = std::string(setting.key) + "=" + value;
   switch (control.kind) {
     case ControlKind::CheckBox: {

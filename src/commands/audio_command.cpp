@@ -63,13 +63,13 @@ std::string AudioRate(const AudioEncoder& encoder, const std::string& text) {
 
 std::vector<std::string> AudioCommands(const Form& form, int encoder) {
   if (encoder < 0 || encoder >= kAudioEncoderCount) return {};
-  const AudioEncoder& spec = kAudioEncoders[encoder];
+  const AudioEncoder& row = kAudioEncoders[encoder];
 
-  const std::string audioFile = Quoted(ReplaceExtension(form.Text(C::Output), spec.fileEnding));
+  const std::string audioFile = Quoted(ReplaceExtension(form.Text(C::Output), row.fileEnding));
   std::vector<std::string> lines;
   lines.push_back("bepipe.exe --script \"import(^" + BatchPath(form.Text(C::Input)) + "^)\" | " +
-                  spec.program + spec.inputAndOutputSwitches + audioFile + spec.rateSwitches +
-                  AudioRate(spec, form.Text(C::AudioBitrate)));
+                  row.program + row.inputAndOutputSwitches + audioFile + row.rateSwitches +
+                  AudioRate(row, form.Text(C::AudioBitrate)));
   for (std::string& line : MuxCommands(form, audioFile)) lines.push_back(std::move(line));
   return lines;
 }

@@ -65,7 +65,7 @@ static_assert(sizeof(kControls) / sizeof(kControls[0]) == kControlCount);
 
 }  // namespace
 
-const ControlSpec& Spec(ControlId id) { return kControls[Index(id)]; }
+const ControlSpec& ControlRow(ControlId id) { return kControls[Index(id)]; }
 const ControlSpec* AllControls() { return kControls; }
 
 ItemList PageItems() { return kPageItems; }

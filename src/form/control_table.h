@@ -69,7 +69,7 @@ inline constexpr std::size_t kControlCount = 0
     ;
 
 // The whole table, indexed by ControlId.
-const ControlSpec& Spec(ControlId id);
+const ControlSpec& ControlRow(ControlId id);
 const ControlSpec* AllControls();  // kControlCount entries
 
 inline std::size_t Index(ControlId id) { return static_cast<std::size_t>(id); }

@@ -12,28 +12,28 @@ bool HasSelection(ControlKind kind) {
 
 Form::Form() : states_(kControlCount) {
   for (std::size_t i = 0; i < kControlCount; ++i) {
-    const ControlSpec& spec = AllControls()[i];
+    const ControlSpec& row = AllControls()[i];
     State& state = states_[i];
-    state.text = spec.text;
-    for (std::size_t k = 0; k < spec.items.count; ++k) state.items.emplace_back(spec.items.items[k]);
-    state.value = spec.state;
-    state.enabled = spec.enabled;
-    state.visible = spec.visible;
+    state.text = row.text;
+    for (std::size_t k = 0; k < row.items.count; ++k) state.items.emplace_back(row.items.items[k]);
+    state.value = row.state;
+    state.enabled = row.enabled;
+    state.visible = row.visible;
   }
 }
 
 int Form::Number(ControlId id) const { return At(id).value; }
 
 void Form::SetNumber(ControlId id, int value) {
-  const ControlSpec& spec = Spec(id);
+  const ControlSpec& row = ControlRow(id);
   State& state = At(id);
-  if (spec.kind == ControlKind::CheckBox) {
+  if (row.kind == ControlKind::CheckBox) {
     value = value != 0 ? 1 : 0;
-  } else if (HasSelection(spec.kind)) {
+  } else if (HasSelection(row.kind)) {
     if (value < 0 || value >= static_cast<int>(state.items.size())) value = -1;
-    if (spec.kind == ControlKind::EditableCombo && value >= 0) state.text = state.items[value];
-  } else if (spec.kind == ControlKind::TrackBar) {
-    value = std::clamp(value, spec.lo, spec.hi);
+    if (row.kind == ControlKind::EditableCombo && value >= 0) state.text = state.items[value];
+  } else if (row.kind == ControlKind::TrackBar) {
+    value = std::clamp(value, row.lo, row.hi);
   }
   if (state.value == value) return;
   state.value = value;
@@ -42,7 +42,7 @@ void Form::SetNumber(ControlId id, int value) {
 
 std::string Form::Text(ControlId id) const {
   const State& state = At(id);
-  switch (Spec(id).kind) {
+  switch (ControlRow(id).kind) {
     case ControlKind::DropDown:
     case ControlKind::List:
     case ControlKind::Tab:
@@ -55,7 +55,7 @@ std::string Form::Text(ControlId id) const {
 }
 
 void Form::SetText(ControlId id, std::string text) {
-  const ControlKind kind = Spec(id).kind;
+  const ControlKind kind = ControlRow(id).kind;
   State& state = At(id);
   if (kind == ControlKind::EditableCombo) {
     // Typed text no longer stands for an item.
@@ -131,7 +131,7 @@ void Form::ClearItems(ControlId id) {
   State& state = At(id);
   state.items.clear();
   state.value = -1;
-  if (Spec(id).kind == ControlKind::EditableCombo) state.text.clear();
+  if (ControlRow(id).kind == ControlKind::EditableCombo) state.text.clear();
   if (observer_) observer_->OnItemsCleared(id);
 }
 
@@ -144,11 +144,11 @@ std::optional<FormEvent> Form::PopEvent() {
 
 void Form::UserType(ControlId id, std::string text) {
   SetText(id, std::move(text));
-  if (Spec(id).kind != ControlKind::Edit) PushEvent(id, EventKind::TextChange);
+  if (ControlRow(id).kind != ControlKind::Edit) PushEvent(id, EventKind::TextChange);
 }
 
 void Form::UserClick(ControlId id) {
-  if (Spec(id).kind == ControlKind::CheckBox) SetNumber(id, Number(id) == 0 ? 1 : 0);
+  if (ControlRow(id).kind == ControlKind::CheckBox) SetNumber(id, Number(id) == 0 ? 1 : 0);
   PushEvent(id, EventKind::Click);
 }
 

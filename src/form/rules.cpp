@@ -40,7 +40,7 @@ constexpr ReadoutRule kReadoutRules[] = {
 };
 
 int DriverValue(const Form& form, ControlId driver) {
-  return Spec(driver).kind == ControlKind::Edit ? LeadingInteger(form.Text(driver))
+  return ControlRow(driver).kind == ControlKind::Edit ? LeadingInteger(form.Text(driver))
                                                 : form.Number(driver);
 }
 

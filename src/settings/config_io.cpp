@@ -30,19 +30,19 @@ constexpr std::string_view kTexts[] = {
 SettingSpec Setting(std::string_view key) { return *FindSetting(key); }
 
 void LoadNumber(Form& form, const KeyValueFile& file, std::string_view key) {
-  const SettingSpec spec = Setting(key);
-  form.SetNumber(spec.control, file.ReadNumber(key, LeadingInteger(spec.ifMissing)));
+  const SettingSpec row = Setting(key);
+  form.SetNumber(row.control, file.ReadNumber(key, LeadingInteger(row.ifMissing)));
 }
 
 void LoadText(Form& form, const KeyValueFile& file, std::string_view key) {
-  const SettingSpec spec = Setting(key);
-  form.SetText(spec.control, file.ReadText(key, spec.ifMissing));
+  const SettingSpec row = Setting(key);
+  form.SetText(row.control, file.ReadText(key, row.ifMissing));
 }
 
 // The load limit of a field from the settings table.
 void ApplyLoadLimit(Form& form, std::string_view key) {
-  const SettingSpec spec = Setting(key);
-  RangeCheck(form, spec.control, spec.onLoad.lo, spec.onLoad.hi);
+  const SettingSpec row = Setting(key);
+  RangeCheck(form, row.control, row.onLoad.lo, row.onLoad.hi);
 }
 
 void LoadFromFile(Form& form, const KeyValueFile& file) {

@@ -91,8 +91,8 @@ constexpr char kDefaultConfigText[] =
 const SettingSpec* AllSettings() { return kSettings; }
 
 std::optional<SettingSpec> FindSetting(std::string_view key) {
-  for (const SettingSpec& spec : kSettings) {
-    if (key == spec.key) return spec;
+  for (const SettingSpec& row : kSettings) {
+    if (key == row.key) return row;
   }
   return std::nullopt;
 }

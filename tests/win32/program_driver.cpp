@@ -180,7 +180,7 @@ HWND ProgramDriver::Control(qv::ControlId id) const {
 
 HWND ProgramDriver::EditOf(qv::ControlId id) const {
   HWND control = Control(id);
-  if (qv::Spec(id).kind == qv::ControlKind::EditableCombo) return FindWindowExA(control, nullptr, "Edit", nullptr);
+  if (qv::ControlRow(id).kind == qv::ControlKind::EditableCombo) return FindWindowExA(control, nullptr, "Edit", nullptr);
   return control;
 }
 
@@ -189,7 +189,7 @@ std::string ProgramDriver::Text(qv::ControlId id) const { return TextOf(Control(
 bool ProgramDriver::Checked(qv::ControlId id) const { return Send(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
 int ProgramDriver::Selection(qv::ControlId id) const {
-  const bool list = qv::Spec(id).kind == qv::ControlKind::List;
+  const bool list = qv::ControlRow(id).kind == qv::ControlKind::List;
   return static_cast<int>(Send(Control(id), list ? LB_GETCURSEL : CB_GETCURSEL, 0, 0));
 }
 
@@ -203,7 +203,7 @@ bool ProgramDriver::Visible(qv::ControlId id) const {
 
 std::vector<std::string> ProgramDriver::Lines(qv::ControlId id) const {
   HWND list = Control(id);
-  const bool isList = qv::Spec(id).kind == qv::ControlKind::List;
+  const bool isList = qv::ControlRow(id).kind == qv::ControlKind::List;
   const int count = static_cast<int>(Send(list, isList ? LB_GETCOUNT : CB_GETCOUNT, 0, 0));
   std::vector<std::string> lines;
   for (int i = 0; i < count; ++i) {
@@ -239,7 +239,7 @@ void ProgramDriver::ShowPage(int index) {
 }
 
 void ProgramDriver::ShowPageOf(qv::ControlId id) {
-  const qv::Page page = qv::Spec(id).page;
+  const qv::Page page = qv::ControlRow(id).page;
   if (page != qv::Page::Window) ShowPage(static_cast<int>(page) - static_cast<int>(qv::Page::Bitrate));
 }
 
@@ -262,7 +262,7 @@ void ProgramDriver::ClickOpeningDialog(qv::ControlId id) { PostMessageA(Control(
 
 void ProgramDriver::Pick(qv::ControlId id, int index) {
   HWND control = Control(id);
-  const bool list = qv::Spec(id).kind == qv::ControlKind::List;
+  const bool list = qv::ControlRow(id).kind == qv::ControlKind::List;
   Send(control, list ? LB_SETCURSEL : CB_SETCURSEL, index, 0);
   Send(window_, WM_COMMAND, MAKEWPARAM(qv::win32::WindowsControlId(id), list ? LBN_SELCHANGE : CBN_SELCHANGE),
        reinterpret_cast<LPARAM>(control));

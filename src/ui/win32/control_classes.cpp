@@ -33,12 +33,12 @@ const KindClass kKindClasses[] = {
 
 }  // namespace
 
-ControlClass ClassOf(const ControlSpec& spec) {
+ControlClass ClassOf(const ControlSpec& row) {
   ControlClass result{"STATIC", WS_CHILD, 0};
   for (const KindClass& entry : kKindClasses) {
-    if (entry.kind == spec.kind) result = entry.windowClass;
+    if (entry.kind == row.kind) result = entry.windowClass;
   }
-  if (spec.style & kDigitsOnly) result.style |= ES_NUMBER;
+  if (row.style & kDigitsOnly) result.style |= ES_NUMBER;
   return result;
 }
 

@@ -13,6 +13,6 @@ struct ControlClass {
   std::uint32_t exStyle;
 };
 
-ControlClass ClassOf(const ControlSpec& spec);
+ControlClass ClassOf(const ControlSpec& row);
 
 }  // namespace qv::win32

@@ -28,7 +28,7 @@ bool FormBinding::OnCommand(HWND control, int notification) {
   ControlId id{};
   if (!FromWindow(control, id)) return false;
   if (mirroring_) return true;
-  switch (Spec(id).kind) {
+  switch (ControlRow(id).kind) {
     case ControlKind::Button:
       if (notification == BN_CLICKED) form_.PushEvent(id, EventKind::Click);
       break;
@@ -64,7 +64,7 @@ bool FormBinding::OnCommand(HWND control, int notification) {
 void FormBinding::OnScroll(HWND control, int request) {
   ControlId id{};
   if (mirroring_ || request == TB_ENDTRACK || !FromWindow(control, id)) return;
-  if (Spec(id).kind != ControlKind::TrackBar) return;
+  if (ControlRow(id).kind != ControlKind::TrackBar) return;
   form_.UserSlide(id, static_cast<int>(SendMessageA(control, TBM_GETPOS, 0, 0)));
 }
 
@@ -85,7 +85,7 @@ void FormBinding::ShowChangedTexts() {
 }
 
 void FormBinding::ShowText(ControlId id) {
-  const ControlKind kind = Spec(id).kind;
+  const ControlKind kind = ControlRow(id).kind;
   if (!window_.Control(id)) return;  // created from the model when its page shows
   if (kind == ControlKind::DropDown || kind == ControlKind::List || kind == ControlKind::Tab ||
       kind == ControlKind::TrackBar || kind == ControlKind::Image) {
@@ -108,7 +108,7 @@ void FormBinding::ShowValue(ControlId id) {
   if (!control) return;
   const int value = form_.Number(id);
   mirroring_ = true;
-  switch (Spec(id).kind) {
+  switch (ControlRow(id).kind) {
     case ControlKind::CheckBox:
       SendMessageA(control, BM_SETCHECK, value ? BST_CHECKED : BST_UNCHECKED, 0);
       break;
@@ -131,7 +131,7 @@ void FormBinding::ShowValue(ControlId id) {
   mirroring_ = false;
   // Selecting nothing in an editable box empties its text; the model may
   // still hold a typed text.
-  if (Spec(id).kind == ControlKind::EditableCombo) ShowText(id);
+  if (ControlRow(id).kind == ControlKind::EditableCombo) ShowText(id);
 }
 
 void FormBinding::OnValueChanged(ControlId id) {
@@ -172,7 +172,7 @@ void FormBinding::ResumeListRedraw() {
 }
 
 void FormBinding::OnItemsInserted(ControlId id, int index, int count) {
-  const ControlKind kind = Spec(id).kind;
+  const ControlKind kind = ControlRow(id).kind;
   HWND control = window_.Control(id);
   if (!control || (kind != ControlKind::List && !IsCombo(kind))) return;
   const UINT insert = kind == ControlKind::List ? LB_INSERTSTRING : CB_INSERTSTRING;
@@ -191,7 +191,7 @@ void FormBinding::OnItemsInserted(ControlId id, int index, int count) {
 }
 
 void FormBinding::OnItemRemoved(ControlId id, int index) {
-  const ControlKind kind = Spec(id).kind;
+  const ControlKind kind = ControlRow(id).kind;
   if (!window_.Control(id) || (kind != ControlKind::List && !IsCombo(kind))) return;
   mirroring_ = true;
   SendMessageA(window_.Control(id), kind == ControlKind::List ? LB_DELETESTRING : CB_DELETESTRING, index, 0);
@@ -200,7 +200,7 @@ void FormBinding::OnItemRemoved(ControlId id, int index) {
 }
 
 void FormBinding::OnItemsCleared(ControlId id) {
-  const ControlKind kind = Spec(id).kind;
+  const ControlKind kind = ControlRow(id).kind;
   if (!window_.Control(id) || (kind != ControlKind::List && !IsCombo(kind))) return;
   mirroring_ = true;
   SendMessageA(window_.Control(id), kind == ControlKind::List ? LB_RESETCONTENT : CB_RESETCONTENT, 0, 0);

@@ -35,8 +35,8 @@ void AddTabs(HWND tab, const Form& form, ControlId id, const Scale& scale) {
 }
 
 // Puts the form's items, selection, text and position into a fresh control.
-void FillControl(HWND control, const Form& form, ControlId id, const ControlSpec& spec, const Scale& scale) {
-  switch (spec.kind) {
+void FillControl(HWND control, const Form& form, ControlId id, const ControlSpec& row, const Scale& scale) {
+  switch (row.kind) {
     case ControlKind::Tab:
       AddTabs(control, form, id, scale);
       break;
@@ -49,7 +49,7 @@ void FillControl(HWND control, const Form& form, ControlId id, const ControlSpec
         SendMessageA(control, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
       }
       SendMessageA(control, CB_SETCURSEL, form.Number(id), 0);
-      if (spec.kind == ControlKind::EditableCombo) SetWindowTextA(control, form.Text(id).c_str());
+      if (row.kind == ControlKind::EditableCombo) SetWindowTextA(control, form.Text(id).c_str());
       break;
     case ControlKind::List:
       // Thousands of job lines may be waiting: no scroll bar update per line.
@@ -62,18 +62,18 @@ void FillControl(HWND control, const Form& form, ControlId id, const ControlSpec
       SendMessageA(control, WM_SETREDRAW, TRUE, 0);
       break;
     case ControlKind::TrackBar:
-      SendMessageA(control, TBM_SETRANGE, FALSE, MAKELPARAM(spec.lo, spec.hi));
+      SendMessageA(control, TBM_SETRANGE, FALSE, MAKELPARAM(row.lo, row.hi));
       SendMessageA(control, TBM_SETPOS, TRUE, form.Number(id));
       break;
     case ControlKind::Edit:
-      if (spec.style & kMaxThreeChars) SendMessageA(control, EM_LIMITTEXT, 3, 0);
+      if (row.style & kMaxThreeChars) SendMessageA(control, EM_LIMITTEXT, 3, 0);
       break;
     default:
       break;
   }
 }
 
-bool VisibleOn(const ControlSpec& spec, Page page) { return spec.page == Page::Window || spec.page == page; }
+bool VisibleOn(const ControlSpec& row, Page page) { return row.page == Page::Window || row.page == page; }
 
 // The top-left corner of the tab panel's page area, in window client pixels.
 POINT PageOrigin(HWND tab) {
@@ -86,27 +86,27 @@ POINT PageOrigin(HWND tab) {
 }
 
 HWND CreateControl(const MainWindow& window, HINSTANCE instance, const Form& form, const Scale& scale,
-                   POINT pageOrigin, const ControlSpec& spec) {
-  const ControlClass windowClass = ClassOf(spec);
+                   POINT pageOrigin, const ControlSpec& row) {
+  const ControlClass windowClass = ClassOf(row);
   // Created hidden and shown once filled: a list filled while on screen
   // would update itself line by line.
   DWORD style = windowClass.style;
-  if (!form.Enabled(spec.id)) style |= WS_DISABLED;
-  const POINT origin = spec.page == Page::Window ? POINT{0, 0} : pageOrigin;
-  const bool hasCaption = spec.kind != ControlKind::Edit && spec.kind != ControlKind::EditableCombo;
+  if (!form.Enabled(row.id)) style |= WS_DISABLED;
+  const POINT origin = row.page == Page::Window ? POINT{0, 0} : pageOrigin;
+  const bool hasCaption = row.kind != ControlKind::Edit && row.kind != ControlKind::EditableCombo;
   HWND control = CreateWindowExA(
-      windowClass.exStyle, windowClass.className, hasCaption ? form.Text(spec.id).c_str() : "", style,
-      origin.x + scale(spec.geometry.x), origin.y + scale(spec.geometry.y), scale(spec.geometry.width),
-      scale(spec.geometry.height), window.window,
-      reinterpret_cast<HMENU>(static_cast<INT_PTR>(WindowsControlId(spec.id))), instance, nullptr);
+      windowClass.exStyle, windowClass.className, hasCaption ? form.Text(row.id).c_str() : "", style,
+      origin.x + scale(row.geometry.x), origin.y + scale(row.geometry.y), scale(row.geometry.width),
+      scale(row.geometry.height), window.window,
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(WindowsControlId(row.id))), instance, nullptr);
   if (!control) return nullptr;
-  const HGDIOBJ font = (spec.style & kDefaultFont) ? GetStockObject(DEFAULT_GUI_FONT) : window.tahoma;
+  const HGDIOBJ font = (row.style & kDefaultFont) ? GetStockObject(DEFAULT_GUI_FONT) : window.tahoma;
   SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-  if (spec.kind == ControlKind::Edit) SetWindowTextA(control, form.Text(spec.id).c_str());
-  if (spec.kind == ControlKind::Image && window.banner) {
+  if (row.kind == ControlKind::Edit) SetWindowTextA(control, form.Text(row.id).c_str());
+  if (row.kind == ControlKind::Image && window.banner) {
     SendMessageA(control, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(window.banner));
   }
-  FillControl(control, form, spec.id, spec, scale);
+  FillControl(control, form, row.id, row, scale);
   return control;
 }
 
@@ -149,8 +149,8 @@ HBRUSH PageBackground(const MainWindow& window, HWND control, HDC dc) {
   if (!window.pageBrush || !ControlFromWindowsId(GetDlgCtrlID(control), id) || window.Control(id) != control) {
     return nullptr;
   }
-  const ControlSpec& spec = Spec(id);
-  if (spec.page == Page::Window || !StandsOnPage(spec.kind)) return nullptr;
+  const ControlSpec& row = ControlRow(id);
+  if (row.page == Page::Window || !StandsOnPage(row.kind)) return nullptr;
   SetBkMode(dc, TRANSPARENT);
   return window.pageBrush;
 }
@@ -184,9 +184,9 @@ bool RegisterMainWindowClass(HINSTANCE instance, WNDPROC windowProc) {
 // ones the form holds visible); hides all others.
 void ShowControlsOf(const MainWindow& window, const Form& form) {
   for (std::size_t i = 0; i < kControlCount; ++i) {
-    const ControlSpec& spec = AllControls()[i];
+    const ControlSpec& row = AllControls()[i];
     if (!window.controls[i]) continue;
-    const bool shown = VisibleOn(spec, window.page) && form.Visible(spec.id);
+    const bool shown = VisibleOn(row, window.page) && form.Visible(row.id);
     ShowWindow(window.controls[i], shown ? SW_SHOWNA : SW_HIDE);
   }
 }
@@ -194,9 +194,9 @@ void ShowControlsOf(const MainWindow& window, const Form& form) {
 // Creates the controls of one page (or of the window around the pages).
 bool BuildPage(MainWindow& window, const Form& form, Page page) {
   for (std::size_t i = 0; i < kControlCount; ++i) {
-    const ControlSpec& spec = AllControls()[i];
-    if (spec.page != page || window.controls[i]) continue;
-    window.controls[i] = CreateControl(window, window.instance, form, window.scale, window.pageOrigin, spec);
+    const ControlSpec& row = AllControls()[i];
+    if (row.page != page || window.controls[i]) continue;
+    window.controls[i] = CreateControl(window, window.instance, form, window.scale, window.pageOrigin, row);
     if (!window.controls[i]) return false;
   }
   window.pageBuilt[static_cast<std::size_t>(page)] = true;
@@ -216,12 +216,12 @@ bool BuildMainWindow(HINSTANCE instance, const Form& form, const Scale& scale, v
   out.instance = instance;
   out.scale = scale;
   out.tahoma = CreateTahoma(scale);
-  const ControlSpec& banner = Spec(ControlId::Banner);
+  const ControlSpec& banner = ControlRow(ControlId::Banner);
   out.banner = DrawBanner(scale(banner.geometry.width), scale(banner.geometry.height));
   out.page = PageOfTab(form.Number(ControlId::Tabs));
 
   // The tab panel comes first: the pages are placed within its page area.
-  const ControlSpec& tabs = Spec(ControlId::Tabs);
+  const ControlSpec& tabs = ControlRow(ControlId::Tabs);
   out.controls[Index(ControlId::Tabs)] = CreateControl(out, instance, form, scale, POINT{0, 0}, tabs);
   if (!out.Control(ControlId::Tabs)) return false;
   CapturePageColour(out);
@@ -231,7 +231,7 @@ bool BuildMainWindow(HINSTANCE instance, const Form& form, const Scale& scale, v
   return true;
 }
 
-bool OnShownPage(const MainWindow& window, ControlId id) { return VisibleOn(Spec(id), window.page); }
+bool OnShownPage(const MainWindow& window, ControlId id) { return VisibleOn(ControlRow(id), window.page); }
 
 void ShowPage(MainWindow& window, const Form& form, Page page) {
   window.page = page;
