@@ -155,6 +155,6 @@ int main(int argc, char** argv) {
   const int runs = argc > 4 ? std::atoi(argv[4]) : 10;
   const int inputs = argc > 5 ? std::atoi(argv[5]) : 10000;
   MeasureStartUp(qvtest::HostPath(argv[2]), qvtest::HostPath(argv[3]), runs);
-  MeasureFilesInput(inputs);
+  if (inputs > 0) MeasureFilesInput(inputs);
   return 0;
 }
