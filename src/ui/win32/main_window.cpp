@@ -88,12 +88,10 @@ POINT PageOrigin(HWND tab) {
 HWND CreateControl(const MainWindow& window, HINSTANCE instance, const Form& form, const Scale& scale,
                    POINT pageOrigin, const ControlSpec& row) {
   const ControlClass windowClass = ClassOf(row);
-  // Created hidden and shown once filled: a list filled while on screen
-  // would update itself line by line.
   DWORD style = windowClass.style;
   if (!form.Enabled(row.id)) style |= WS_DISABLED;
   const POINT origin = row.page == Page::Window ? POINT{0, 0} : pageOrigin;
-  const bool hasCaption = row.kind != ControlKind::Edit && row.kind != ControlKind::EditableCombo;
+  const bool hasCaption = row.kind != ControlKind::EditableCombo;
   HWND control = CreateWindowExA(
       windowClass.exStyle, windowClass.className, hasCaption ? form.Text(row.id).c_str() : "", style,
       origin.x + scale(row.geometry.x), origin.y + scale(row.geometry.y), scale(row.geometry.width),
@@ -102,7 +100,6 @@ HWND CreateControl(const MainWindow& window, HINSTANCE instance, const Form& for
   if (!control) return nullptr;
   const HGDIOBJ font = (row.style & kDefaultFont) ? GetStockObject(DEFAULT_GUI_FONT) : window.tahoma;
   SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-  if (row.kind == ControlKind::Edit) SetWindowTextA(control, form.Text(row.id).c_str());
   if (row.kind == ControlKind::Image && window.banner) {
     SendMessageA(control, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(window.banner));
   }
@@ -115,20 +112,25 @@ HWND CreateControl(const MainWindow& window, HINSTANCE instance, const Form& for
 // page area, as the tab panel draws it, becomes their background.
 void CapturePageColour(MainWindow& window) {
   HWND tab = window.Control(ControlId::Tabs);
-  RECT area{};
-  GetClientRect(tab, &area);
-  RECT page = area;
+  RECT page{};
+  GetClientRect(tab, &page);
   SendMessageA(tab, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&page));
+  // One pixel, the page's centre, is all that is read: the panel is drawn
+  // into a 1 x 1 bitmap moved beneath that point, which costs far less at
+  // start-up than drawing it whole.
+  const POINT centre{(page.left + page.right) / 2, (page.top + page.bottom) / 2};
   HDC screen = GetDC(tab);
   HDC memory = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, area.right, area.bottom);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, 1, 1);
   ReleaseDC(tab, screen);
   COLORREF colour = GetSysColor(COLOR_BTNFACE);
   if (memory && bitmap) {
     HGDIOBJ previous = SelectObject(memory, bitmap);
-    FillRect(memory, &area, GetSysColorBrush(COLOR_BTNFACE));
+    SetViewportOrgEx(memory, -centre.x, -centre.y, nullptr);
+    RECT pixel{centre.x, centre.y, centre.x + 1, centre.y + 1};
+    FillRect(memory, &pixel, GetSysColorBrush(COLOR_BTNFACE));
     SendMessageA(tab, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT | PRF_ERASEBKGND);
-    const COLORREF drawn = GetPixel(memory, (page.left + page.right) / 2, (page.top + page.bottom) / 2);
+    const COLORREF drawn = GetPixel(memory, centre.x, centre.y);
     if (drawn != CLR_INVALID) colour = drawn;
     SelectObject(memory, previous);
   }
@@ -187,7 +189,8 @@ void ShowControlsOf(const MainWindow& window, const Form& form) {
     const ControlSpec& row = AllControls()[i];
     if (!window.controls[i]) continue;
     const bool shown = VisibleOn(row, window.page) && form.Visible(row.id);
-    ShowWindow(window.controls[i], shown ? SW_SHOWNA : SW_HIDE);
+    const bool showing = (GetWindowLongA(window.controls[i], GWL_STYLE) & WS_VISIBLE) != 0;
+    if (shown != showing) ShowWindow(window.controls[i], shown ? SW_SHOWNA : SW_HIDE);
   }
 }
 
