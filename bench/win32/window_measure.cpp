@@ -113,19 +113,8 @@ void MeasureFilesInput(int inputs) {
   program.PressDialogButton(folderDialog, IDOK);  // the program folder
   HWND files = program.WaitForDialog("Select some files");
   if (!files) return;
-  program.AnswerFileDialog(files, media);  // into the folder of the inputs
-  Sleep(1000);
-  HWND edit = nullptr;
-  EnumChildWindows(
-      files,
-      [](HWND child, LPARAM found) -> BOOL {
-        char name[16] = {};
-        GetClassNameA(child, name, sizeof(name));
-        if (std::string(name) != "Edit" || !IsWindowVisible(child)) return TRUE;
-        *reinterpret_cast<HWND*>(found) = child;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&edit));
+  program.OpenFolderInFileDialog(files, media);
+  HWND edit = program.NameField(files);
   DWORD_PTR ignored = 0;
   SendMessageTimeoutA(edit, EM_SETLIMITTEXT, 0, 0, SMTO_NORMAL, 60000, &ignored);
   SendMessageTimeoutA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(names.c_str()), SMTO_NORMAL, 60000, &ignored);
@@ -137,8 +126,8 @@ void MeasureFilesInput(int inputs) {
   const double handled = Now() - start;
   program.ShowPage(4);  // the job list, with every line in it
   const double elapsed = Now() - start;
-  const auto lines = program.Lines(qv::ControlId::JobList).size();
-  std::printf("Files input with %d inputs: %zu job-list lines in %.0f ms (file dialog closed after %.0f ms, "
+  const int lines = program.LineCount(qv::ControlId::JobList);
+  std::printf("Files input with %d inputs: %d job-list lines in %.0f ms (file dialog closed after %.0f ms, "
               "handler done after %.0f ms, job page shown after %.0f ms)\n",
               inputs, lines, elapsed, dialogClosed, handled, elapsed);
   program.CloseWindow();

@@ -11,6 +11,14 @@
 namespace qvtest {
 namespace {
 
+std::string Narrow(const std::wstring& wide) {
+  std::string narrow(wide.size() * 2 + 1, '\0');
+  const int size = WideCharToMultiByte(CP_ACP, 0, wide.c_str(), static_cast<int>(wide.size()), narrow.data(),
+                                       static_cast<int>(narrow.size()), nullptr, nullptr);
+  narrow.resize(static_cast<std::size_t>(size > 0 ? size : 0));
+  return narrow;
+}
+
 constexpr DWORD kPatience = 60000;  // the machines that run this are slow and shared
 
 std::string FileName(const std::string& path) {
@@ -189,8 +197,10 @@ std::string ProgramDriver::Text(qv::ControlId id) const { return TextOf(Control(
 bool ProgramDriver::Checked(qv::ControlId id) const { return Send(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
 int ProgramDriver::Selection(qv::ControlId id) const {
-  const bool list = qv::ControlRow(id).kind == qv::ControlKind::List;
-  return static_cast<int>(Send(Control(id), list ? LB_GETCURSEL : CB_GETCURSEL, 0, 0));
+  if (qv::ControlRow(id).kind == qv::ControlKind::List) {
+    return static_cast<int>(Send(Control(id), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+  }
+  return static_cast<int>(Send(Control(id), CB_GETCURSEL, 0, 0));
 }
 
 int ProgramDriver::Position(qv::ControlId id) const { return static_cast<int>(Send(Control(id), TBM_GETPOS, 0, 0)); }
@@ -201,27 +211,66 @@ bool ProgramDriver::Visible(qv::ControlId id) const {
   return (GetWindowLongA(Control(id), GWL_STYLE) & WS_VISIBLE) != 0;
 }
 
+int ProgramDriver::LineCount(qv::ControlId id) const {
+  const bool list = qv::ControlRow(id).kind == qv::ControlKind::List;
+  return static_cast<int>(Send(Control(id), list ? LVM_GETITEMCOUNT : CB_GETCOUNT, 0, 0));
+}
+
 std::vector<std::string> ProgramDriver::Lines(qv::ControlId id) const {
-  HWND list = Control(id);
   const bool isList = qv::ControlRow(id).kind == qv::ControlKind::List;
-  const int count = static_cast<int>(Send(list, isList ? LB_GETCOUNT : CB_GETCOUNT, 0, 0));
+  return isList ? ListLines(Control(id)) : BoxLines(Control(id));
+}
+
+std::vector<std::string> ProgramDriver::BoxLines(HWND box) const {
+  const int count = static_cast<int>(Send(box, CB_GETCOUNT, 0, 0));
   std::vector<std::string> lines;
   for (int i = 0; i < count; ++i) {
-    // Read as UTF-16: Wine hands the 8-bit form of these two messages to
-    // another process unconverted.
+    // Read as UTF-16: Wine hands the 8-bit form of this message to another
+    // process unconverted.
     DWORD_PTR length = 0;
-    SendMessageTimeoutW(list, isList ? LB_GETTEXTLEN : CB_GETLBTEXTLEN, i, 0, SMTO_NORMAL, kPatience, &length);
+    SendMessageTimeoutW(box, CB_GETLBTEXTLEN, i, 0, SMTO_NORMAL, kPatience, &length);
     std::wstring wide(length + 1, L'\0');
     DWORD_PTR copied = 0;
-    SendMessageTimeoutW(list, isList ? LB_GETTEXT : CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(wide.data()),
-                        SMTO_NORMAL, kPatience, &copied);
+    SendMessageTimeoutW(box, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(wide.data()), SMTO_NORMAL, kPatience,
+                        &copied);
     wide.resize(length);
-    std::string line(wide.size() * 2 + 1, '\0');
-    const int size = WideCharToMultiByte(CP_ACP, 0, wide.c_str(), static_cast<int>(wide.size()), line.data(),
-                                         static_cast<int>(line.size()), nullptr, nullptr);
-    line.resize(static_cast<std::size_t>(size > 0 ? size : 0));
-    lines.push_back(line);
+    lines.push_back(Narrow(wide));
   }
+  return lines;
+}
+
+// A list view's lines are read as a screen reader reads them: the request
+// and its text buffer are placed in the program's memory.
+std::vector<std::string> ProgramDriver::ListLines(HWND list) const {
+  constexpr int kLongest = 8192;
+  struct Request {
+    LVITEMW item;
+    wchar_t text[kLongest];
+  };
+  std::vector<std::string> lines;
+  void* remote = VirtualAllocEx(process_.hProcess, nullptr, sizeof(Request), MEM_COMMIT, PAGE_READWRITE);
+  if (!remote) return lines;
+  auto* remoteRequest = static_cast<Request*>(remote);
+  const int count = static_cast<int>(Send(list, LVM_GETITEMCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    LVITEMW item{};
+    item.mask = LVIF_TEXT;
+    item.iItem = i;
+    item.pszText = remoteRequest->text;
+    item.cchTextMax = kLongest;
+    SIZE_T moved = 0;
+    if (!WriteProcessMemory(process_.hProcess, &remoteRequest->item, &item, sizeof(item), &moved)) break;
+    DWORD_PTR length = 0;
+    SendMessageTimeoutW(list, LVM_GETITEMTEXTW, i, reinterpret_cast<LPARAM>(&remoteRequest->item), SMTO_NORMAL,
+                        kPatience, &length);
+    std::wstring wide(length, L'\0');
+    if (length > 0 && !ReadProcessMemory(process_.hProcess, remoteRequest->text, wide.data(),
+                                         length * sizeof(wchar_t), &moved)) {
+      break;
+    }
+    lines.push_back(Narrow(wide));
+  }
+  VirtualFreeEx(process_.hProcess, remote, 0, MEM_RELEASE);
   return lines;
 }
 
@@ -262,9 +311,14 @@ void ProgramDriver::ClickOpeningDialog(qv::ControlId id) { PostMessageA(Control(
 
 void ProgramDriver::Pick(qv::ControlId id, int index) {
   HWND control = Control(id);
-  const bool list = qv::ControlRow(id).kind == qv::ControlKind::List;
-  Send(control, list ? LB_SETCURSEL : CB_SETCURSEL, index, 0);
-  Send(window_, WM_COMMAND, MAKEWPARAM(qv::win32::WindowsControlId(id), list ? LBN_SELCHANGE : CBN_SELCHANGE),
+  if (qv::ControlRow(id).kind == qv::ControlKind::List) {
+    // As with the keyboard: the first line, then down to the wanted one.
+    PressKey(control, VK_HOME);
+    for (int i = 0; i < index; ++i) PressKey(control, VK_DOWN);
+    return;
+  }
+  Send(control, CB_SETCURSEL, index, 0);
+  Send(window_, WM_COMMAND, MAKEWPARAM(qv::win32::WindowsControlId(id), CBN_SELCHANGE),
        reinterpret_cast<LPARAM>(control));
   Settle();
 }
@@ -314,9 +368,9 @@ void ProgramDriver::TypeIntoDialog(HWND edit, const std::string& text) {
   for (char c : text) Send(edit, WM_CHAR, static_cast<unsigned char>(c), 1);
 }
 
-void ProgramDriver::AnswerFileDialog(HWND dialog, const std::string& name) {
-  // The name field is the only edit of the dialog, nested in one or two
-  // combo boxes depending on the system.
+// The name field is the only edit of a file dialog, nested in one or two
+// combo boxes depending on the system.
+HWND ProgramDriver::NameField(HWND dialog) const {
   HWND edit = nullptr;
   EnumChildWindows(
       dialog,
@@ -326,8 +380,20 @@ void ProgramDriver::AnswerFileDialog(HWND dialog, const std::string& name) {
         return FALSE;
       },
       reinterpret_cast<LPARAM>(&edit));
-  TypeIntoDialog(edit, name);
+  return edit;
+}
+
+void ProgramDriver::AnswerFileDialog(HWND dialog, const std::string& name) {
+  TypeIntoDialog(NameField(dialog), name);
   PostMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+}
+
+void ProgramDriver::OpenFolderInFileDialog(HWND dialog, const std::string& folder) {
+  HWND edit = NameField(dialog);
+  AnswerFileDialog(dialog, folder);
+  // The dialog empties its name field once it shows the folder.
+  const ULONGLONG end = GetTickCount64() + kPatience;
+  while (!TextOf(edit).empty() && GetTickCount64() < end) Sleep(20);
 }
 
 void ProgramDriver::PressDialogButton(HWND dialog, int buttonId) {

@@ -54,6 +54,7 @@ class ProgramDriver {
   bool Enabled(qv::ControlId id) const;
   bool Visible(qv::ControlId id) const;
   std::vector<std::string> Lines(qv::ControlId id) const;
+  int LineCount(qv::ControlId id) const;
   HWND FocusedWindow() const;
 
   // --- what a person does; each returns once the program has handled it
@@ -78,8 +79,12 @@ class ProgramDriver {
   HWND WaitForDialog(const std::string& title, DWORD milliseconds = 60000);
   std::string DialogText(HWND dialog) const;  // the texts of its labels, one per line
   void TypeIntoDialog(HWND edit, const std::string& text);
+  HWND NameField(HWND fileDialog) const;
   // Types `name` into a file dialog's name field and presses its OK button.
   void AnswerFileDialog(HWND dialog, const std::string& name);
+  // Types a folder into a file dialog's name field and waits until the
+  // dialog shows that folder.
+  void OpenFolderInFileDialog(HWND dialog, const std::string& folder);
   // Presses a button of a dialog (IDOK, IDYES, ...) and waits until it is gone.
   void PressDialogButton(HWND dialog, int buttonId);
   void WaitUntilClosed(HWND dialog);
@@ -95,6 +100,8 @@ class ProgramDriver {
  private:
   LRESULT Send(HWND target, UINT message, WPARAM wParam, LPARAM lParam) const;
   HWND EditOf(qv::ControlId id) const;
+  std::vector<std::string> BoxLines(HWND box) const;
+  std::vector<std::string> ListLines(HWND list) const;
 
   std::string folder_;
   PROCESS_INFORMATION process_{};

@@ -296,6 +296,49 @@ TEST_F(WindowTest, APickedInputIsAddedAndWrittenAsABatch) {
   EXPECT_EQ(*written, expected);
 }
 
+TEST_F(WindowTest, FilesInputAddsAJobForEachChosenFile) {
+  // The inputs lie in the program folder; the output folder is the one the
+  // folder browser offers first.
+  const std::vector<std::string> names{"a.avs", "b.avs", "c.avs"};
+  std::string typed;
+  for (const std::string& name : names) {
+    ASSERT_TRUE(WriteWholeFile(File(name), "Version()\r\n"));
+    typed += "\"" + name + "\" ";
+  }
+  program.ClickOpeningDialog(ControlId::FilesInput);
+  HWND folderDialog = program.WaitForDialog("");
+  ASSERT_NE(folderDialog, nullptr);
+  program.PressDialogButton(folderDialog, IDOK);
+  HWND files = program.WaitForDialog("Select some files");
+  ASSERT_NE(files, nullptr);
+  program.OpenFolderInFileDialog(files, program.Folder());
+  program.AnswerFileDialog(files, typed);
+  program.WaitUntilClosed(files);
+
+  program.ShowPage(kJob);
+  const std::vector<std::string> lines = program.Lines(ControlId::JobList);
+  std::vector<std::string> inputs, outputs;
+  for (const std::string& line : lines) {
+    if (line.rfind("@echo Input:", 0) == 0) inputs.push_back(line.substr(12));
+    if (line.rfind("@echo Output:", 0) == 0) outputs.push_back(line.substr(13));
+  }
+  EXPECT_EQ(inputs, (std::vector<std::string>{File("a.avs"), File("b.avs"), File("c.avs")}));
+  ASSERT_EQ(outputs.size(), 3u);
+  const std::string outputFolder = outputs[0].substr(0, outputs[0].size() - std::string("a.mp4").size());
+  EXPECT_EQ(outputs, (std::vector<std::string>{outputFolder + "a.mp4", outputFolder + "b.mp4", outputFolder + "c.mp4"}));
+
+  // The last line, reached with the keyboard, is the one "view" shows.
+  ASSERT_FALSE(lines.empty());
+  const int last = static_cast<int>(lines.size()) - 1;
+  program.Pick(ControlId::JobList, last);
+  EXPECT_EQ(program.Selection(ControlId::JobList), last);
+  program.ClickOpeningDialog(ControlId::JobView);
+  HWND view = program.WaitForDialog("The command line parameter is:");
+  ASSERT_NE(view, nullptr);
+  EXPECT_TRUE(Contains(program.DialogText(view), lines.back()));
+  program.PressDialogButton(view, IDOK);
+}
+
 TEST_F(WindowTest, TheJobButtonsEditTheList) {
   program.ShowPage(kJob);
   program.Click(ControlId::JobShut);

@@ -27,8 +27,11 @@ const KindClass kKindClasses[] = {
     {ControlKind::TrackBar, {TRACKBAR_CLASSA, WS_CHILD | WS_TABSTOP | TBS_HORZ | TBS_NOTICKS, 0}},
     {ControlKind::Frame, {"BUTTON", WS_CHILD | BS_GROUPBOX, 0}},
     {ControlKind::Image, {"STATIC", WS_CHILD | SS_BITMAP, 0}},
+    // The lines stay in the form; the list asks for the ones it draws.
     {ControlKind::List,
-     {"LISTBOX", WS_CHILD | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, WS_EX_CLIENTEDGE}},
+     {WC_LISTVIEWA,
+      WS_CHILD | WS_TABSTOP | LVS_REPORT | LVS_OWNERDATA | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_NOCOLUMNHEADER,
+      WS_EX_CLIENTEDGE}},
 };
 
 }  // namespace

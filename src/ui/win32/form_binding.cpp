@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "ui/win32/control_ids.h"
+#include "ui/win32/list_view.h"
 
 namespace qv::win32 {
 namespace {
@@ -50,11 +51,6 @@ bool FormBinding::OnCommand(HWND control, int notification) {
       }
       if (notification == CBN_EDITCHANGE) form_.UserType(id, WindowText(control));
       break;
-    case ControlKind::List:
-      if (notification == LBN_SELCHANGE) {
-        form_.UserSelect(id, static_cast<int>(SendMessageA(control, LB_GETCURSEL, 0, 0)));
-      }
-      break;
     default:
       break;
   }
@@ -66,6 +62,36 @@ void FormBinding::OnScroll(HWND control, int request) {
   if (mirroring_ || request == TB_ENDTRACK || !FromWindow(control, id)) return;
   if (ControlRow(id).kind != ControlKind::TrackBar) return;
   form_.UserSlide(id, static_cast<int>(SendMessageA(control, TBM_GETPOS, 0, 0)));
+}
+
+bool FormBinding::OnNotify(NMHDR& header, LRESULT& result) {
+  ControlId id{};
+  if (!FromWindow(header.hwndFrom, id) || ControlRow(id).kind != ControlKind::List) return false;
+  result = 0;
+  switch (header.code) {
+    case LVN_GETDISPINFOA: {
+      auto& request = reinterpret_cast<NMLVDISPINFOA&>(header);
+      if (request.item.iItem >= 0 && request.item.iItem < form_.ItemCount(id)) {
+        GiveListLineText(request, form_.Item(id, request.item.iItem));
+      }
+      break;
+    }
+    case LVN_ITEMCHANGED: {
+      const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
+      if (mirroring_ || !(change.uChanged & LVIF_STATE) || !((change.uNewState ^ change.uOldState) & LVIS_SELECTED)) {
+        break;
+      }
+      const int selected = ListSelection(header.hwndFrom);
+      if (selected != form_.Number(id)) form_.UserSelect(id, selected);
+      break;
+    }
+    case LVN_ODFINDITEMA:
+      result = -1;  // typing does not search the lines
+      break;
+    default:
+      break;
+  }
+  return true;
 }
 
 void FormBinding::OnPageSelected() {
@@ -117,7 +143,7 @@ void FormBinding::ShowValue(ControlId id) {
       if (SendMessageA(control, CB_GETCURSEL, 0, 0) != value) SendMessageA(control, CB_SETCURSEL, value, 0);
       break;
     case ControlKind::List:
-      if (SendMessageA(control, LB_GETCURSEL, 0, 0) != value) SendMessageA(control, LB_SETCURSEL, value, 0);
+      if (ListSelection(control) != value) SelectListLine(control, value);
       break;
     case ControlKind::TrackBar:
       SendMessageA(control, TBM_SETPOS, TRUE, value);
@@ -155,55 +181,50 @@ void FormBinding::OnVisibleChanged(ControlId id) {
   ShowWindow(control, visible ? SW_SHOWNA : SW_HIDE);
 }
 
-void FormBinding::SuspendListRedraw(HWND list) {
-  if (redrawSuspended_ == list) return;
-  ResumeListRedraw();
-  SendMessageA(list, WM_SETREDRAW, FALSE, 0);
-  redrawSuspended_ = list;
-  PostMessageA(window_.window, kResumeListRedraw, 0, 0);
-}
-
-void FormBinding::ResumeListRedraw() {
-  if (!redrawSuspended_) return;
-  HWND list = redrawSuspended_;
-  redrawSuspended_ = nullptr;
-  SendMessageA(list, WM_SETREDRAW, TRUE, 0);
-  InvalidateRect(list, nullptr, TRUE);
+// The list shows the form's lines by their number alone; a box holds copies
+// of its items.
+bool FormBinding::HoldsItems(ControlId id) const {
+  const ControlKind kind = ControlRow(id).kind;
+  return window_.Control(id) && (kind == ControlKind::List || IsCombo(kind));
 }
 
 void FormBinding::OnItemsInserted(ControlId id, int index, int count) {
-  const ControlKind kind = ControlRow(id).kind;
+  if (!HoldsItems(id)) return;
   HWND control = window_.Control(id);
-  if (!control || (kind != ControlKind::List && !IsCombo(kind))) return;
-  const UINT insert = kind == ControlKind::List ? LB_INSERTSTRING : CB_INSERTSTRING;
-  // Lines can arrive by the ten thousand; the list is drawn once, afterwards.
-  if (kind == ControlKind::List) {
-    SuspendListRedraw(control);
-    // Room for all of them at once instead of growing the list line by line.
-    if (count > 1) SendMessageA(control, LB_INITSTORAGE, count, 0);
-  }
   mirroring_ = true;
-  for (int k = 0; k < count; ++k) {
-    SendMessageA(control, insert, index + k, reinterpret_cast<LPARAM>(form_.Item(id, index + k).c_str()));
+  if (ControlRow(id).kind == ControlKind::List) {
+    SetListLineCount(control, form_.ItemCount(id));
+  } else {
+    for (int k = 0; k < count; ++k) {
+      SendMessageA(control, CB_INSERTSTRING, index + k, reinterpret_cast<LPARAM>(form_.Item(id, index + k).c_str()));
+    }
   }
   mirroring_ = false;
   ShowValue(id);
 }
 
 void FormBinding::OnItemRemoved(ControlId id, int index) {
-  const ControlKind kind = ControlRow(id).kind;
-  if (!window_.Control(id) || (kind != ControlKind::List && !IsCombo(kind))) return;
+  if (!HoldsItems(id)) return;
+  HWND control = window_.Control(id);
   mirroring_ = true;
-  SendMessageA(window_.Control(id), kind == ControlKind::List ? LB_DELETESTRING : CB_DELETESTRING, index, 0);
+  if (ControlRow(id).kind == ControlKind::List) {
+    SetListLineCount(control, form_.ItemCount(id));
+  } else {
+    SendMessageA(control, CB_DELETESTRING, index, 0);
+  }
   mirroring_ = false;
   ShowValue(id);
 }
 
 void FormBinding::OnItemsCleared(ControlId id) {
-  const ControlKind kind = ControlRow(id).kind;
-  if (!window_.Control(id) || (kind != ControlKind::List && !IsCombo(kind))) return;
+  if (!HoldsItems(id)) return;
+  HWND control = window_.Control(id);
   mirroring_ = true;
-  SendMessageA(window_.Control(id), kind == ControlKind::List ? LB_RESETCONTENT : CB_RESETCONTENT, 0, 0);
+  if (ControlRow(id).kind == ControlKind::List) {
+    SetListLineCount(control, 0);
+  } else {
+    SendMessageA(control, CB_RESETCONTENT, 0, 0);
+  }
   mirroring_ = false;
   ShowValue(id);
 }

@@ -4,6 +4,7 @@
 // model update plus a form event for the dispatcher.
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <bitset>
 
@@ -11,10 +12,6 @@
 #include "ui/win32/main_window.h"
 
 namespace qv::win32 {
-
-// Posted to the main window to turn the job list's drawing back on after a
-// burst of insertions.
-inline constexpr UINT kResumeListRedraw = WM_APP + 1;
 
 class FormBinding final : public FormObserver {
  public:
@@ -24,9 +21,11 @@ class FormBinding final : public FormObserver {
   bool OnCommand(HWND control, int notification);
   // WM_HSCROLL from a track bar.
   void OnScroll(HWND control, int request);
+  // WM_NOTIFY from the job list: its requests for line texts and its
+  // selection changes. False when it comes from no list of the form.
+  bool OnNotify(NMHDR& header, LRESULT& result);
   // The tab panel's selection changed: only the shown page changes.
   void OnPageSelected();
-  void ResumeListRedraw();
   // Writes the texts that changed in the model since the last call into their
   // controls. Called once the queued events have run, and before a modal
   // dialog shows (WM_ENTERIDLE), so that a handler that rewrites a field a
@@ -43,7 +42,7 @@ class FormBinding final : public FormObserver {
 
  private:
   bool FromWindow(HWND control, ControlId& id) const;
-  void SuspendListRedraw(HWND list);
+  bool HoldsItems(ControlId id) const;
   void ShowValue(ControlId id);
   void ShowText(ControlId id);
 
@@ -52,7 +51,6 @@ class FormBinding final : public FormObserver {
   // Set while the binding itself writes into a control, whose echoing
   // notification must not reach the model a second time.
   bool mirroring_ = false;
-  HWND redrawSuspended_ = nullptr;
   std::bitset<kControlCount> changedTexts_;
 };
 

@@ -5,6 +5,7 @@
 #include "ui/win32/banner.h"
 #include "ui/win32/control_classes.h"
 #include "ui/win32/control_ids.h"
+#include "ui/win32/list_view.h"
 
 namespace qv::win32 {
 namespace {
@@ -52,14 +53,9 @@ void FillControl(HWND control, const Form& form, ControlId id, const ControlSpec
       if (row.kind == ControlKind::EditableCombo) SetWindowTextA(control, form.Text(id).c_str());
       break;
     case ControlKind::List:
-      // Thousands of job lines may be waiting: no scroll bar update per line.
-      SendMessageA(control, WM_SETREDRAW, FALSE, 0);
-      if (form.ItemCount(id) > 1) SendMessageA(control, LB_INITSTORAGE, form.ItemCount(id), 0);
-      for (const std::string& item : form.Items(id)) {
-        SendMessageA(control, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
-      }
-      SendMessageA(control, LB_SETCURSEL, form.Number(id), 0);
-      SendMessageA(control, WM_SETREDRAW, TRUE, 0);
+      PrepareListView(control);
+      SetListLineCount(control, form.ItemCount(id));
+      SelectListLine(control, form.Number(id));
       break;
     case ControlKind::TrackBar:
       SendMessageA(control, TBM_SETRANGE, FALSE, MAKELPARAM(row.lo, row.hi));
@@ -90,6 +86,8 @@ HWND CreateControl(const MainWindow& window, HINSTANCE instance, const Form& for
   const ControlClass windowClass = ClassOf(row);
   DWORD style = windowClass.style;
   if (!form.Enabled(row.id)) style |= WS_DISABLED;
+  // Created hidden and shown together once their page is complete, which
+  // also measured faster than creating them visible.
   const POINT origin = row.page == Page::Window ? POINT{0, 0} : pageOrigin;
   const bool hasCaption = row.kind != ControlKind::EditableCombo;
   HWND control = CreateWindowExA(

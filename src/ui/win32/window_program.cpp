@@ -81,6 +81,11 @@ struct Program {
           binding.OnPageSelected();
           return 0;
         }
+        LRESULT result = 0;
+        if (binding.OnNotify(*reinterpret_cast<NMHDR*>(lParam), result)) {
+          Drain();
+          return result;
+        }
         break;
       }
       case WM_ERASEBKGND:
@@ -95,9 +100,6 @@ struct Program {
       case WM_ENTERIDLE:
         binding.ShowChangedTexts();
         break;
-      case kResumeListRedraw:
-        binding.ResumeListRedraw();
-        return 0;
       case WM_ACTIVATE:
         if (LOWORD(wParam) == WA_INACTIVE) {
           RememberFocus();
@@ -134,7 +136,8 @@ LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
 }  // namespace
 
 int RunWindowProgram(HINSTANCE instance) {
-  INITCOMMONCONTROLSEX classes{sizeof(classes), ICC_STANDARD_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES};
+  INITCOMMONCONTROLSEX classes{sizeof(classes),
+                               ICC_STANDARD_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES};
   InitCommonControlsEx(&classes);
 
   Program program;

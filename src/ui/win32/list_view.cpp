@@ -1,0 +1,39 @@
+#include "ui/win32/list_view.h"
+
+namespace qv::win32 {
+
+void PrepareListView(HWND list) {
+  SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
+  RECT client{};
+  GetClientRect(list, &client);
+  // Room for the vertical scroll bar, so that a long list never needs a
+  // horizontal one as well; longer lines end in "...".
+  LVCOLUMNA column{};
+  column.mask = LVCF_WIDTH;
+  column.cx = client.right - GetSystemMetrics(SM_CXVSCROLL);
+  SendMessageA(list, LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&column));
+}
+
+void SetListLineCount(HWND list, int count) { SendMessageA(list, LVM_SETITEMCOUNT, count, LVSICF_NOSCROLL); }
+
+void SelectListLine(HWND list, int index) {
+  LVITEMA item{};
+  item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+  item.state = 0;
+  SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&item));
+  if (index < 0) return;
+  item.state = LVIS_SELECTED | LVIS_FOCUSED;
+  SendMessageA(list, LVM_SETITEMSTATE, index, reinterpret_cast<LPARAM>(&item));
+  SendMessageA(list, LVM_ENSUREVISIBLE, index, FALSE);
+}
+
+int ListSelection(HWND list) {
+  return static_cast<int>(SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+}
+
+void GiveListLineText(NMLVDISPINFOA& request, const std::string& line) {
+  if (!(request.item.mask & LVIF_TEXT) || !request.item.pszText || request.item.cchTextMax <= 0) return;
+  lstrcpynA(request.item.pszText, line.c_str(), request.item.cchTextMax);
+}
+
+}  // namespace qv::win32
