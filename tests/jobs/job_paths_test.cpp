@@ -39,8 +39,10 @@ TEST_F(JobPathsTest, DerivesFieldsAndWrapper) {
     EXPECT_EQ(form.Text(ControlId::Input), c.inputAfter);
     EXPECT_EQ(result.wrapper, c.wrapper ? WrapperOutcome::Written : WrapperOutcome::NotNeeded);
     EXPECT_EQ(fake.files.writeCount, c.wrapper ? 1 : 0);
-    if (c.wrapper) EXPECT_EQ(result.wrapperPath, c.inputAfter);
-    if (c.wrapper) EXPECT_EQ(fake.files.ReadFile(c.inputAfter), c.wrapper);
+    if (c.wrapper) {
+      EXPECT_EQ(result.wrapperPath, c.inputAfter);
+      EXPECT_EQ(fake.files.ReadFile(c.inputAfter), c.wrapper);
+    }
   }
 }
 
