@@ -88,6 +88,9 @@ bool FormBinding::OnNotify(NMHDR& header, LRESULT& result) {
     case LVN_ODFINDITEMA:
       result = -1;  // typing does not search the lines
       break;
+    case NM_CUSTOMDRAW:
+      result = DrawSelectedLineHighlighted(reinterpret_cast<NMLVCUSTOMDRAW&>(header));
+      break;
     default:
       break;
   }

@@ -31,6 +31,19 @@ int ListSelection(HWND list) {
   return static_cast<int>(SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
 }
 
+LRESULT DrawSelectedLineHighlighted(NMLVCUSTOMDRAW& draw) {
+  if (draw.nmcd.dwDrawStage == CDDS_PREPAINT) return CDRF_NOTIFYITEMDRAW;
+  if (draw.nmcd.dwDrawStage != CDDS_ITEMPREPAINT) return CDRF_DODEFAULT;
+  const auto line = static_cast<WPARAM>(draw.nmcd.dwItemSpec);
+  if (!(SendMessageA(draw.nmcd.hdr.hwndFrom, LVM_GETITEMSTATE, line, LVIS_SELECTED) & LVIS_SELECTED)) {
+    return CDRF_DODEFAULT;
+  }
+  draw.nmcd.uItemState &= ~static_cast<UINT>(CDIS_SELECTED);
+  draw.clrText = GetSysColor(COLOR_HIGHLIGHTTEXT);
+  draw.clrTextBk = GetSysColor(COLOR_HIGHLIGHT);
+  return CDRF_DODEFAULT;
+}
+
 void GiveListLineText(NMLVDISPINFOA& request, const std::string& line) {
   if (!(request.item.mask & LVIF_TEXT) || !request.item.pszText || request.item.cchTextMax <= 0) return;
   lstrcpynA(request.item.pszText, line.c_str(), request.item.cchTextMax);

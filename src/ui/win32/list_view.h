@@ -18,6 +18,10 @@ void SetListLineCount(HWND list, int count);
 void SelectListLine(HWND list, int index);
 // The selected line, or -1.
 int ListSelection(HWND list);
+// Draws the selected line in the highlight colours also while the list has
+// no keyboard focus, as a list box does: the list view would fade it to grey
+// while the user moves it with "up" and "down". Answers NM_CUSTOMDRAW.
+LRESULT DrawSelectedLineHighlighted(NMLVCUSTOMDRAW& draw);
 // Answers the list's request for the text of one line.
 void GiveListLineText(NMLVDISPINFOA& request, const std::string& line);
 
