@@ -185,51 +185,35 @@ void FormBinding::OnVisibleChanged(ControlId id) {
 }
 
 // The list shows the form's lines by their number alone; a box holds copies
-// of its items.
-bool FormBinding::HoldsItems(ControlId id) const {
+// of its items, which `changeBox` brings in step.
+void FormBinding::MirrorItems(ControlId id, const std::function<void(HWND)>& changeBox) {
   const ControlKind kind = ControlRow(id).kind;
-  return window_.Control(id) && (kind == ControlKind::List || IsCombo(kind));
+  HWND control = window_.Control(id);
+  if (!control || (kind != ControlKind::List && !IsCombo(kind))) return;
+  mirroring_ = true;
+  if (kind == ControlKind::List) {
+    SetListLineCount(control, form_.ItemCount(id));
+  } else {
+    changeBox(control);
+  }
+  mirroring_ = false;
+  ShowValue(id);
 }
 
 void FormBinding::OnItemsInserted(ControlId id, int index, int count) {
-  if (!HoldsItems(id)) return;
-  HWND control = window_.Control(id);
-  mirroring_ = true;
-  if (ControlRow(id).kind == ControlKind::List) {
-    SetListLineCount(control, form_.ItemCount(id));
-  } else {
+  MirrorItems(id, [&](HWND box) {
     for (int k = 0; k < count; ++k) {
-      SendMessageA(control, CB_INSERTSTRING, index + k, reinterpret_cast<LPARAM>(form_.Item(id, index + k).c_str()));
+      SendMessageA(box, CB_INSERTSTRING, index + k, reinterpret_cast<LPARAM>(form_.Item(id, index + k).c_str()));
     }
-  }
-  mirroring_ = false;
-  ShowValue(id);
+  });
 }
 
 void FormBinding::OnItemRemoved(ControlId id, int index) {
-  if (!HoldsItems(id)) return;
-  HWND control = window_.Control(id);
-  mirroring_ = true;
-  if (ControlRow(id).kind == ControlKind::List) {
-    SetListLineCount(control, form_.ItemCount(id));
-  } else {
-    SendMessageA(control, CB_DELETESTRING, index, 0);
-  }
-  mirroring_ = false;
-  ShowValue(id);
+  MirrorItems(id, [&](HWND box) { SendMessageA(box, CB_DELETESTRING, index, 0); });
 }
 
 void FormBinding::OnItemsCleared(ControlId id) {
-  if (!HoldsItems(id)) return;
-  HWND control = window_.Control(id);
-  mirroring_ = true;
-  if (ControlRow(id).kind == ControlKind::List) {
-    SetListLineCount(control, 0);
-  } else {
-    SendMessageA(control, CB_RESETCONTENT, 0, 0);
-  }
-  mirroring_ = false;
-  ShowValue(id);
+  MirrorItems(id, [](HWND box) { SendMessageA(box, CB_RESETCONTENT, 0, 0); });
 }
 
 }  // namespace qv::win32

@@ -7,6 +7,7 @@
 #include <commctrl.h>
 
 #include <bitset>
+#include <functional>
 
 #include "form/form.h"
 #include "ui/win32/main_window.h"
@@ -42,7 +43,7 @@ class FormBinding final : public FormObserver {
 
  private:
   bool FromWindow(HWND control, ControlId& id) const;
-  bool HoldsItems(ControlId id) const;
+  void MirrorItems(ControlId id, const std::function<void(HWND)>& changeBox);
   void ShowValue(ControlId id);
   void ShowText(ControlId id);
 
