@@ -8,10 +8,11 @@
 #include "jobs/batch_file.h"
 #include "jobs/job_list.h"
 #include "jobs/job_paths.h"
-#include "jobs/path_parts.h"
+#include "text/path_parts.h"
 #include "settings/config_io.h"
 #include "settings/settings_table.h"
-#include "ui/app.h"
+#include "ui/dispatch.h"
+#include "ui/lifecycle.h"
 
 namespace qv::cli {
 namespace {

@@ -3,39 +3,17 @@
 #include <cctype>
 #include <cstdint>
 
-#include "commands/batch_text.h"
-#include "jobs/path_parts.h"
-#include "settings/leading_integer.h"
+#include "catalog/audio_encoders.h"
+#include "catalog/muxers.h"
+#include "text/batch_text.h"
+#include "text/leading_integer.h"
+#include "text/path_parts.h"
+#include "text/placeholders.h"
 
 namespace qv {
 namespace {
 
 using C = ControlId;
-
-enum class Rate { BitsPerSecond, QualityText };
-
-struct AudioEncoder {
-  const char* program;
-  const char* inputAndOutputSwitches;  // up to the quoted audio file
-  const char* fileEnding;              // after the output's base name
-  const char* rateSwitches;            // from the quoted audio file to the rate
-  Rate rate;
-};
-
-// Indexed by the audio encoder list; each " |-sse2" entry is the SSE2 build
-// of the Nero entry above it.
-const AudioEncoder kAudioEncoders[] = {
-    {"enc_aacplus.exe", " - ", "audio.aac", " --cbr ", Rate::BitsPerSecond},
-    {"neroaacenc.exe", " -if - -of ", "audio.mp4", " -ignorelength -cbr ", Rate::BitsPerSecond},
-    {"neroaacenc_sse2.exe", " -if - -of ", "audio.mp4", " -ignorelength -cbr ", Rate::BitsPerSecond},
-    {"neroaacenc.exe", " -if - -of ", "audio.mp4", " -ignorelength -br ", Rate::BitsPerSecond},
-    {"neroaacenc_sse2.exe", " -if - -of ", "audio.mp4", " -ignorelength -br ", Rate::BitsPerSecond},
-    {"neroaacenc.exe", " -if - -of ", "audio.mp4", " -ignorelength -q ", Rate::QualityText},
-    {"neroaacenc_sse2.exe", " -if - -of ", "audio.mp4", " -ignorelength -q ", Rate::QualityText},
-};
-constexpr int kAudioEncoderCount = static_cast<int>(sizeof kAudioEncoders / sizeof kAudioEncoders[0]);
-
-std::string Quoted(const std::string& path) { return "\"" + BatchPath(path) + "\""; }
 
 bool IsMatroska(std::string_view extension) {
   constexpr std::string_view kMkv = "mkv";
@@ -53,44 +31,37 @@ std::string MatroskaName(const std::string& output) {
   return ReplaceExtension(output, IsMatroska(ExtensionPart(output)) ? "muxed.mkv" : "mkv");
 }
 
-std::string AudioRate(const AudioEncoder& encoder, const std::string& text) {
-  if (encoder.rate == Rate::QualityText) return text;
-  // 64-bit: a saturated leading integer times 1000 still prints as written.
-  return std::to_string(static_cast<std::int64_t>(LeadingInteger(text)) * 1000);
-}
-
 }  // namespace
 
 std::vector<std::string> AudioCommands(const Form& form, int encoder) {
-  if (encoder < 0 || encoder >= kAudioEncoderCount) return {};
-  const AudioEncoder& row = kAudioEncoders[encoder];
+  const AudioEncoderSpec* row = FindAudioEncoder(encoder);
+  if (row == nullptr) return {};
 
-  const std::string audioFile = Quoted(ReplaceExtension(form.Text(C::Output), row.fileEnding));
-  std::vector<std::string> lines;
-  lines.push_back("bepipe.exe --script \"import(^" + BatchPath(form.Text(C::Input)) + "^)\" | " +
-                  row.program + row.inputAndOutputSwitches + audioFile + row.rateSwitches +
-                  AudioRate(row, form.Text(C::AudioBitrate)));
+  const std::string audioFile = BatchQuoted(ReplaceExtension(form.Text(C::Output), row->fileEnding));
+  const std::string rate = form.Text(C::AudioBitrate);
+  // 64-bit: a saturated leading integer times 1000 still prints as written.
+  const std::string bitsPerSecond = std::to_string(static_cast<std::int64_t>(LeadingInteger(rate)) * 1000);
+  std::vector<std::string> lines{FillPlaceholders(row->command, {{"{input}", BatchPath(form.Text(C::Input))},
+                                                                 {"{audio}", audioFile},
+                                                                 {"{bps}", bitsPerSecond},
+                                                                 {"{rate}", rate}})};
   for (std::string& line : MuxCommands(form, audioFile)) lines.push_back(std::move(line));
   return lines;
 }
 
 std::vector<std::string> MuxCommands(const Form& form, const std::string& quotedAudio) {
+  const MuxerSpec* row = FindMuxer(form.Number(C::Muxer));
+  if (row == nullptr) return {};
   const std::string output = form.Text(C::Output);
-  const std::string quotedOutput = Quoted(output);
-  const std::string deleteAudio = "if not errorlevel 1 del " + quotedAudio;
-  switch (form.Number(C::Muxer)) {
-    case 0:
-      return {"mp4box.exe -add " + quotedAudio + " " + quotedOutput, deleteAudio};
-    case 1:
-      return {"mp4creator.exe -create=" + quotedAudio + " " + quotedOutput, deleteAudio};
-    case 2: {
-      const std::string matroska = Quoted(MatroskaName(output));
-      return {"mkvmerge -o " + matroska + " " + quotedOutput + " " + quotedAudio, deleteAudio,
-              "if exist " + matroska + " del " + quotedOutput};
-    }
-    default:
-      return {};
+  const std::string quotedOutput = BatchQuoted(output);
+  const std::string matroska = BatchQuoted(MatroskaName(output));
+  std::vector<std::string> lines;
+  for (const char* line : row->lines) {
+    if (line == nullptr) break;
+    lines.push_back(
+        FillPlaceholders(line, {{"{audio}", quotedAudio}, {"{output}", quotedOutput}, {"{mkv}", matroska}}));
   }
+  return lines;
 }
 
 }  // namespace qv

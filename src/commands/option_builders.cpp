@@ -3,8 +3,8 @@
 #include <cctype>
 #include <cstdio>
 
-#include "commands/batch_text.h"
-#include "settings/leading_integer.h"
+#include "text/batch_text.h"
+#include "text/leading_integer.h"
 
 namespace qv {
 namespace {
@@ -12,10 +12,6 @@ namespace {
 using C = ControlId;
 
 bool On(const Form& form, ControlId id) { return form.Number(id) != 0; }
-
-std::string_view SelectedItem(const Form& form, ControlId id, ItemList list) {
-  return ItemText(list, form.Number(id));
-}
 
 std::string TrimBlanks(std::string text) {
   const std::size_t first = text.find_first_not_of(' ');
@@ -26,8 +22,8 @@ std::string TrimBlanks(std::string text) {
 
 // The subpixel level is the first character of the "Partition decision"
 // item, so "6(RDO)" and "6b(RDO on B-frames)" share level 6.
-std::string_view SubpelLevel(const Form& form) {
-  return SelectedItem(form, C::Subpel, SubpelItems()).substr(0, 1);
+std::string SubpelLevel(const Form& form) {
+  return form.Text(C::Subpel).substr(0, 1);
 }
 
 bool SubpelWithBRdo(const Form& form) {
@@ -125,14 +121,14 @@ std::string SarOption(const Form& form) {
 }
 
 std::string SubpelOption(const Form& form) {
-  std::string fragment = " -m " + std::string(SubpelLevel(form));
+  std::string fragment = " -m " + SubpelLevel(form);
   if (SubpelWithBRdo(form)) fragment += " --b-rdo";
   return fragment;
 }
 
 std::string FastSubpelOption(const Form& form) {
   if (form.Number(C::Subpel) >= 3) return " -m 3";
-  return " -m " + std::string(SubpelLevel(form));
+  return " -m " + SubpelLevel(form);
 }
 
 std::string MiscOptions(const Form& form) {
@@ -151,7 +147,7 @@ std::string KeyframeOptions(const Form& form) {
 std::string EntropyOptions(const Form& form) {
   if (!On(form, C::Cabac)) return " --no-cabac";
   if (form.Number(C::Trellis) == 0) return {};
-  return " -t " + std::string(SelectedItem(form, C::Trellis, TrellisItems()));
+  return " -t " + form.Text(C::Trellis);
 }
 
 std::string ThreadRefOptions(const Form& form) {
@@ -172,7 +168,7 @@ std::string BFrameOptions(const Form& form) {
   std::string fragment = " -b " + count;
   if (LeadingInteger(count) <= 0) return fragment;
 
-  std::string direct(SelectedItem(form, C::DirectMode, DirectItems()));
+  std::string direct = form.Text(C::DirectMode);
   for (char& c : direct) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   fragment += " --direct \"" + direct + "\"";
   if (On(form, C::BMe)) fragment += " --bime";

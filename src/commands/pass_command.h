@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "commands/encode_mode.h"
+#include "catalog/encode_modes.h"
 #include "form/form.h"
 
 namespace qv {

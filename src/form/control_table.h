@@ -74,21 +74,6 @@ const ControlSpec* AllControls();  // kControlCount entries
 
 inline std::size_t Index(ControlId id) { return static_cast<std::size_t>(id); }
 
-// Items of the fixed lists (shared with the command builders, which write
-// list texts into batch lines).
-ItemList PageItems();
-ItemList ModeItems();
-ItemList SubpelItems();
-ItemList MethodItems();
-ItemList DirectItems();
-ItemList AudioEncoderItems();
-ItemList MuxerItems();
-ItemList TrellisItems();
-ItemList MatrixItems();
-
-// Text of item `index`, or "" when the index is outside the list.
-std::string_view ItemText(ItemList list, int index);
-
 // Name of a control as it stands in the table ("Mode", "Value", ...).
 std::string_view ControlName(ControlId id);
 

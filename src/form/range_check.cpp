@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "settings/leading_integer.h"
+#include "text/leading_integer.h"
 
 namespace qv {
 
@@ -27,7 +27,5 @@ void FractionCheck(Form& form, ControlId field, int lo, int hi) {
     form.SetText(field, std::to_string(lo));
   }
 }
-
-int RateValueUpperBound(int mode) { return mode == 1 || mode == 2 ? 51 : 8000; }
 
 }  // namespace qv

@@ -14,7 +14,4 @@ void RangeCheck(Form& form, ControlId field, int lo, int hi);
 // becomes lo (both written as whole numbers).
 void FractionCheck(Form& form, ControlId field, int lo, int hi);
 
-// The rate value's bounds depend on the mode: 0..51 in modes 1 and 2, else 0..8000.
-int RateValueUpperBound(int mode);
-
 }  // namespace qv

@@ -2,11 +2,14 @@
 
 #include <string>
 
-#include "form/range_check.h"
-#include "settings/leading_integer.h"
+#include "catalog/audio_encoders.h"
+#include "catalog/encode_modes.h"
+#include "text/leading_integer.h"
 
 namespace qv {
 namespace {
+
+using C = ControlId;
 
 // A control that is enabled exactly when its driver's value is at least
 // `atLeast`: a check mark, a list index, or a field's leading integer.
@@ -17,13 +20,9 @@ struct EnableRule {
 };
 
 constexpr EnableRule kEnableRules[] = {
-    {ControlId::A1, ControlId::A5, 1},
-    {ControlId::A2, ControlId::A4, 1},
-    {ControlId::Subpel, ControlId::ChromaMe, 4},
-    {ControlId::Method, ControlId::Range, 2},
-    {ControlId::Ref, ControlId::MixedRefs, 2},
-    {ControlId::Cabac, ControlId::TrellisLabel, 1},
-    {ControlId::Audio, ControlId::AudioBitrate, 1},
+    {C::A1, C::A5, 1},          {C::A2, C::A4, 1},      {C::Subpel, C::ChromaMe, 4},
+    {C::Method, C::Range, 2},   {C::Ref, C::MixedRefs, 2}, {C::Cabac, C::TrellisLabel, 1},
+    {C::Audio, C::AudioBitrate, 1}, {C::CreateLog, C::Log, 1}, {C::CreateLog, C::LogBrowse, 1},
 };
 
 // A label that shows a track bar's position minus an offset.
@@ -34,91 +33,85 @@ struct ReadoutRule {
 };
 
 constexpr ReadoutRule kReadoutRules[] = {
-    {ControlId::Strength, ControlId::StrengthValue, 6},
-    {ControlId::Threshold, ControlId::ThresholdValue, 6},
-    {ControlId::BiasSlider, ControlId::Bias, 100},
+    {C::Strength, C::StrengthValue, 6},
+    {C::Threshold, C::ThresholdValue, 6},
+    {C::BiasSlider, C::Bias, 100},
 };
 
 int DriverValue(const Form& form, ControlId driver) {
-  return ControlRow(driver).kind == ControlKind::Edit ? LeadingInteger(form.Text(driver))
-                                                : form.Number(driver);
+  return ControlRow(driver).kind == ControlKind::Edit ? LeadingInteger(form.Text(driver)) : form.Number(driver);
 }
 
-constexpr ControlId kQuantizerLimitFields[] = {ControlId::Vbr, ControlId::MinQp, ControlId::MaxQp,
-                                               ControlId::QpStep, ControlId::Vbs, ControlId::Vmb,
-                                               ControlId::Vib};
+constexpr ControlId kRateControlFields[] = {C::Vbr, C::MinQp, C::MaxQp, C::QpStep, C::Vbs, C::Vmb, C::Vib};
 
-constexpr ControlId kBFrameControls[] = {ControlId::A3,   ControlId::DirectMode, ControlId::BiasSlider,
-                                         ControlId::Bias, ControlId::BRef,       ControlId::BMe,
-                                         ControlId::BAdapt, ControlId::BWeighted};
+constexpr ControlId kBFrameControls[] = {C::A3,   C::DirectMode, C::BiasSlider, C::Bias,
+                                         C::BRef, C::BMe,        C::BAdapt,     C::BWeighted};
 
-}  // namespace
+constexpr ControlId kSizeCheckControls[] = {C::MinSizeLabel, C::MinSize, C::MaxSizeLabel, C::MaxSize};
 
-bool IsQuantizerMode(int mode) {
-  return mode == 1 || mode == 2 || mode == 8 || mode == 9 || mode == 12;
+bool UsesFirstPassCrf(const EncodeModeSpec& mode) {
+  for (std::size_t i = 0; i < mode.passCount; ++i) {
+    if (mode.passes[i].rate == RateSource::FirstPassCrf) return true;
+  }
+  return false;
 }
 
 void ApplyModeRules(Form& form) {
-  const int mode = form.Number(ControlId::Mode);
-  const bool quantizer = IsQuantizerMode(mode);
-  form.SetText(ControlId::RateCaption, quantizer ? "Quantizer" : "Average Bitrate");
-  form.SetText(ControlId::RangeHint, quantizer ? "Range 0~51" : "Range 0~8000");
-  form.SetText(ControlId::Value, form.Text(ControlId::Value));
-  // Constant quantizer leaves every rate-control limit without meaning; the
-  // CRF modes keep all but the bitrate variance.
-  for (ControlId field : kQuantizerLimitFields) form.SetEnabled(field, !quantizer || mode != 1);
-  form.SetEnabled(ControlId::Bv, !quantizer);
-  form.SetVisible(ControlId::Calc, !quantizer);
+  const int index = form.Number(C::Mode);
+  const bool quantizer = HasTrait(index, kQuantizerRate);
+  form.SetText(C::RateCaption, quantizer ? "Quantizer" : "Average Bitrate");
+  form.SetText(C::RangeHint, quantizer ? "Range 0~51" : "Range 0~8000");
+  form.SetText(C::Value, form.Text(C::Value));
+  for (ControlId field : kRateControlFields) form.SetEnabled(field, !HasTrait(index, kNoRateControl));
+  form.SetEnabled(C::Bv, !quantizer);
+  form.SetVisible(C::Calc, !quantizer);
 
-  const bool multipass = mode > 2;
-  form.SetEnabled(ControlId::UpdateStats, multipass);
-  form.SetEnabled(ControlId::Stats, multipass);
-  form.SetEnabled(ControlId::StatsBrowse, multipass);
+  const bool stats = HasTrait(index, kUsesStats);
+  for (ControlId id : {C::UpdateStats, C::Stats, C::StatsBrowse}) form.SetEnabled(id, stats);
 
-  const bool crfFirstPass = mode == 10 || mode == 11 || mode == 13;
-  form.SetVisible(ControlId::Auto1pCrf, crfFirstPass);
-  form.SetVisible(ControlId::CrfLabel, crfFirstPass);
+  const EncodeModeSpec* mode = FindEncodeMode(index);
+  const bool firstPassCrf = mode != nullptr && UsesFirstPassCrf(*mode);
+  form.SetVisible(C::Auto1pCrf, firstPassCrf);
+  form.SetVisible(C::CrfLabel, firstPassCrf);
 
-  const bool conditional = mode == 13;
-  form.SetVisible(ControlId::Banner, !conditional);
-  for (ControlId id : {ControlId::MinSizeLabel, ControlId::MinSize, ControlId::MaxSizeLabel,
-                       ControlId::MaxSize}) {
-    form.SetVisible(id, conditional);
-  }
+  const bool sizeCheck = HasTrait(index, kSizeCheck);
+  form.SetVisible(C::Banner, !sizeCheck);
+  for (ControlId id : kSizeCheckControls) form.SetVisible(id, sizeCheck);
 }
 
 void ApplyBFrameRules(Form& form) {
-  RangeCheck(form, ControlId::MaxB, 0, 16);
-  const int count = LeadingInteger(form.Text(ControlId::MaxB));
+  const int count = LeadingInteger(form.Text(C::MaxB));
   for (ControlId id : kBFrameControls) form.SetEnabled(id, count != 0);
+  // A single B-frame can neither serve as a reference nor be weighted.
   if (count == 1) {
-    form.SetEnabled(ControlId::BRef, false);
-    form.SetEnabled(ControlId::BWeighted, false);
+    form.SetEnabled(C::BRef, false);
+    form.SetEnabled(C::BWeighted, false);
   }
 }
 
-void ApplyLogFileRule(Form& form) {
-  const bool on = form.Number(ControlId::CreateLog) != 0;
-  form.SetEnabled(ControlId::Log, on);
-  form.SetEnabled(ControlId::LogBrowse, on);
+void ApplyAudioUnitRule(Form& form) {
+  const AudioEncoderSpec* encoder = FindAudioEncoder(form.Number(C::AudioEncoder));
+  form.SetText(C::AudioUnit, encoder != nullptr ? encoder->unitCaption : "Kbps");
 }
 
-void ApplyInlineRules(Form& form, ControlId driver) {
+}  // namespace
+
+void ApplyRulesOf(Form& form, ControlId driver) {
+  if (driver == C::Mode) ApplyModeRules(form);
+  if (driver == C::MaxB) ApplyBFrameRules(form);
+  if (driver == C::AudioEncoder) ApplyAudioUnitRule(form);
   for (const EnableRule& rule : kEnableRules) {
     if (rule.driver == driver) form.SetEnabled(rule.dependent, DriverValue(form, driver) >= rule.atLeast);
   }
   for (const ReadoutRule& rule : kReadoutRules) {
     if (rule.slider == driver) form.SetText(rule.readout, std::to_string(form.Number(driver) - rule.offset));
   }
-  if (driver == ControlId::AudioEncoder) {
-    form.SetText(ControlId::AudioUnit, form.Number(driver) > 5 ? "Quality" : "Kbps");
-  }
 }
 
 void ApplyBiasSliderRule(Form& form) {
   // Widened so that a saturated field value cannot overflow.
-  const long long position = static_cast<long long>(LeadingInteger(form.Text(ControlId::Bias))) + 100;
-  form.SetNumber(ControlId::BiasSlider, static_cast<int>(position > 200 ? 200 : position < 0 ? 0 : position));
+  const long long position = static_cast<long long>(LeadingInteger(form.Text(C::Bias))) + 100;
+  form.SetNumber(C::BiasSlider, static_cast<int>(position > 200 ? 200 : position < 0 ? 0 : position));
 }
 
 }  // namespace qv

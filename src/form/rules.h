@@ -6,27 +6,15 @@
 
 namespace qv {
 
-// Captions, enabled and visible states that follow the encode mode. Writes
-// the rate value back unchanged so that its range check runs again under the
-// new mode (through the queued text-changed event).
-void ApplyModeRules(Form& form);
+// Every rule that `driver` drives: the mode's captions, enabled and visible
+// controls (writing the rate value back unchanged, so that its check runs
+// again under the new mode); the B-frame controls by the number of
+// B-frames; the log-file controls; the one-to-one enables; the slider
+// readouts; the unit beside the audio rate. Nothing for a control that
+// drives no rule.
+void ApplyRulesOf(Form& form, ControlId driver);
 
-// Limits "Max consecutive" to 0..16, then enables the B-frame controls by the
-// number of B-frames.
-void ApplyBFrameRules(Form& form);
-
-// The log path field and its "..." button follow "Logfile(empty=none)".
-void ApplyLogFileRule(Form& form);
-
-// The one-to-one rules driven by `driver` (enable/disable, unit caption,
-// slider readouts, bias field from its slider). Does nothing for a control
-// that drives no such rule.
-void ApplyInlineRules(Form& form, ControlId driver);
-
-// The bias slider from the bias field (on focus loss only).
+// The bias slider from the bias field (on focus loss only, and after a load).
 void ApplyBiasSliderRule(Form& form);
-
-// True when the mode list index is a quantizer mode (1, 2, 8, 9, 12).
-bool IsQuantizerMode(int mode);
 
 }  // namespace qv

@@ -1,7 +1,7 @@
 #include "jobs/batch_file.h"
 
-#include "commands/batch_text.h"
-#include "jobs/path_parts.h"
+#include "text/batch_text.h"
+#include "text/path_parts.h"
 #include "settings/config_io.h"
 
 namespace qv {

@@ -3,13 +3,12 @@
 #include <utility>
 
 #include "commands/audio_command.h"
-#include "commands/batch_text.h"
+#include "text/batch_text.h"
 #include "commands/pass_command.h"
+#include "catalog/muxers.h"
 
 namespace qv {
 namespace {
-
-constexpr int kAudioOnlyMuxer = 4;
 
 constexpr ControlId kJobFields[] = {ControlId::Input, ControlId::Output, ControlId::Stats, ControlId::Log};
 
@@ -19,19 +18,21 @@ void AppendAudioLines(const Form& form, std::vector<std::string>& lines) {
 }
 
 std::string RateValue(const Form& form, RateSource source) {
-  return form.Text(source == RateSource::Auto1pCrf ? ControlId::Auto1pCrf : ControlId::Value);
+  return form.Text(source == RateSource::FirstPassCrf ? ControlId::Auto1pCrf : ControlId::Value);
 }
 
 void AppendPasses(const Form& form, std::vector<std::string>& lines) {
-  const std::vector<PlannedPass> plan = PassPlan(form.Number(ControlId::Mode));
-  for (std::size_t i = 0; i < plan.size(); ++i) {
-    const PlannedPass& pass = plan[i];
-    if (pass.passMode == EncodeMode::ConditionalDoublePassCrf) lines.push_back(SizeCheckCommand(form));
+  const EncodeModeSpec* mode = FindEncodeMode(form.Number(ControlId::Mode));
+  if (mode == nullptr) return;
+  for (std::size_t i = 0; i < mode->passCount; ++i) {
+    const PlannedPass& pass = mode->passes[i];
+    const bool last = i + 1 == mode->passCount;
+    if (last && (mode->traits & kSizeCheck) != 0) lines.push_back(SizeCheckCommand(form));
     const std::string rate = RateValue(form, pass.rate);
     // Audio and mux follow the last pass only: an earlier pass that writes
     // the output (the first pass of the conditional mode) may be redone, and
     // muxing its output as well would give the file a second audio track.
-    if (i + 1 == plan.size()) {
+    if (last) {
       AddPassLines(form, pass.passMode, rate, lines);
     } else {
       lines.push_back(BuildPassCommand(form, pass.passMode, rate));
@@ -50,7 +51,8 @@ std::vector<std::string> JobLines(const Form& form) {
   lines.push_back("@echo Input:" + BatchEcho(input));
   lines.push_back("@echo Output:" + BatchEcho(output));
   lines.push_back("@echo Encode Mode:" + form.Text(ControlId::Mode));
-  if (form.Number(ControlId::Muxer) == kAudioOnlyMuxer) {
+  const MuxerSpec* muxer = FindMuxer(form.Number(ControlId::Muxer));
+  if (muxer != nullptr && muxer->audioOnly) {
     AppendAudioLines(form, lines);
   } else {
     AppendPasses(form, lines);
@@ -80,7 +82,8 @@ bool AddJob(Form& form) {
 void AddPassLines(const Form& form, EncodeMode passMode, const std::string& rateValue,
                   std::vector<std::string>& lines) {
   lines.push_back(BuildPassCommand(form, passMode, rateValue));
-  if (form.Number(ControlId::Audio) != 0 && WritesOutput(passMode)) AppendAudioLines(form, lines);
+  const bool writesOutput = (EncodeModeRow(passMode).traits & kDiscardsOutput) == 0;
+  if (form.Number(ControlId::Audio) != 0 && writesOutput) AppendAudioLines(form, lines);
 }
 
 void AppendShutdown(Form& form) { form.AddItem(ControlId::JobList, kShutdownLine); }

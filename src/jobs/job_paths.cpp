@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "jobs/job_list.h"
-#include "jobs/path_parts.h"
+#include "text/path_parts.h"
 
 namespace qv {
 namespace {

@@ -3,79 +3,45 @@
 #include <string>
 #include <string_view>
 
-#include "form/range_check.h"
 #include "form/rules.h"
 #include "settings/config_lists.h"
 #include "settings/key_value_file.h"
-#include "settings/leading_integer.h"
+#include "settings/limits.h"
 #include "settings/settings_table.h"
+#include "text/leading_integer.h"
 
 namespace qv {
 namespace {
 
-// The load reads the fields in an order of its own, not the write order.
-constexpr std::string_view kNumbersFirst[] = {
-    "a1", "a2",  "a3", "a4", "a5",  "a6", "cab", "tre",   "fil",   "bref",  "bme",   "ba",      "bwb",
-    "mode", "dm", "m", "ms", "aud", "ae", "apin", "muxer", "deb-a", "deb-b", "dctd", "fastpsk",
-};
-constexpr std::string_view kNumbersAfterAudio[] = {"upstat", "crelog"};
-constexpr std::string_view kTexts[] = {
-    "cqm", "aub", "mb",  "bias",  "fa",    "fb",    "value",  "range",  "ref",       "arx",
-    "ary", "thr", "nr",  "kfb",   "bfr",   "vbr",   "minqp",  "maxqp",  "qps",       "sct",
-    "mingop", "maxgop", "auto1pcrf", "vbs", "vmb", "vib", "bv", "maxsize", "minsize",
+// Rules that a load applies once every value is in; the audio rate and the
+// bias slider have load rules of their own.
+constexpr ControlId kLoadRuleDrivers[] = {
+    ControlId::CreateLog, ControlId::Strength, ControlId::Threshold, ControlId::Mode,   ControlId::A1,
+    ControlId::A2,        ControlId::MaxB,     ControlId::Ref,       ControlId::Subpel, ControlId::Method,
+    ControlId::Cabac,     ControlId::AudioEncoder,
 };
 
-// Every key named above is in the settings table; a typo would fail every
-// load test, so the lookup needs no fallback.
-SettingSpec Setting(std::string_view key) { return *FindSetting(key); }
-
-void LoadNumber(Form& form, const KeyValueFile& file, std::string_view key) {
-  const SettingSpec row = Setting(key);
-  form.SetNumber(row.control, file.ReadNumber(key, LeadingInteger(row.ifMissing)));
-}
-
-void LoadText(Form& form, const KeyValueFile& file, std::string_view key) {
-  const SettingSpec row = Setting(key);
-  form.SetText(row.control, file.ReadText(key, row.ifMissing));
-}
-
-// The load limit of a field from the settings table.
-void ApplyLoadLimit(Form& form, std::string_view key) {
-  const SettingSpec row = Setting(key);
-  RangeCheck(form, row.control, row.onLoad.lo, row.onLoad.hi);
-}
-
+// Every setting from the file or its value if missing. Reading only sets
+// values and queues text-changed events, whose handlers each touch their
+// own field, so the order of reading makes no difference.
 void LoadFromFile(Form& form, const KeyValueFile& file) {
-  for (std::string_view key : kNumbersFirst) LoadNumber(form, file, key);
+  const SettingSpec* settings = AllSettings();
+  for (std::size_t i = 0; i < kSettingCount; ++i) {
+    const SettingSpec& row = settings[i];
+    if (row.kind == SettingKind::Number) {
+      form.SetNumber(row.control, file.ReadNumber(row.key, LeadingInteger(row.ifMissing)));
+    } else if (ControlRow(row.control).kind == ControlKind::DropDown) {
+      SelectEntryNamed(form, row.control, file.ReadText(row.key, row.ifMissing));
+    } else {
+      form.SetText(row.control, file.ReadText(row.key, row.ifMissing));
+    }
+  }
   // Only exactly 1 enables the audio rate, though any non-zero value checks
   // the "Audio" box.
   form.SetEnabled(ControlId::AudioBitrate, file.ReadNumber("aud", 0) == 1);
-  for (std::string_view key : kNumbersAfterAudio) LoadNumber(form, file, key);
-  ApplyLogFileRule(form);
-  for (std::string_view key : kTexts) LoadText(form, file, key);
-  LoadNumber(form, file, "mxref");
-  SelectIncludeScript(form, file.ReadText("avsinc", ""));
-
-  // The readouts follow the sliders whatever the file said for them.
-  ApplyInlineRules(form, ControlId::Strength);
-  ApplyInlineRules(form, ControlId::Threshold);
   ApplyBiasSliderRule(form);
-
-  RangeCheck(form, ControlId::Value, 0, RateValueUpperBound(form.Number(ControlId::Mode)));
-  ApplyModeRules(form);
-  for (std::string_view key : {"kfb", "bfr", "vbr", "minqp", "maxqp", "qps"}) ApplyLoadLimit(form, key);
-  ApplyInlineRules(form, ControlId::A1);
-  ApplyInlineRules(form, ControlId::A2);
-  ApplyBFrameRules(form);
-  ApplyLoadLimit(form, "ref");
-  ApplyInlineRules(form, ControlId::Ref);
-  ApplyLoadLimit(form, "thr");
-  ApplyInlineRules(form, ControlId::Subpel);
-  ApplyInlineRules(form, ControlId::Method);
-  ApplyLoadLimit(form, "range");
-  ApplyInlineRules(form, ControlId::Cabac);
-  ApplyLoadLimit(form, "sct");
-  ApplyInlineRules(form, ControlId::AudioEncoder);
+  ApplyLoadLimits(form);
+  for (ControlId driver : kLoadRuleDrivers) ApplyRulesOf(form, driver);
 }
 
 // Names the system reserves for devices: "CON.ini" opens the console, not a file.

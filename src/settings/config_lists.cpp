@@ -47,10 +47,10 @@ void RefreshConfigLists(Form& form, const platform::Platform& platform) {
   FillFromFolder(form, platform, ControlId::IncludeScript, platform.programFolder + "avsinc", "avs");
 }
 
-void SelectIncludeScript(Form& form, const std::string& name) {
+void SelectEntryNamed(Form& form, ControlId list, const std::string& name) {
   if (name.empty()) return;
-  for (int i = 0; i < form.ItemCount(ControlId::IncludeScript); ++i) {
-    if (form.Item(ControlId::IncludeScript, i) == name) form.Select(ControlId::IncludeScript, i);
+  for (int i = 0; i < form.ItemCount(list); ++i) {
+    if (form.Item(list, i) == name) form.Select(list, i);
   }
 }
 

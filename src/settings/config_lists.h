@@ -17,9 +17,9 @@ void RefreshConfigLists(Form& form, const platform::Platform& platform);
 // Refills the config-name list alone (after "S").
 void RefreshConfigNames(Form& form, const platform::Platform& platform);
 
-// Selects every include-script entry equal to `name` byte for byte (the last
-// one stays selected); an empty or unknown name keeps the selection.
-void SelectIncludeScript(Form& form, const std::string& name);
+// Selects every entry of `list` equal to `name` byte for byte (the last one
+// stays selected); an empty or unknown name keeps the selection.
+void SelectEntryNamed(Form& form, ControlId list, const std::string& name);
 
 // The file name without folder, minus its last extension and that dot.
 std::string BaseName(const std::string& fileName);

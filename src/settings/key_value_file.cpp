@@ -3,7 +3,7 @@
 #include <string>
 #include <unordered_set>
 
-#include "settings/leading_integer.h"
+#include "text/leading_integer.h"
 #include "settings/settings_table.h"
 
 namespace qv {

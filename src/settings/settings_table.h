@@ -1,9 +1,13 @@
 #pragma once
-// The 58 settings that a config file stores, in write order: key, kind, the
-// control that holds the value, the built-in default, the value a load gives
+// The 58 settings that a config file stores, one row each, in the order a
+// config is written: key, kind, the control that holds the value, the
+// built-in default with its line in the built-in text, the value a load gives
 // when the key is missing, and the limits applied on load and on the form.
+// Loading, saving, the built-in text and both limits are made from this
+// table alone.
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string_view>
 
@@ -16,7 +20,7 @@ enum class SettingKind : std::uint8_t { Number, Text };
 enum class LimitKind : std::uint8_t {
   None,
   Integer,    // leading integer compared with lo..hi
-  RateValue,  // 0..51 in modes 1 and 2, 0..8000 otherwise
+  RateValue,  // 0 up to the rate limit of the mode on the form
   Fraction,   // decimal fraction compared with lo..hi
 };
 
@@ -30,6 +34,7 @@ struct SettingSpec {
   SettingKind kind;
   ControlId control;
   const char* builtIn;    // value in the built-in default text, or nullptr
+  int builtInLine;        // its line there, from 1 (0: not in the built-in text)
   const char* ifMissing;  // value a load gives when the key is missing
   Limit onLoad;
   Limit onForm;
@@ -41,8 +46,8 @@ inline constexpr std::size_t kSettingCount = 58;
 const SettingSpec* AllSettings();
 std::optional<SettingSpec> FindSetting(std::string_view key);  // exact key
 
-// The built-in default text: 43 lines joined by CR LF, no line end after the
-// last; 403 bytes.
+// The built-in default text: "key = value" lines in their built-in order,
+// joined by CR LF, with no line end after the last.
 std::string_view DefaultConfigText();
 
 }  // namespace qv

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "settings/leading_integer.h"
+#include "text/leading_integer.h"
 
 namespace qv {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "commands/encode_mode.h"
+#include "catalog/encode_modes.h"
 
 namespace qv {
 namespace {
@@ -22,7 +22,7 @@ void KeepIfChosen(Form& form, ControlId field, const std::string& chosen) {
 
 void PickStatsFile(App& app) {
   const std::string current = app.form.Text(ControlId::Stats);
-  const bool readsExisting = app.form.Number(ControlId::Mode) == static_cast<int>(EncodeMode::FirstPassFast);
+  const bool readsExisting = HasTrait(app.form.Number(ControlId::Mode), kStatsPickerOpens);
   platform::Dialogs& dialogs = app.platform.dialogs;
   KeepIfChosen(app.form, ControlId::Stats,
                readsExisting ? dialogs.OpenFile("", current, kStatsFilter) : dialogs.SaveFile("", current, kStatsFilter));

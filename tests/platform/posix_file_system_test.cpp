@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/posix/posix_platform.h"
+#include "text/wildcard_match.h"
 
 namespace qv::platform {
 namespace {

@@ -24,7 +24,8 @@
 #include "batch_maker.h"
 #include "options.h"
 #include "platform/fake/fake_platform.h"
-#include "ui/app.h"
+#include "ui/dispatch.h"
+#include "ui/lifecycle.h"
 
 namespace qv {
 namespace {

@@ -3,31 +3,12 @@
 #include <algorithm>
 #include <cctype>
 
+#include "text/wildcard_match.h"
+
 namespace qv::platform {
 namespace {
 
 char Lower(char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); }
-
-// Wildcard match without regard to letter case: "*" any run, "?" one character.
-bool Matches(std::string_view pattern, std::string_view name) {
-  std::size_t p = 0, n = 0, starP = std::string_view::npos, starN = 0;
-  while (n < name.size()) {
-    if (p < pattern.size() && (pattern[p] == '?' || Lower(pattern[p]) == Lower(name[n]))) {
-      ++p;
-      ++n;
-    } else if (p < pattern.size() && pattern[p] == '*') {
-      starP = p++;
-      starN = n;
-    } else if (starP != std::string_view::npos) {
-      p = starP + 1;
-      n = ++starN;
-    } else {
-      return false;
-    }
-  }
-  while (p < pattern.size() && pattern[p] == '*') ++p;
-  return p == pattern.size();
-}
 
 }  // namespace
 
@@ -104,12 +85,12 @@ std::optional<std::vector<FolderEntry>> FakeFileSystem::ListFolder(const std::st
   };
   for (const File* file : files) {
     const std::string fileName = name(file->path);
-    if (Matches(pattern, fileName)) entries.push_back({fileName, false});
+    if (WildcardMatch(pattern, fileName)) entries.push_back({fileName, false});
   }
   for (const auto& [folderKey, path] : folders_) {
     if (Parent(folderKey) != key) continue;
     const std::string folderName = name(path);
-    if (Matches(pattern, folderName)) entries.push_back({folderName, true});
+    if (WildcardMatch(pattern, folderName)) entries.push_back({folderName, true});
   }
   if (entries.empty()) return std::nullopt;  // as the system: no match fails the listing
   return entries;

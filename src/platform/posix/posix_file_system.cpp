@@ -8,6 +8,7 @@
 #include <string>
 
 #include "platform/posix/posix_platform.h"
+#include "text/wildcard_match.h"
 
 namespace qv::platform {
 namespace {

@@ -57,7 +57,4 @@ class MemoryClipboard : public Clipboard {
   std::string text_;
 };
 
-// Case-insensitive wildcard match: "*" any run of characters, "?" exactly one.
-bool WildcardMatch(std::string_view pattern, std::string_view name);
-
 }  // namespace qv::platform

@@ -4,7 +4,8 @@
 #undef DeleteFile
 
 #include "platform/win32/win32_platform.h"
-#include "ui/app.h"
+#include "ui/dispatch.h"
+#include "ui/lifecycle.h"
 #include "ui/win32/form_binding.h"
 #include "ui/win32/main_window.h"
 

@@ -1,0 +1,37 @@
+#include "catalog/audio_encoders.h"
+
+#include "catalog/list_texts.h"
+
+namespace qv {
+namespace {
+
+// Each " |-sse2" entry is the SSE2 build of the Nero entry above it.
+// clang-format off
+constexpr AudioEncoderSpec kEncoders[kAudioEncoderCount] = {
+  {"CT AAC", "Kbps", "audio.aac",
+   "bepipe.exe --script \"import(^{input}^)\" | enc_aacplus.exe - {audio} --cbr {bps}"},
+  {"Nero", "Kbps", "audio.mp4",
+   "bepipe.exe --script \"import(^{input}^)\" | neroaacenc.exe -if - -of {audio} -ignorelength -cbr {bps}"},
+  {" |-sse2", "Kbps", "audio.mp4",
+   "bepipe.exe --script \"import(^{input}^)\" | neroaacenc_sse2.exe -if - -of {audio} -ignorelength -cbr {bps}"},
+  {"Nero(ABR)", "Kbps", "audio.mp4",
+   "bepipe.exe --script \"import(^{input}^)\" | neroaacenc.exe -if - -of {audio} -ignorelength -br {bps}"},
+  {" |-sse2", "Kbps", "audio.mp4",
+   "bepipe.exe --script \"import(^{input}^)\" | neroaacenc_sse2.exe -if - -of {audio} -ignorelength -br {bps}"},
+  {"Nero(Q)", "Kbps", "audio.mp4",
+   "bepipe.exe --script \"import(^{input}^)\" | neroaacenc.exe -if - -of {audio} -ignorelength -q {rate}"},
+  {" |-sse2", "Quality", "audio.mp4",
+   "bepipe.exe --script \"import(^{input}^)\" | neroaacenc_sse2.exe -if - -of {audio} -ignorelength -q {rate}"},
+};
+// clang-format on
+
+}  // namespace
+
+constexpr std::array<const char*, kAudioEncoderCount> kAudioEncoderTexts = ListTexts(kEncoders);
+
+const AudioEncoderSpec* FindAudioEncoder(int index) {
+  if (index < 0 || index >= kAudioEncoderCount) return nullptr;
+  return &kEncoders[index];
+}
+
+}  // namespace qv

@@ -1,0 +1,30 @@
+#include "catalog/muxers.h"
+
+#include "catalog/list_texts.h"
+
+namespace qv {
+namespace {
+
+// The audio file goes only after a mux that succeeded; the x264 output only
+// once the Matroska file that replaces it exists.
+// clang-format off
+constexpr MuxerSpec kMuxers[kMuxerCount] = {
+  {"MP4Box", false, {"mp4box.exe -add {audio} {output}", "if not errorlevel 1 del {audio}"}},
+  {"MP4Creator", false, {"mp4creator.exe -create={audio} {output}", "if not errorlevel 1 del {audio}"}},
+  {"MKVMerge", false,
+   {"mkvmerge -o {mkv} {output} {audio}", "if not errorlevel 1 del {audio}", "if exist {mkv} del {output}"}},
+  {"No mux", false, {}},
+  {"Audio Only", true, {}},
+};
+// clang-format on
+
+}  // namespace
+
+constexpr std::array<const char*, kMuxerCount> kMuxerTexts = ListTexts(kMuxers);
+
+const MuxerSpec* FindMuxer(int index) {
+  if (index < 0 || index >= kMuxerCount) return nullptr;
+  return &kMuxers[index];
+}
+
+}  // namespace qv

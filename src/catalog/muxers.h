@@ -1,0 +1,26 @@
+#pragma once
+// The muxers of the muxer list, one row each: the list text and the batch
+// lines that join a job's audio file with its video, then clean up.
+
+#include <array>
+
+namespace qv {
+
+inline constexpr int kMaxMuxLines = 3;
+
+struct MuxerSpec {
+  const char* listText;
+  bool audioOnly;  // the job is its audio file alone: no encode, no mux
+  // The lines, with {audio} for the quoted audio file, {output} for the
+  // quoted output and {mkv} for the quoted Matroska file; nullptr ends them.
+  std::array<const char*, kMaxMuxLines> lines;
+};
+
+inline constexpr int kMuxerCount = 5;
+
+// The row of a muxer list index; nullptr outside the list.
+const MuxerSpec* FindMuxer(int index);
+
+extern const std::array<const char*, kMuxerCount> kMuxerTexts;
+
+}  // namespace qv

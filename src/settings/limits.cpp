@@ -1,0 +1,40 @@
+#include "settings/limits.h"
+
+#include "catalog/encode_modes.h"
+#include "form/range_check.h"
+#include "settings/settings_table.h"
+
+namespace qv {
+namespace {
+
+void ApplyLimit(Form& form, ControlId field, const Limit& limit) {
+  switch (limit.kind) {
+    case LimitKind::None:
+      return;
+    case LimitKind::Integer:
+      RangeCheck(form, field, limit.lo, limit.hi);
+      return;
+    case LimitKind::RateValue:
+      RangeCheck(form, field, limit.lo, RateLimit(form.Number(ControlId::Mode)));
+      return;
+    case LimitKind::Fraction:
+      FractionCheck(form, field, limit.lo, limit.hi);
+      return;
+  }
+}
+
+}  // namespace
+
+void ApplyFormLimit(Form& form, ControlId control) {
+  const SettingSpec* settings = AllSettings();
+  for (std::size_t i = 0; i < kSettingCount; ++i) {
+    if (settings[i].control == control) ApplyLimit(form, control, settings[i].onForm);
+  }
+}
+
+void ApplyLoadLimits(Form& form) {
+  const SettingSpec* settings = AllSettings();
+  for (std::size_t i = 0; i < kSettingCount; ++i) ApplyLimit(form, settings[i].control, settings[i].onLoad);
+}
+
+}  // namespace qv

@@ -1,0 +1,29 @@
+#include "text/leading_integer.h"
+
+#include <limits>
+
+namespace qv {
+
+std::int32_t LeadingInteger(std::string_view text) {
+  std::size_t i = 0;
+  while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+  bool negative = false;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+    negative = text[i] == '-';
+    ++i;
+  }
+  // Accumulate as a negative number so that INT32_MIN is reachable.
+  constexpr std::int64_t kMin = std::numeric_limits<std::int32_t>::min();
+  constexpr std::int64_t kMax = std::numeric_limits<std::int32_t>::max();
+  std::int64_t value = 0;
+  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+    value = value * 10 - (text[i] - '0');
+    if (value < kMin) {
+      value = kMin - 1;  // saturated; keep consuming digits
+    }
+  }
+  if (negative) return static_cast<std::int32_t>(value < kMin ? kMin : value);
+  return static_cast<std::int32_t>(-value > kMax ? kMax : -value);
+}
+
+}  // namespace qv

@@ -1,0 +1,152 @@
+#include "ui/dispatch.h"
+
+#include "form/rules.h"
+#include "settings/limits.h"
+#include "jobs/job_list.h"
+#include "jobs/job_paths.h"
+#include "settings/config_io.h"
+#include "settings/config_lists.h"
+#include "ui/calculator.h"
+#include "ui/job_line_dialogs.h"
+#include "ui/pickers.h"
+#include "ui/reported_operations.h"
+
+namespace qv {
+namespace {
+
+enum class Trigger : std::uint8_t {
+  AnyEvent,    // every notification of the control
+  TextChange,  // the field's text changed
+  FocusLoss,   // the field lost the keyboard focus
+};
+
+using Handler = void (*)(App& app, ControlId control);
+
+struct DispatchRow {
+  ControlId control;
+  Trigger trigger;
+  Handler handler;
+};
+
+using C = ControlId;
+constexpr Trigger kAny = Trigger::AnyEvent;
+
+// Handlers that need nothing but the app; the control is the row's own.
+template <void (*Operation)(App&)>
+void OnApp(App& app, ControlId) {
+  Operation(app);
+}
+template <void (*Operation)(Form&)>
+void OnForm(App& app, ControlId) {
+  Operation(app.form);
+}
+template <void (*Operation)(Form&, const platform::Platform&)>
+void OnFormAndPlatform(App& app, ControlId) {
+  Operation(app.form, app.platform);
+}
+
+// A setting's field keeps within its bounds, then updates what it drives.
+void FieldRules(App& app, ControlId control) {
+  ApplyFormLimit(app.form, control);
+  ApplyRulesOf(app.form, control);
+}
+void LoadNamed(App& app, ControlId) { LoadNamedConfig(app.form, app.platform); }
+void AddJobOnForm(App& app, ControlId) { AddJob(app.form); }
+void Quit(App& app, ControlId) { app.quit = true; }
+
+// clang-format off
+const DispatchRow kRows[] = {
+  // "Bitrate"
+  {C::Mode,         kAny,                FieldRules},
+  {C::Value,        Trigger::TextChange, FieldRules},
+  {C::Calc,         kAny,                OnApp<CalculateBitrate>},
+  {C::Refresh,      kAny,                OnFormAndPlatform<RefreshConfigLists>},
+  {C::SaveConfig,   kAny,                OnApp<SaveNamedConfigReporting>},
+  {C::LoadConfig,   kAny,                LoadNamed},
+  {C::StatsBrowse,  kAny,                OnApp<PickStatsFile>},
+  {C::CreateLog,    kAny,                FieldRules},
+  {C::LogBrowse,    kAny,                OnApp<PickLogFile>},
+  {C::FilesInput,   kAny,                OnApp<FilesInputReporting>},
+  {C::InputBrowse,  kAny,                OnApp<PickInputReporting>},
+  {C::OutputBrowse, kAny,                OnFormAndPlatform<PickOutput>},
+  // "Rate Control": each field kept within its bounds; the IDR intervals have none.
+  {C::Kfb,          kAny,                FieldRules},
+  {C::Bfr,          kAny,                FieldRules},
+  {C::Vbr,          kAny,                FieldRules},
+  {C::MinQp,        kAny,                FieldRules},
+  {C::MaxQp,        kAny,                FieldRules},
+  {C::QpStep,       kAny,                FieldRules},
+  {C::Vbs,          kAny,                FieldRules},
+  {C::Vmb,          kAny,                FieldRules},
+  {C::Vib,          kAny,                FieldRules},
+  {C::Bv,           kAny,                FieldRules},
+  {C::Sct,          kAny,                FieldRules},
+  // "MBs&&Frames"
+  {C::A1,           kAny,                FieldRules},
+  {C::A2,           kAny,                FieldRules},
+  {C::MaxB,         kAny,                FieldRules},
+  {C::BiasSlider,   kAny,                FieldRules},
+  {C::Bias,         Trigger::FocusLoss,  OnForm<ApplyBiasSliderRule>},
+  // "More"
+  {C::Subpel,       kAny,                FieldRules},
+  {C::Method,       kAny,                FieldRules},
+  {C::Range,        kAny,                FieldRules},
+  {C::Ref,          kAny,                FieldRules},
+  {C::Threads,      kAny,                FieldRules},
+  {C::Cabac,        kAny,                FieldRules},
+  {C::Strength,     kAny,                FieldRules},
+  {C::Threshold,    kAny,                FieldRules},
+  {C::Matrix,       kAny,                OnApp<PickMatrix>},
+  {C::Audio,        kAny,                FieldRules},
+  {C::AudioEncoder, kAny,                FieldRules},
+  // "Job" and the buttons below the pages
+  {C::JobMakeBat,   kAny,                OnApp<MakeBatchFileReporting>},
+  {C::JobStart,     kAny,                OnApp<StartBatchReporting>},
+  {C::JobShut,      kAny,                OnForm<AppendShutdown>},
+  {C::JobClear,     kAny,                OnForm<ClearJobs>},
+  {C::JobDelete,    kAny,                OnForm<DeleteSelectedJobLine>},
+  {C::JobUp,        kAny,                OnForm<MoveSelectedJobLineUp>},
+  {C::JobDown,      kAny,                OnForm<MoveSelectedJobLineDown>},
+  {C::JobEdit,      kAny,                OnApp<EditSelectedJobLine>},
+  {C::JobView,      kAny,                OnApp<ViewSelectedJobLine>},
+  {C::LoadDefault,  kAny,                OnFormAndPlatform<LoadBuiltInDefaults>},
+  {C::Add,          kAny,                AddJobOnForm},
+  {C::Cancel,       kAny,                Quit},
+};
+// clang-format on
+
+const DispatchRow* FindDispatchRow(ControlId control) {
+  for (const DispatchRow& row : kRows) {
+    if (row.control == control) return &row;
+  }
+  return nullptr;
+}
+
+bool Triggers(Trigger trigger, EventKind kind) {
+  switch (trigger) {
+    case Trigger::AnyEvent:
+      return true;
+    case Trigger::TextChange:
+      return kind == EventKind::TextChange;
+    case Trigger::FocusLoss:
+      return kind == EventKind::FocusLoss;
+  }
+  return false;
+}
+
+}  // namespace
+
+void Dispatch(App& app, const FormEvent& event) {
+  const DispatchRow* row = FindDispatchRow(event.id);
+  if (row && Triggers(row->trigger, event.kind)) row->handler(app, event.id);
+}
+
+void RunPendingEvents(App& app) {
+  while (!app.quit) {
+    const std::optional<FormEvent> event = app.form.PopEvent();
+    if (!event) return;
+    Dispatch(app, *event);
+  }
+}
+
+}  // namespace qv
