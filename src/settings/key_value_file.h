@@ -27,10 +27,10 @@ class KeyValueFile {
   // Parses file bytes by the reading rules.
   static KeyValueFile Parse(std::string_view bytes);
 
-  // Rule 8: the value's leading integer when the key is found (an empty or
-  // non-numeric value gives 0), else `fallback`.
+  // The value's leading integer when the key is found (an empty or
+  // non-numeric value gives 0, not the fallback), else `fallback`.
   std::int32_t ReadNumber(std::string_view key, std::int32_t fallback) const;
-  // Rule 9: the value without leading and trailing blanks and tabs when the
+  // The value without leading and trailing blanks and tabs when the
   // key is found, else `fallback`.
   std::string ReadText(std::string_view key, std::string_view fallback) const;
   bool Has(std::string_view key) const;

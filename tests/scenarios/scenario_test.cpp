@@ -12,7 +12,7 @@
 //   library NAME EXPORT RESULT | start | close
 //   type ID TEXT | click ID | select ID N | slide ID N | leave ID
 //   answer-path TEXT | answer-paths A|B... | answer-yes | answer-no | answer-edit TEXT
-//   show ID... | show-form | show-jobs | cli ARGS ("..." quotes an argument)
+//   show ID... | show-form | show-jobs | show-folders | cli ARGS ("..." quotes an argument)
 
 #include <gtest/gtest.h>
 
@@ -173,6 +173,10 @@ class Scenario {
     if (verb == "answer-edit") return fake_.dialogs.edits.push_back(rest), true;
     if (verb == "show-form") {
       for (std::size_t i = 0; i < kControlCount; ++i) Note(DumpControl(form_, AllControls()[i].id, true));
+      return true;
+    }
+    if (verb == "show-folders") {
+      for (const std::string& folder : fake_.files.Folders()) Note(folder);
       return true;
     }
     if (verb == "show-jobs") {

@@ -117,6 +117,12 @@ std::vector<std::string> FakeFileSystem::Files() const {
   return paths;
 }
 
+std::vector<std::string> FakeFileSystem::Folders() const {
+  std::vector<std::string> paths;
+  for (const auto& [key, path] : folders_) paths.push_back(path);
+  return paths;
+}
+
 namespace {
 template <typename T>
 T Next(std::deque<T>& queue, T cancelled) {

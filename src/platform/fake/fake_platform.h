@@ -36,6 +36,8 @@ class FakeFileSystem : public FileSystem {
   void MakeFolderUnwritable(const std::string& folder) { unwritableFolders_.insert(Key(folder)); }
   // Paths of all files, as created, in creation order of first write.
   std::vector<std::string> Files() const;
+  // Paths of all folders, as created, sorted.
+  std::vector<std::string> Folders() const;
   int writeCount = 0;
 
  private:
