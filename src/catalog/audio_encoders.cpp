@@ -1,6 +1,6 @@
 #include "catalog/audio_encoders.h"
 
-#include "catalog/list_texts.h"
+#include "catalog/table_rows.h"
 
 namespace qv {
 namespace {
@@ -29,9 +29,6 @@ constexpr AudioEncoderSpec kEncoders[kAudioEncoderCount] = {
 
 constexpr std::array<const char*, kAudioEncoderCount> kAudioEncoderTexts = ListTexts(kEncoders);
 
-const AudioEncoderSpec* FindAudioEncoder(int index) {
-  if (index < 0 || index >= kAudioEncoderCount) return nullptr;
-  return &kEncoders[index];
-}
+const AudioEncoderSpec* FindAudioEncoder(int index) { return RowAt(kEncoders, index); }
 
 }  // namespace qv

@@ -1,6 +1,6 @@
 #include "catalog/encode_modes.h"
 
-#include "catalog/list_texts.h"
+#include "catalog/table_rows.h"
 
 namespace qv {
 namespace {
@@ -68,10 +68,7 @@ constexpr EncodeModeSpec kModes[kEncodeModeCount] = {
 
 constexpr std::array<const char*, kEncodeModeCount> kEncodeModeTexts = ListTexts(kModes);
 
-const EncodeModeSpec* FindEncodeMode(int index) {
-  if (index < 0 || index >= kEncodeModeCount) return nullptr;
-  return &kModes[index];
-}
+const EncodeModeSpec* FindEncodeMode(int index) { return RowAt(kModes, index); }
 
 const EncodeModeSpec& EncodeModeRow(EncodeMode mode) { return kModes[static_cast<int>(mode)]; }
 

@@ -1,6 +1,6 @@
 #include "catalog/muxers.h"
 
-#include "catalog/list_texts.h"
+#include "catalog/table_rows.h"
 
 namespace qv {
 namespace {
@@ -22,9 +22,6 @@ constexpr MuxerSpec kMuxers[kMuxerCount] = {
 
 constexpr std::array<const char*, kMuxerCount> kMuxerTexts = ListTexts(kMuxers);
 
-const MuxerSpec* FindMuxer(int index) {
-  if (index < 0 || index >= kMuxerCount) return nullptr;
-  return &kMuxers[index];
-}
+const MuxerSpec* FindMuxer(int index) { return RowAt(kMuxers, index); }
 
 }  // namespace qv
