@@ -28,6 +28,7 @@ TEST(WildcardMatch, MatchesOnlyWithinTheViewsAndIgnoresCase) {
   } cases[] = {
       {std::string_view("*.ini*").substr(0, 5), "x.inix", false},
       {std::string_view("a?x").substr(0, 2), "ab", true},
+      {std::string_view("*a*").substr(0, 2), "aba", true},
       {"*.INI", "config.ini", true},  {"*.ini", ".ini", true},  {"a*b*c", "aXbYbZc", true},
       {"a*b", "a", false},  {"?", "", false},  {"*", "", true},  {"x.avs", "x.avsi", false},
   };
