@@ -99,28 +99,35 @@ std::string WithBackslash(std::string folder) {
 
 MakeOutcome Error(std::string message) { return {kExitError, std::move(message), {}}; }
 
-std::string LoadSettings(App& app, const Options& options) {
+std::string Refused(const ConfigFile& file, const std::string& path) {
+  return "cannot load the config file " + path + ": " + file.reason;
+}
+
+// `startProblem` is what start-up said about the state file.
+std::string LoadSettings(App& app, const Options& options, const std::string& startProblem) {
   const platform::Platform& platform = app.platform;
   switch (options.source) {
     case SettingsSource::StateFile:
-      return {};
+      return startProblem;
     case SettingsSource::BuiltInDefaults:
       LoadBuiltInDefaults(app.form, platform);
       return {};
     case SettingsSource::NamedConfig:
       if (!IsValidConfigName(options.sourceName)) return "'" + options.sourceName + "' is not a valid config name";
       app.form.SetText(ControlId::ConfigName, options.sourceName);
-      if (!LoadNamedConfig(app.form, platform)) {
-        return "no config named '" + options.sourceName + "' (" + NamedConfigPath(platform, options.sourceName) +
-               ")";
+      if (const ConfigFile file = LoadNamedConfig(app.form, platform); file.status != ConfigStatus::Read) {
+        const std::string path = NamedConfigPath(platform, options.sourceName);
+        if (file.status == ConfigStatus::Refused) return Refused(file, path);
+        return "no config named '" + options.sourceName + "' (" + path + ")";
       }
       return {};
     case SettingsSource::ConfigFile: {
       // Read once: a file that vanished between a check and the load would
       // silently bring in the defaults instead.
-      const std::optional<std::string> bytes = platform.files.ReadFile(options.sourceName);
-      if (!bytes) return "cannot read the config file " + options.sourceName;
-      LoadConfigText(app.form, platform, *bytes);
+      const ConfigFile file = ReadConfig(platform.files, options.sourceName);
+      if (file.status == ConfigStatus::Refused) return Refused(file, options.sourceName);
+      if (file.status == ConfigStatus::Missing) return "cannot read the config file " + options.sourceName;
+      LoadConfigText(app.form, file.bytes);
       return {};
     }
   }
@@ -138,6 +145,10 @@ std::string AddJobs(Form& form, const platform::Platform& platform, const Option
     const std::string folder = outputFolder ? *outputFolder : std::string(FolderPart(input));
     const DeriveResult derived = DeriveJobPaths(form, platform, folder);
     if (derived.wrapper == WrapperOutcome::Failed) return "cannot write the wrapper script " + derived.wrapperPath;
+    if (const std::optional<UnusablePath> unusable = FindUnusablePath(form)) {
+      return unusable->name + std::string(" '") + unusable->text +
+             "' holds a double quote or a control character, or starts with \"-\"";
+    }
     if (!AppendJobLines(form, lines)) return "input '" + input + "' gives no job";
   }
   form.AddItems(ControlId::JobList, std::move(lines));
@@ -173,10 +184,8 @@ MakeOutcome WriteOrStart(const Form& form, const platform::Platform& platform, c
 MakeOutcome MakeBatch(const Options& options, const platform::Platform& platform) {
   Form form;
   App app{form, platform};
-  StartUp(app);
-  RunPendingEvents(app);
-
-  if (std::string error = LoadSettings(app, options); !error.empty()) return Error(error);
+  const std::string startProblem = StartUp(app);
+  if (std::string error = LoadSettings(app, options, startProblem); !error.empty()) return Error(error);
   RunPendingEvents(app);
 
   for (const Assignment& assignment : options.assignments) {

@@ -17,6 +17,12 @@ std::string CheckText(const std::string& what, const std::string& text) {
   return {};
 }
 
+// A path goes into batch lines between double quotes, which it must not end.
+std::string CheckPath(const std::string& what, const std::string& text) {
+  if (text.find('"') != std::string::npos) return what + " contains a double quote";
+  return CheckText(what, text);
+}
+
 }  // namespace
 
 ParseResult ParseArguments(const std::vector<std::string>& args) {
@@ -33,7 +39,7 @@ ParseResult ParseArguments(const std::vector<std::string>& args) {
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
     if (optionsEnded || arg.empty() || arg[0] != '-') {
-      if (std::string error = CheckText("input '" + arg + "'", arg); !error.empty()) return fail(error);
+      if (std::string error = CheckPath("input '" + arg + "'", arg); !error.empty()) return fail(error);
       options.inputs.push_back(arg);
       continue;
     }
@@ -67,7 +73,7 @@ ParseResult ParseArguments(const std::vector<std::string>& args) {
         options.assignments.push_back(std::move(assignment));
       } else if (arg == "--output-folder") {
         if (value.empty()) return fail("--output-folder needs a folder");
-        if (std::string error = CheckText("the output folder", value); !error.empty()) return fail(error);
+        if (std::string error = CheckPath("the output folder", value); !error.empty()) return fail(error);
         options.outputFolder = value;
       } else {
         if (options.target != BatchTarget::None) return fail("give only one of --bat and --start");

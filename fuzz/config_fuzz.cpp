@@ -48,10 +48,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   qv::platform::FakePlatform fake;
   qv::Form loaded;
-  qv::LoadConfigText(loaded, fake.platform, bytes);
+  qv::LoadConfigText(loaded, bytes);
   const std::string saved = qv::ConfigText(loaded);
   qv::Form reloaded;
-  qv::LoadConfigText(reloaded, fake.platform, saved);
+  qv::LoadConfigText(reloaded, saved);
   if (qv::ConfigText(reloaded) != saved) __builtin_trap();
   return 0;
 }

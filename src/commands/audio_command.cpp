@@ -5,6 +5,7 @@
 
 #include "catalog/audio_encoders.h"
 #include "catalog/muxers.h"
+#include "settings/batch_values.h"
 #include "text/batch_text.h"
 #include "text/leading_integer.h"
 #include "text/path_parts.h"
@@ -38,7 +39,7 @@ std::vector<std::string> AudioCommands(const Form& form, int encoder) {
   if (row == nullptr) return {};
 
   const std::string audioFile = BatchQuoted(ReplaceExtension(form.Text(C::Output), row->fileEnding));
-  const std::string rate = form.Text(C::AudioBitrate);
+  const std::string rate = BatchNumber(form, C::AudioBitrate);
   // 64-bit: a saturated leading integer times 1000 still prints as written.
   const std::string bitsPerSecond = std::to_string(static_cast<std::int64_t>(LeadingInteger(rate)) * 1000);
   std::vector<std::string> lines{FillPlaceholders(row->command, {{"{input}", BatchPath(form.Text(C::Input))},

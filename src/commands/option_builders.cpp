@@ -3,6 +3,7 @@
 #include <cctype>
 #include <cstdio>
 
+#include "settings/batch_values.h"
 #include "text/batch_text.h"
 #include "text/leading_integer.h"
 
@@ -12,13 +13,6 @@ namespace {
 using C = ControlId;
 
 bool On(const Form& form, ControlId id) { return form.Number(id) != 0; }
-
-std::string TrimBlanks(std::string text) {
-  const std::size_t first = text.find_first_not_of(' ');
-  if (first == std::string::npos) return {};
-  const std::size_t last = text.find_last_not_of(' ');
-  return text.substr(first, last - first + 1);
-}
 
 // The subpixel level is the first character of the "Partition decision"
 // item, so "6(RDO)" and "6b(RDO on B-frames)" share level 6.
@@ -68,16 +62,13 @@ std::string PercentText(std::string_view text, bool plusOne) {
 }
 
 std::string MatrixOption(const Form& form) {
-  const std::string matrix = form.Text(C::Matrix);
-  // Anything but the two preset names is a matrix file; a custom path may
-  // carry "%", which a batch would expand.
-  if (matrix == "flat" || matrix == "jvt") return " --cqm " + matrix;
-  return " --cqmfile " + BatchPath(matrix);
+  const MatrixChoice matrix = BatchMatrix(form);
+  return matrix.file ? " --cqmfile " + BatchQuoted(matrix.text) : " --cqm " + matrix.text;
 }
 
 std::string RatioOptions(const Form& form) {
-  return " --ipratio " + PercentText(form.Text(C::Kfb), true) + " --pbratio " +
-         PercentText(form.Text(C::Bfr), true);
+  return " --ipratio " + PercentText(BatchNumber(form, C::Kfb), true) + " --pbratio " +
+         PercentText(BatchNumber(form, C::Bfr), true);
 }
 
 std::string PartitionOptions(const Form& form) {
@@ -91,9 +82,9 @@ std::string FastPartitionOptions(const Form& form) {
 std::string BitrateOption(std::string_view rateValue) { return " -B " + std::string(rateValue); }
 
 std::string QuantizerLimitOptions(const Form& form, bool withStepAndQcomp) {
-  std::string fragment = " --qpmin " + form.Text(C::MinQp) + " --qpmax " + form.Text(C::MaxQp);
+  std::string fragment = " --qpmin " + BatchNumber(form, C::MinQp) + " --qpmax " + BatchNumber(form, C::MaxQp);
   if (withStepAndQcomp) {
-    fragment += " --qpstep " + form.Text(C::QpStep) + " --qcomp " + PercentText(form.Text(C::Vbr), false);
+    fragment += " --qpstep " + BatchNumber(form, C::QpStep) + " --qcomp " + PercentText(BatchNumber(form, C::Vbr), false);
   }
   return fragment;
 }
@@ -110,14 +101,14 @@ std::string MotionSearchOption(const Form& form) {
     case 1:
       return " --me hex";
     case 2:
-      return " --me umh --merange " + form.Text(C::Range);
+      return " --me umh --merange " + BatchNumber(form, C::Range);
     default:
-      return " --me esa --merange " + form.Text(C::Range);
+      return " --me esa --merange " + BatchNumber(form, C::Range);
   }
 }
 
 std::string SarOption(const Form& form) {
-  return " --sar " + TrimBlanks(form.Text(C::SarX)) + ":" + TrimBlanks(form.Text(C::SarY));
+  return " --sar " + BatchNumber(form, C::SarX) + ":" + BatchNumber(form, C::SarY);
 }
 
 std::string SubpelOption(const Form& form) {
@@ -136,12 +127,12 @@ std::string MiscOptions(const Form& form) {
   if (!On(form, C::FastPSkip)) fragment += " --no-fast-pskip";
   if (!On(form, C::DctDecimate)) fragment += " --no-dct-decimate";
   if (On(form, C::ThreadInput)) fragment += " --thread-input";
-  if (On(form, C::MixedRefs) && LeadingInteger(form.Text(C::Ref)) > 1) fragment += " --mixed-refs";
+  if (On(form, C::MixedRefs) && LeadingInteger(BatchNumber(form, C::Ref)) > 1) fragment += " --mixed-refs";
   return fragment;
 }
 
 std::string KeyframeOptions(const Form& form) {
-  return " --scenecut " + form.Text(C::Sct) + " -I " + form.Text(C::MaxGop) + " -i " + form.Text(C::MinGop);
+  return " --scenecut " + BatchNumber(form, C::Sct) + " -I " + BatchNumber(form, C::MaxGop) + " -i " + BatchNumber(form, C::MinGop);
 }
 
 std::string EntropyOptions(const Form& form) {
@@ -151,20 +142,20 @@ std::string EntropyOptions(const Form& form) {
 }
 
 std::string ThreadRefOptions(const Form& form) {
-  const std::string threads = form.Text(C::Threads);
+  const std::string threads = BatchNumber(form, C::Threads);
   return " --threads " + (LeadingInteger(threads) == 0 ? std::string("auto") : threads) + " -r " +
-         form.Text(C::Ref);
+         BatchNumber(form, C::Ref);
 }
 
-std::string NoiseReductionOption(const Form& form) { return " --nr " + form.Text(C::Nr); }
+std::string NoiseReductionOption(const Form& form) { return " --nr " + BatchNumber(form, C::Nr); }
 
 std::string DeblockOption(const Form& form) {
   if (!On(form, C::Deblock)) return " --nf";
-  return " -f " + TrimBlanks(form.Text(C::StrengthValue)) + ":" + TrimBlanks(form.Text(C::ThresholdValue));
+  return " -f " + BatchNumber(form, C::StrengthValue) + ":" + BatchNumber(form, C::ThresholdValue);
 }
 
 std::string BFrameOptions(const Form& form) {
-  const std::string count = form.Text(C::MaxB);
+  const std::string count = BatchNumber(form, C::MaxB);
   std::string fragment = " -b " + count;
   if (LeadingInteger(count) <= 0) return fragment;
 
@@ -173,7 +164,7 @@ std::string BFrameOptions(const Form& form) {
   fragment += " --direct \"" + direct + "\"";
   if (On(form, C::BMe)) fragment += " --bime";
   if (!On(form, C::BAdapt)) fragment += " --no-b-adapt";
-  fragment += " --b-bias " + form.Text(C::Bias);
+  fragment += " --b-bias " + BatchNumber(form, C::Bias);
   if (On(form, C::BRef)) fragment += " --b-pyramid";
   if (On(form, C::BWeighted)) fragment += " -w";
   return fragment;
@@ -181,9 +172,9 @@ std::string BFrameOptions(const Form& form) {
 
 std::string VbvOptions(const Form& form, bool omitRatetol) {
   std::string fragment;
-  if (!omitRatetol) fragment = " --ratetol " + PercentText(form.Text(C::Bv), false);
-  fragment += " --vbv-init " + form.Text(C::Vib) + " --vbv-bufsize " + form.Text(C::Vbs) +
-              " --vbv-maxrate " + form.Text(C::Vmb);
+  if (!omitRatetol) fragment = " --ratetol " + PercentText(BatchNumber(form, C::Bv), false);
+  fragment += " --vbv-init " + BatchNumber(form, C::Vib) + " --vbv-bufsize " + BatchNumber(form, C::Vbs) +
+              " --vbv-maxrate " + BatchNumber(form, C::Vmb);
   return fragment;
 }
 

@@ -2,6 +2,7 @@
 
 #include "text/batch_text.h"
 #include "commands/option_builders.h"
+#include "settings/batch_values.h"
 #include "catalog/encode_modes.h"
 
 namespace qv {
@@ -65,7 +66,7 @@ std::string BuildPassCommand(const Form& form, EncodeMode passMode, std::string_
 }
 
 std::string SizeCheckCommand(const Form& form) {
-  return "mensura.exe " + form.Text(C::MinSize) + " " + form.Text(C::MaxSize) + " " +
+  return "mensura.exe " + BatchNumber(form, C::MinSize) + " " + BatchNumber(form, C::MaxSize) + " " +
          BatchQuoted(form.Text(C::Output));
 }
 

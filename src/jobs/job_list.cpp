@@ -6,11 +6,28 @@
 #include "text/batch_text.h"
 #include "commands/pass_command.h"
 #include "catalog/muxers.h"
+#include "settings/batch_values.h"
+#include "text/number_text.h"
 
 namespace qv {
 namespace {
 
-constexpr ControlId kJobFields[] = {ControlId::Input, ControlId::Output, ControlId::Stats, ControlId::Log};
+struct PathField {
+  ControlId field;
+  const char* name;
+  bool (*used)(const Form& form);
+};
+
+bool Always(const Form&) { return true; }
+bool StatsUsed(const Form& form) { return HasTrait(form.Number(ControlId::Mode), kUsesStats); }
+bool LogUsed(const Form& form) { return form.Number(ControlId::CreateLog) != 0; }
+
+constexpr PathField kJobFields[] = {
+    {ControlId::Input, "Input file", Always},
+    {ControlId::Output, "Output file", Always},
+    {ControlId::Stats, "Statsfile name", StatsUsed},
+    {ControlId::Log, "Logfile", LogUsed},
+};
 
 void AppendAudioLines(const Form& form, std::vector<std::string>& lines) {
   std::vector<std::string> audio = AudioCommands(form, form.Number(ControlId::AudioEncoder));
@@ -18,7 +35,7 @@ void AppendAudioLines(const Form& form, std::vector<std::string>& lines) {
 }
 
 std::string RateValue(const Form& form, RateSource source) {
-  return form.Text(source == RateSource::FirstPassCrf ? ControlId::Auto1pCrf : ControlId::Value);
+  return BatchNumber(form, source == RateSource::FirstPassCrf ? ControlId::Auto1pCrf : ControlId::Value);
 }
 
 void AppendPasses(const Form& form, std::vector<std::string>& lines) {
@@ -42,11 +59,20 @@ void AppendPasses(const Form& form, std::vector<std::string>& lines) {
 
 }  // namespace
 
+std::optional<UnusablePath> FindUnusablePath(const Form& form) {
+  for (const PathField& path : kJobFields) {
+    std::string text = form.Text(path.field);
+    const bool unusable = HoldsQuoteOrControl(text) || (!text.empty() && text.front() == '-');
+    if (unusable && path.used(form)) return UnusablePath{path.field, path.name, std::move(text)};
+  }
+  return std::nullopt;
+}
+
 std::vector<std::string> JobLines(const Form& form) {
   std::vector<std::string> lines;
   const std::string input = form.Text(ControlId::Input);
   const std::string output = form.Text(ControlId::Output);
-  if (input.empty() || output.empty()) return lines;
+  if (input.empty() || output.empty() || FindUnusablePath(form)) return lines;
 
   lines.push_back("@echo Input:" + BatchEcho(input));
   lines.push_back("@echo Output:" + BatchEcho(output));
@@ -68,7 +94,7 @@ bool AppendJobLines(Form& form, std::vector<std::string>& lines) {
   } else {
     lines.insert(lines.end(), std::make_move_iterator(job.begin()), std::make_move_iterator(job.end()));
   }
-  for (ControlId field : kJobFields) form.SetText(field, "");
+  for (const PathField& path : kJobFields) form.SetText(path.field, "");
   return true;
 }
 

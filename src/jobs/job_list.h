@@ -1,6 +1,7 @@
 #pragma once
 // The job list on the "Job" tab: one entry per batch line.
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -9,13 +10,23 @@
 
 namespace qv {
 
+// A job field whose path no batch line may take: it holds a double quote or
+// a control character, or starts with "-" (which a program reads as an
+// option). Only the fields that the job's lines use are looked at.
+struct UnusablePath {
+  ControlId field;
+  const char* name;  // the field's caption
+  std::string text;
+};
+std::optional<UnusablePath> FindUnusablePath(const Form& form);
+
 // The lines one job on the form gives (the three "@echo" lines, the passes,
 // size check, audio and mux lines). Empty when the input or output field is
-// empty. Changes nothing on the form.
+// empty or a path is unusable. Changes nothing on the form.
 std::vector<std::string> JobLines(const Form& form);
 
 // Appends JobLines to the job list and empties the four job fields. False
-// (and nothing changed) when the input or output field is empty.
+// (and nothing changed) when there are no lines.
 bool AddJob(Form& form);
 
 // As AddJob, but the lines go to `lines` instead of the list, so that many

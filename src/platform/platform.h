@@ -3,6 +3,7 @@
 // works on Windows path texts ("C:\Q\configs\x.ini"); each implementation maps
 // them onto its file system. Nothing here throws.
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -16,17 +17,29 @@ struct FolderEntry {
   bool isFolder;
 };
 
+enum class ReadStatus : std::uint8_t { Read, Missing, TooLarge };
+
+struct FileContent {
+  ReadStatus status = ReadStatus::Missing;
+  std::string bytes;  // the whole file when read
+};
+
 class FileSystem {
  public:
   virtual ~FileSystem() = default;
-  // The whole file, or nullopt when it does not exist or cannot be read.
-  virtual std::optional<std::string> ReadFile(const std::string& path) = 0;
+  // The whole file when it holds at most `limit` bytes. TooLarge, with no
+  // bytes kept, beyond that: reading stops there, also for a source that
+  // never ends. Missing when it does not exist or cannot be read.
+  virtual FileContent ReadFile(const std::string& path, std::size_t limit) = 0;
   // Replaces the file whole and atomically: the bytes go to a temporary file
   // in the same folder, which is then renamed over the target, so a failed
   // write leaves any earlier file intact. False when nothing was written.
   virtual bool WriteFile(const std::string& path, std::string_view bytes) = 0;
   virtual bool FileExists(const std::string& path) = 0;
   virtual bool DeleteFile(const std::string& path) = 0;
+  // Gives the file `from` the name `to`, replacing a file of that name.
+  // False when nothing was renamed.
+  virtual bool RenameFile(const std::string& from, const std::string& to) = 0;
   // True when the folder exists afterwards.
   virtual bool CreateFolder(const std::string& path) = 0;
   // Entries of `folder` whose names match the wildcard `pattern` ("*.ini"),

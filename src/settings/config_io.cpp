@@ -21,15 +21,27 @@ constexpr ControlId kLoadRuleDrivers[] = {
     ControlId::Cabac,     ControlId::AudioEncoder,
 };
 
-// Every setting from the file or its value if missing. Reading only sets
-// values and queues text-changed events, whose handlers each touch their
-// own field, so the order of reading makes no difference.
+// True when a list or a slider has a place for `value`; a check box takes any.
+bool FitsControl(const Form& form, ControlId control, int value) {
+  const ControlSpec& row = ControlRow(control);
+  if (row.kind == ControlKind::TrackBar) return value >= row.lo && value <= row.hi;
+  if (row.kind == ControlKind::DropDown) return value >= 0 && value < form.ItemCount(control);
+  return true;
+}
+
+// Every setting from the file or its value if missing; a list entry or a
+// slider position that the control does not have counts as missing, so a
+// job always has a mode, an encoder and a muxer. Reading only sets values
+// and queues text-changed events, whose handlers each touch their own
+// field, so the order of reading makes no difference.
 void LoadFromFile(Form& form, const KeyValueFile& file) {
   const SettingSpec* settings = AllSettings();
   for (std::size_t i = 0; i < kSettingCount; ++i) {
     const SettingSpec& row = settings[i];
     if (row.kind == SettingKind::Number) {
-      form.SetNumber(row.control, file.ReadNumber(row.key, LeadingInteger(row.ifMissing)));
+      const int ifMissing = LeadingInteger(row.ifMissing);
+      const int value = file.ReadNumber(row.key, ifMissing);
+      form.SetNumber(row.control, FitsControl(form, row.control, value) ? value : ifMissing);
     } else if (ControlRow(row.control).kind == ControlKind::DropDown) {
       SelectEntryNamed(form, row.control, file.ReadText(row.key, row.ifMissing));
     } else {
@@ -81,29 +93,46 @@ bool SaveConfig(const Form& form, platform::FileSystem& files, const std::string
   return files.WriteFile(path, ConfigText(form));
 }
 
-void LoadConfigText(Form& form, const platform::Platform&, std::string_view bytes) {
-  LoadFromFile(form, KeyValueFile::Parse(bytes));
+void LoadConfigText(Form& form, std::string_view bytes) { LoadFromFile(form, KeyValueFile::Parse(bytes)); }
+
+ConfigFile ReadConfig(platform::FileSystem& files, const std::string& path) {
+  platform::FileContent content = files.ReadFile(path, kConfigSizeLimit);
+  switch (content.status) {
+    case platform::ReadStatus::Missing:
+      return {ConfigStatus::Missing, {}, {}};
+    case platform::ReadStatus::TooLarge:
+      return {ConfigStatus::Refused, {}, "it is larger than 1 MiB"};
+    case platform::ReadStatus::Read:
+      break;
+  }
+  const std::string_view bytes = content.bytes;
+  if (bytes.substr(0, 2) == "\xFF\xFE" || bytes.substr(0, 2) == "\xFE\xFF") {
+    return {ConfigStatus::Refused, {}, "it is UTF-16 text"};
+  }
+  if (bytes.find('\0') != std::string_view::npos) return {ConfigStatus::Refused, {}, "it holds NUL bytes"};
+  return {ConfigStatus::Read, std::move(content.bytes), {}};
 }
 
-void LoadConfig(Form& form, const platform::Platform& platform, const std::string& path) {
-  const std::optional<std::string> bytes = platform.files.ReadFile(path);
-  if (!bytes) {
+ConfigFile LoadConfig(Form& form, const platform::Platform& platform, const std::string& path) {
+  ConfigFile file = ReadConfig(platform.files, path);
+  if (file.status == ConfigStatus::Read) {
+    LoadConfigText(form, file.bytes);
+  } else {
     LoadBuiltInDefaults(form, platform);
-    return;
   }
-  LoadConfigText(form, platform, *bytes);
+  return file;
 }
 
 void LoadBuiltInDefaults(Form& form, const platform::Platform& platform) {
   const std::string path = platform.programFolder + "default.ini";
-  std::optional<std::string> bytes;
+  ConfigFile file{ConfigStatus::Missing, {}, {}};
   if (platform.files.WriteFile(path, DefaultConfigText())) {
-    bytes = platform.files.ReadFile(path);
+    file = ReadConfig(platform.files, path);
     platform.files.DeleteFile(path);
   }
   // Without the file the same text is loaded straight from memory; going
   // through LoadConfig here would come back to this function without end.
-  LoadConfigText(form, platform, bytes ? std::string_view(*bytes) : DefaultConfigText());
+  LoadConfigText(form, file.status == ConfigStatus::Read ? std::string_view(file.bytes) : DefaultConfigText());
 }
 
 std::string StateFilePath(const platform::Platform& platform) { return platform.programFolder + "quorvelan.ini"; }
@@ -135,13 +164,12 @@ SaveResult SaveNamedConfig(Form& form, const platform::Platform& platform) {
   return result;
 }
 
-bool LoadNamedConfig(Form& form, const platform::Platform& platform) {
+ConfigFile LoadNamedConfig(Form& form, const platform::Platform& platform) {
   const std::string name = form.Text(ControlId::ConfigName);
-  if (!IsValidConfigName(name)) return false;
-  const std::optional<std::string> bytes = platform.files.ReadFile(NamedConfigPath(platform, name));
-  if (!bytes) return false;
-  LoadConfigText(form, platform, *bytes);
-  return true;
+  if (!IsValidConfigName(name)) return {ConfigStatus::Missing, {}, {}};
+  ConfigFile file = ReadConfig(platform.files, NamedConfigPath(platform, name));
+  if (file.status == ConfigStatus::Read) LoadConfigText(form, file.bytes);
+  return file;
 }
 
 }  // namespace qv

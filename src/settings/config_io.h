@@ -1,6 +1,7 @@
 #pragma once
 // Moving the settings between the form and config files.
 
+#include <cstddef>
 #include <string>
 
 #include "form/form.h"
@@ -15,12 +16,26 @@ std::string ConfigText(const Form& form);
 // could not be written; the form is never changed.
 bool SaveConfig(const Form& form, platform::FileSystem& files, const std::string& path);
 
-// Loads `path` into the form with every load rule and limit; a file that
-// cannot be read brings in the built-in defaults instead.
-void LoadConfig(Form& form, const platform::Platform& platform, const std::string& path);
+// Real configs are a few hundred bytes; a file beyond this is no config.
+inline constexpr std::size_t kConfigSizeLimit = 1 << 20;
+
+// A config file as read for loading. Refused (with the reason, to follow
+// the path in a message) when it is larger than the limit or is no 8-bit
+// text: NUL bytes, or UTF-16.
+enum class ConfigStatus { Read, Missing, Refused };
+struct ConfigFile {
+  ConfigStatus status;
+  std::string bytes;
+  std::string reason;
+};
+ConfigFile ReadConfig(platform::FileSystem& files, const std::string& path);
+
+// Loads `path` into the form with every load rule and limit; a file that is
+// missing or refused brings in the built-in defaults instead.
+ConfigFile LoadConfig(Form& form, const platform::Platform& platform, const std::string& path);
 
 // Loads settings from bytes already in memory, by the same steps.
-void LoadConfigText(Form& form, const platform::Platform& platform, std::string_view bytes);
+void LoadConfigText(Form& form, std::string_view bytes);
 
 // Writes program folder + "default.ini" from DefaultConfigText, loads it and
 // deletes it; when the file cannot be written or read back, loads the
@@ -47,8 +62,8 @@ struct SaveResult {
 // named config; whatever the answer refills the config-name list.
 SaveResult SaveNamedConfig(Form& form, const platform::Platform& platform);
 
-// The "L" button: loads the named config when its file exists; a missing or
-// invalid name changes nothing. True when a config was loaded.
-bool LoadNamedConfig(Form& form, const platform::Platform& platform);
+// The "L" button: loads the named config when its file exists; a missing,
+// refused or invalid one changes nothing. Missing for an invalid name.
+ConfigFile LoadNamedConfig(Form& form, const platform::Platform& platform);
 
 }  // namespace qv

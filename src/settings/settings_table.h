@@ -1,6 +1,6 @@
 #pragma once
 // The 58 settings that a config file stores, one row each, in the order a
-// config is written: key, kind, the control that holds the value, the
+// config is written: key, kind, format, the control that holds the value, the
 // built-in default with its line in the built-in text, the value a load gives
 // when the key is missing, and the limits applied on load and on the form.
 // Loading, saving, the built-in text and both limits are made from this
@@ -17,6 +17,15 @@ namespace qv {
 
 enum class SettingKind : std::uint8_t { Number, Text };
 
+// What a setting's value is, as a batch line takes it.
+enum class ValueFormat : std::uint8_t {
+  Choice,     // a check mark, a list index or a slider position
+  Integer,    // a whole number
+  Fraction,   // a number that may have a decimal point
+  Matrix,     // "flat", "jvt" or a matrix file
+  ListEntry,  // the name of an entry of its list
+};
+
 enum class LimitKind : std::uint8_t {
   None,
   Integer,    // leading integer compared with lo..hi
@@ -32,6 +41,7 @@ struct Limit {
 struct SettingSpec {
   const char* key;
   SettingKind kind;
+  ValueFormat format;
   ControlId control;
   const char* builtIn;    // value in the built-in default text, or nullptr
   int builtInLine;        // its line there, from 1 (0: not in the built-in text)

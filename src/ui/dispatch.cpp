@@ -50,8 +50,6 @@ void FieldRules(App& app, ControlId control) {
   ApplyFormLimit(app.form, control);
   ApplyRulesOf(app.form, control);
 }
-void LoadNamed(App& app, ControlId) { LoadNamedConfig(app.form, app.platform); }
-void AddJobOnForm(App& app, ControlId) { AddJob(app.form); }
 void Quit(App& app, ControlId) { app.quit = true; }
 
 // clang-format off
@@ -62,7 +60,7 @@ const DispatchRow kRows[] = {
   {C::Calc,         kAny,                OnApp<CalculateBitrate>},
   {C::Refresh,      kAny,                OnFormAndPlatform<RefreshConfigLists>},
   {C::SaveConfig,   kAny,                OnApp<SaveNamedConfigReporting>},
-  {C::LoadConfig,   kAny,                LoadNamed},
+  {C::LoadConfig,   kAny,                OnApp<LoadNamedConfigReporting>},
   {C::StatsBrowse,  kAny,                OnApp<PickStatsFile>},
   {C::CreateLog,    kAny,                FieldRules},
   {C::LogBrowse,    kAny,                OnApp<PickLogFile>},
@@ -110,7 +108,7 @@ const DispatchRow kRows[] = {
   {C::JobEdit,      kAny,                OnApp<EditSelectedJobLine>},
   {C::JobView,      kAny,                OnApp<ViewSelectedJobLine>},
   {C::LoadDefault,  kAny,                OnFormAndPlatform<LoadBuiltInDefaults>},
-  {C::Add,          kAny,                AddJobOnForm},
+  {C::Add,          kAny,                OnApp<AddJobReporting>},
   {C::Cancel,       kAny,                Quit},
 };
 // clang-format on

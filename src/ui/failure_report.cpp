@@ -18,6 +18,14 @@ void ReportInvalidConfigName(platform::Dialogs& dialogs, const std::string& name
   dialogs.ShowMessage(kCaption, "A config file cannot be named:\n" + name);
 }
 
+void ReportUnusablePath(platform::Dialogs& dialogs, const std::string& fieldName, const std::string& path) {
+  dialogs.ShowMessage(kCaption, "The job was not added: \"" + fieldName +
+                                    "\" holds a double quote or a control character, or starts with \"-\":\n" +
+                                    path);
+}
+
+void ReportProblem(platform::Dialogs& dialogs, const std::string& text) { dialogs.ShowMessage(kCaption, text); }
+
 void ReportNotStarted(platform::Dialogs& dialogs, const std::string& path) {
   dialogs.ShowMessage(kCaption, "This batch could not be started:\n" + path);
 }

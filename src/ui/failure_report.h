@@ -14,6 +14,12 @@ void ReportUnwritten(platform::Dialogs& dialogs, const std::vector<std::string>&
 // One message box naming a config name that no file may carry.
 void ReportInvalidConfigName(platform::Dialogs& dialogs, const std::string& name);
 
+// One message box naming a job field whose path no batch may carry.
+void ReportUnusablePath(platform::Dialogs& dialogs, const std::string& fieldName, const std::string& path);
+
+// One message box with a text of its own.
+void ReportProblem(platform::Dialogs& dialogs, const std::string& text);
+
 // One message box naming the batch that could not be started.
 void ReportNotStarted(platform::Dialogs& dialogs, const std::string& path);
 

@@ -13,14 +13,21 @@ constexpr const char* kCalculatorLibrary = "rateplan.dll";
 
 }  // namespace
 
-void StartUp(App& app) {
-  for (const char* folder : kWorkingFolders) app.platform.files.CreateFolder(app.platform.programFolder + folder);
-  app.calculator = app.platform.libraries.Load(kCalculatorLibrary);
-  RefreshConfigLists(app.form, app.platform);
-  LoadConfig(app.form, app.platform, StateFilePath(app.platform));
+std::string StartUp(App& app) {
+  const platform::Platform& platform = app.platform;
+  for (const char* folder : kWorkingFolders) platform.files.CreateFolder(platform.programFolder + folder);
+  app.calculator = platform.libraries.Load(kCalculatorLibrary);
+  RefreshConfigLists(app.form, platform);
+  const std::string path = StateFilePath(platform);
+  const ConfigFile state = LoadConfig(app.form, platform, path);
   // The load rewrote every field; their checks run now, as the first events
   // of the loop would run them, so the window opens on a settled form.
   RunPendingEvents(app);
+  if (state.status != ConfigStatus::Refused) return {};
+  const std::string aside = path + ".refused";
+  const bool kept = platform.files.RenameFile(path, aside);
+  return "The settings were not loaded from " + path + ": " + state.reason + ".\n" +
+         (kept ? "It is kept as " + aside + "; the" : "The") + " built-in settings are used.";
 }
 
 bool ShutDown(App& app) { return SaveConfig(app.form, app.platform.files, StateFilePath(app.platform)); }

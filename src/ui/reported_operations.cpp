@@ -1,6 +1,7 @@
 #include "ui/reported_operations.h"
 
 #include "jobs/batch_file.h"
+#include "jobs/job_list.h"
 #include "jobs/job_paths.h"
 #include "settings/config_io.h"
 #include "ui/failure_report.h"
@@ -15,6 +16,14 @@ void SaveNamedConfigReporting(App& app) {
   // An empty name is no attempt to save; any other refused name would
   // otherwise vanish from the field without a word.
   if (result.outcome == SaveOutcome::Invalid && !name.empty()) ReportInvalidConfigName(app.platform.dialogs, name);
+}
+
+void LoadNamedConfigReporting(App& app) {
+  const ConfigFile file = LoadNamedConfig(app.form, app.platform);
+  if (file.status == ConfigStatus::Refused) {
+    ReportProblem(app.platform.dialogs, "This config was not loaded: " + file.reason + ":\n" +
+                                            NamedConfigPath(app.platform, app.form.Text(ControlId::ConfigName)));
+  }
 }
 
 void MakeBatchFileReporting(App& app) {
@@ -38,6 +47,14 @@ void PickInputReporting(App& app) {
 
 void FilesInputReporting(App& app) {
   ReportUnwritten(app.platform.dialogs, FilesInput(app.form, app.platform).failedWrappers);
+}
+
+void AddJobReporting(App& app) {
+  if (const std::optional<UnusablePath> unusable = FindUnusablePath(app.form)) {
+    ReportUnusablePath(app.platform.dialogs, unusable->name, unusable->text);
+    return;
+  }
+  AddJob(app.form);
 }
 
 }  // namespace qv

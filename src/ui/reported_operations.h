@@ -7,9 +7,11 @@
 namespace qv {
 
 void SaveNamedConfigReporting(App& app);  // "S"
+void LoadNamedConfigReporting(App& app);  // "L"
 void MakeBatchFileReporting(App& app);    // "Make BAT"
 void StartBatchReporting(App& app);       // "Start"
 void PickInputReporting(App& app);        // "..." beside "Input file:"
 void FilesInputReporting(App& app);       // "Files input"
+void AddJobReporting(App& app);           // "Add"
 
 }  // namespace qv

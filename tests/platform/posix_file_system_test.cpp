@@ -57,7 +57,8 @@ TEST_F(PosixFileSystemTest, WriteReplacesWholeOrLeavesTheEarlierStateAndNeverATe
   Put("configs/a.ini", std::string(1000, 'x'));
   ASSERT_TRUE(files_.WriteFile(Windows("configs\\a.ini"), bytes));  // through Windows separators
   EXPECT_EQ(Get("configs/a.ini"), bytes);
-  EXPECT_EQ(files_.ReadFile(Windows("configs\\a.ini")), bytes);
+  EXPECT_EQ(files_.ReadFile(Windows("configs\\a.ini"), 10).bytes, bytes);
+  EXPECT_EQ(files_.ReadFile(Windows("configs\\a.ini"), 9).status, ReadStatus::TooLarge);
 
   Put("ro.ini", "old");
   fs::permissions(root_ / "ro.ini", fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
@@ -82,7 +83,7 @@ TEST_F(PosixFileSystemTest, ReadExistsDeleteAndCreateFolderTellFilesFromFolders)
                         {"none", false, false, false, true},
                         {"no\\parent", false, false, false, false}};
   for (const Case& c : cases) {
-    EXPECT_EQ(files_.ReadFile(Windows(c.name)).has_value(), c.readable) << c.name;
+    EXPECT_EQ(files_.ReadFile(Windows(c.name), 1).status == ReadStatus::Read, c.readable) << c.name;
     EXPECT_EQ(files_.FileExists(Windows(c.name)), c.exists) << c.name;
     EXPECT_EQ(files_.DeleteFile(Windows(c.name)), c.deleted) << c.name;
   }
@@ -91,7 +92,7 @@ TEST_F(PosixFileSystemTest, ReadExistsDeleteAndCreateFolderTellFilesFromFolders)
   for (const Case& c : cases) EXPECT_EQ(files_.CreateFolder(Windows(c.name)), c.folderMade) << c.name;
   EXPECT_TRUE(fs::is_directory(root_ / "none"));
   Put("empty", "");
-  EXPECT_EQ(files_.ReadFile(Windows("empty")), "");  // empty, not missing
+  EXPECT_EQ(files_.ReadFile(Windows("empty"), 0).status, ReadStatus::Read);  // empty, not missing
 }
 
 // Which names match is WildcardMatch's part, tested below.

@@ -8,11 +8,12 @@
 //
 // Actions, one per line ("#" starts a comment; ID is a control name as in
 // the control table; TEXT runs to the end of the line):
-//   folder PATH | file PATH NAME (NAME from in/) | readonly PATH | unwritable FOLDER | process-fails
+//   folder PATH | file PATH NAME (NAME from in/) | bigfile PATH BYTES | readonly PATH | unwritable FOLDER
+//   process-fails
 //   library NAME EXPORT RESULT | start | close
 //   type ID TEXT | click ID | select ID N | slide ID N | leave ID
 //   answer-path TEXT | answer-paths A|B... | answer-yes | answer-no | answer-edit TEXT
-//   show ID... | show-form | show-jobs | show-folders | cli ARGS ("..." quotes an argument)
+//   show ID... | show-form | show-jobs | show-folders | cli ARGS ("..." or {{...}} holds one argument)
 
 #include <gtest/gtest.h>
 
@@ -77,20 +78,29 @@ std::string DumpControl(const Form& form, ControlId id, bool allItems) {
   return line;
 }
 
-std::vector<std::string> SplitArguments(const std::string& text) {
+// Blanks separate arguments; "..." or {{...}} holds one (the latter may hold
+// double quotes).
+std::vector<std::string> SplitArguments(std::string_view text) {
   std::vector<std::string> args;
   std::string current;
-  bool quoted = false, any = false;
-  for (char c : text) {
-    if (c == '"') {
-      quoted = !quoted;
+  bool any = false;
+  while (!text.empty()) {
+    if (text.substr(0, 2) == "{{" && text.find("}}") != std::string_view::npos) {
+      current += text.substr(2, text.find("}}") - 2);
+      text.remove_prefix(text.find("}}") + 2);
       any = true;
-    } else if (c == ' ' && !quoted) {
+    } else if (text.front() == '"' && text.find('"', 1) != std::string_view::npos) {
+      current += text.substr(1, text.find('"', 1) - 1);
+      text.remove_prefix(text.find('"', 1) + 1);
+      any = true;
+    } else if (text.front() == ' ') {
       if (any) args.push_back(current);
       current.clear();
       any = false;
+      text.remove_prefix(1);
     } else {
-      current += c;
+      current += text.front();
+      text.remove_prefix(1);
       any = true;
     }
   }
@@ -157,6 +167,7 @@ class Scenario {
     const std::optional<ControlId> id = FindControl(first);
     if (verb == "folder") return fake_.files.CreateFolder(rest) || true;
     if (verb == "file") return PlaceFile(first, second);
+    if (verb == "bigfile") return Place(first, std::string(std::stoul(second), 'x')), true;
     if (verb == "readonly") return fake_.files.MakeReadOnly(rest), true;
     if (verb == "unwritable") return fake_.files.MakeFolderUnwritable(rest), true;
     if (verb == "process-fails") return fake_.processes.startFails = true, true;
@@ -165,7 +176,11 @@ class Scenario {
       fake_.libraries.results[second] = std::stoi(third);
       return true;
     }
-    if (verb == "start") return StartUp(app_), true;
+    if (verb == "start") {
+      const std::string problem = StartUp(app_);
+      if (!problem.empty()) Note("start-up: " + problem);
+      return true;
+    }
     if (verb == "close") return Note(ShutDown(app_) ? "state saved" : "state not saved"), true;
     if (verb == "answer-path") return fake_.dialogs.paths.push_back(rest), true;
     if (verb == "answer-paths") return fake_.dialogs.pathLists.push_back(SplitAt(rest, '|')), true;
@@ -214,9 +229,13 @@ class Scenario {
   bool PlaceFile(const std::string& path, const std::string& name) {
     const fs::path source = folder_ / "in" / fs::u8path(name);
     if (!fs::exists(source)) return false;
-    fake_.files.AddFile(path, ReadBytes(source));
-    placed_[path] = ReadBytes(source);
+    Place(path, ReadBytes(source));
     return true;
+  }
+
+  void Place(const std::string& path, std::string bytes) {
+    fake_.files.AddFile(path, bytes);
+    placed_[path] = std::move(bytes);
   }
 
   void RunCli(const std::string& arguments) {
@@ -258,7 +277,7 @@ class Scenario {
   std::map<fs::path, std::string> WrittenFiles() {
     std::map<fs::path, std::string> written;
     for (const std::string& path : fake_.files.Files()) {
-      const std::string bytes = *fake_.files.ReadFile(path);
+      const std::string bytes = fake_.files.ReadFile(path, std::string::npos).bytes;
       const auto placed = placed_.find(path);
       if (placed == placed_.end() || placed->second != bytes) written[CasePath(path)] = bytes;
     }

@@ -25,10 +25,11 @@ std::string FakeFileSystem::Parent(const std::string& key) {
   return slash == std::string::npos ? std::string() : key.substr(0, slash);
 }
 
-std::optional<std::string> FakeFileSystem::ReadFile(const std::string& path) {
+FileContent FakeFileSystem::ReadFile(const std::string& path, std::size_t limit) {
   const auto found = files_.find(Key(path));
-  if (found == files_.end()) return std::nullopt;
-  return found->second.bytes;
+  if (found == files_.end()) return {};
+  if (found->second.bytes.size() > limit) return {ReadStatus::TooLarge, {}};
+  return {ReadStatus::Read, found->second.bytes};
 }
 
 bool FakeFileSystem::WriteFile(const std::string& path, std::string_view bytes) {
@@ -53,6 +54,16 @@ bool FakeFileSystem::DeleteFile(const std::string& path) {
   const std::string key = Key(path);
   if (readOnly_.count(key)) return false;
   return files_.erase(key) != 0;
+}
+
+bool FakeFileSystem::RenameFile(const std::string& from, const std::string& to) {
+  const auto found = files_.find(Key(from));
+  if (found == files_.end() || readOnly_.count(Key(from))) return false;
+  File file = std::move(found->second);
+  files_.erase(found);
+  file.path = to;
+  files_[Key(to)] = std::move(file);
+  return true;
 }
 
 bool FakeFileSystem::CreateFolder(const std::string& path) {

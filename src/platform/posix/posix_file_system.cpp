@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <cstdio>
 #include <cerrno>
 #include <string>
 
@@ -65,29 +66,34 @@ std::string HostPath(const std::string& path) {
   return host;
 }
 
-std::optional<std::string> PosixFileSystem::ReadFile(const std::string& path) {
+FileContent PosixFileSystem::ReadFile(const std::string& path, std::size_t limit) {
+  FileContent content;
   const std::string host = HostPath(path);
   const int fd = open(host.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return std::nullopt;
+  if (fd < 0) return content;
   struct stat info {};
   if (fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
     close(fd);
-    return std::nullopt;
+    return content;
   }
-  std::string bytes;
+  content.status = ReadStatus::Read;
   char buffer[65536];
   for (;;) {
     const ssize_t got = read(fd, buffer, sizeof(buffer));
     if (got == 0) break;
     if (got < 0) {
       if (errno == EINTR) continue;
-      close(fd);
-      return std::nullopt;
+      content = {};
+      break;
     }
-    bytes.append(buffer, static_cast<std::size_t>(got));
+    if (content.bytes.size() + static_cast<std::size_t>(got) > limit) {
+      content = {ReadStatus::TooLarge, {}};
+      break;
+    }
+    content.bytes.append(buffer, static_cast<std::size_t>(got));
   }
   close(fd);
-  return bytes;
+  return content;
 }
 
 bool PosixFileSystem::WriteFile(const std::string& path, std::string_view bytes) {
@@ -114,6 +120,10 @@ bool PosixFileSystem::FileExists(const std::string& path) {
 bool PosixFileSystem::DeleteFile(const std::string& path) {
   const std::string host = HostPath(path);
   return !IsFolder(host) && unlink(host.c_str()) == 0;
+}
+
+bool PosixFileSystem::RenameFile(const std::string& from, const std::string& to) {
+  return rename(HostPath(from).c_str(), HostPath(to).c_str()) == 0;
 }
 
 bool PosixFileSystem::CreateFolder(const std::string& path) {

@@ -15,12 +15,13 @@ std::string HostPath(const std::string& path);
 
 class PosixFileSystem : public FileSystem {
  public:
-  std::optional<std::string> ReadFile(const std::string& path) override;
+  FileContent ReadFile(const std::string& path, std::size_t limit) override;
   // A file without any write permission bit counts as read-only and is left
   // alone, as Windows leaves a file with the read-only attribute.
   bool WriteFile(const std::string& path, std::string_view bytes) override;
   bool FileExists(const std::string& path) override;
   bool DeleteFile(const std::string& path) override;
+  bool RenameFile(const std::string& from, const std::string& to) override;
   bool CreateFolder(const std::string& path) override;
   // "." and ".." are never listed; a listing with no match is nullopt, as on
   // Windows.

@@ -36,29 +36,29 @@ std::string TemporaryName(const std::string& path) {
 
 }  // namespace
 
-std::optional<std::string> Win32FileSystem::ReadFile(const std::string& path) {
+FileContent Win32FileSystem::ReadFile(const std::string& path, std::size_t limit) {
+  FileContent content;
   const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                   nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return std::nullopt;
-  std::string bytes;
-  LARGE_INTEGER size;
-  if (GetFileSizeEx(file, &size) && size.QuadPart > 0 &&
-      static_cast<unsigned long long>(size.QuadPart) < bytes.max_size()) {
-    bytes.reserve(static_cast<std::size_t>(size.QuadPart));
-  }
+  if (file == INVALID_HANDLE_VALUE) return content;
   // Read until the end rather than trusting the size: the file may grow.
   std::string chunk(64 * 1024, '\0');
+  content.status = ReadStatus::Read;
   for (;;) {
     DWORD got = 0;
     if (!::ReadFile(file, chunk.data(), static_cast<DWORD>(chunk.size()), &got, nullptr)) {
-      CloseHandle(file);
-      return std::nullopt;
+      content = {};
+      break;
     }
     if (got == 0) break;
-    bytes.append(chunk.data(), got);
+    if (content.bytes.size() + got > limit) {
+      content = {ReadStatus::TooLarge, {}};
+      break;
+    }
+    content.bytes.append(chunk.data(), got);
   }
   CloseHandle(file);
-  return bytes;
+  return content;
 }
 
 bool Win32FileSystem::WriteFile(const std::string& path, std::string_view bytes) {
@@ -91,6 +91,10 @@ bool Win32FileSystem::FileExists(const std::string& path) {
 }
 
 bool Win32FileSystem::DeleteFile(const std::string& path) { return DeleteFileA(path.c_str()) != 0; }
+
+bool Win32FileSystem::RenameFile(const std::string& from, const std::string& to) {
+  return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+}
 
 bool Win32FileSystem::CreateFolder(const std::string& path) {
   CreateDirectoryA(path.c_str(), nullptr);

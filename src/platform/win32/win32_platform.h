@@ -17,10 +17,11 @@ namespace qv::platform {
 // "a.ini_old" on a volume that has short names; callers that care filter.
 class Win32FileSystem : public FileSystem {
  public:
-  std::optional<std::string> ReadFile(const std::string& path) override;
+  FileContent ReadFile(const std::string& path, std::size_t limit) override;
   bool WriteFile(const std::string& path, std::string_view bytes) override;
   bool FileExists(const std::string& path) override;
   bool DeleteFile(const std::string& path) override;
+  bool RenameFile(const std::string& from, const std::string& to) override;
   bool CreateFolder(const std::string& path) override;
   std::optional<std::vector<FolderEntry>> ListFolder(const std::string& folder,
                                                      const std::string& pattern) override;

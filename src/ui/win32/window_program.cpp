@@ -5,6 +5,7 @@
 
 #include "platform/win32/win32_platform.h"
 #include "ui/dispatch.h"
+#include "ui/failure_report.h"
 #include "ui/lifecycle.h"
 #include "ui/win32/form_binding.h"
 #include "ui/win32/main_window.h"
@@ -147,10 +148,11 @@ int RunWindowProgram(HINSTANCE instance) {
     return 1;
   }
   program.form.SetObserver(&program.binding);
-  StartUp(program.app);
+  const std::string problem = StartUp(program.app);
   program.binding.ShowChangedTexts();
   ShowWindow(program.window.window, SW_SHOW);
   UpdateWindow(program.window.window);
+  if (!problem.empty()) ReportProblem(program.system.dialogs, problem);
   program.Drain();
 
   MSG message;
