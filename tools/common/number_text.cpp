@@ -1,5 +1,6 @@
 #include "common/number_text.h"
 
+#include <cmath>
 #include <cstdio>
 #include <limits>
 
@@ -44,7 +45,11 @@ std::optional<double> ParseDecimal(std::string_view text) {
     }
   }
   if (!seenDigit) return std::nullopt;
-  return mantissa / divisor;
+  // Hundreds of digits overflow to infinity, and infinity / infinity is not
+  // a number at all: neither is a size.
+  const double value = mantissa / divisor;
+  if (!std::isfinite(value)) return std::nullopt;
+  return value;
 }
 
 std::string FormatMegabytes(std::uint64_t bytes) {

@@ -14,7 +14,7 @@ namespace qv::tools {
 std::optional<std::uint64_t> ParseWholeNumber(std::string_view text);
 
 // Decimal digits with at most one dot ("90", "0.5", ".5", "5."); at least
-// one digit, no sign, no exponent, no blanks.
+// one digit, no sign, no exponent, no blanks, and a finite value.
 std::optional<double> ParseDecimal(std::string_view text);
 
 // `bytes` in megabytes of 1,048,576 bytes with two decimals ("95.37").

@@ -6,7 +6,6 @@
 
 #include <cstdio>
 #include <fstream>
-#include <iterator>
 #include <string>
 
 #include "envprep/search_path.h"
@@ -35,9 +34,14 @@ std::string Environment(const char* name) {
   return value;
 }
 
-std::string ReadWhole(const std::string& path) {
+// The file's bytes, up to one more than `limit` (so that a longer one shows);
+// "" when it does not exist.
+std::string ReadUpTo(const std::string& path, std::size_t limit) {
   std::ifstream file(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+  std::string bytes(limit + 1, '\0');
+  file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  bytes.resize(static_cast<std::size_t>(file.gcount()));
+  return bytes;
 }
 
 bool WriteWhole(const char* path, const std::string& text) {
@@ -55,8 +59,20 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: envprep.exe run  (writes envprep.bat, which puts the tool folders in front of PATH)\n");
     return 1;
   }
+  // An envprep.bat left from an earlier run must not stand in for the one
+  // that is not written.
+  std::remove("envprep.bat");
   const std::string programFolder = ProgramFolder();
-  const ToolFolders tools = CollectToolFolders(programFolder, ReadWhole(programFolder + "envprep.txt"));
+  const std::string list = ReadUpTo(programFolder + "envprep.txt", kLongestFolderList);
+  if (list.size() > kLongestFolderList) {
+    std::fprintf(stderr, "envprep: envprep.txt is larger than 1 MiB; envprep.bat is not written\n");
+    return 1;
+  }
+  const ToolFolders tools = CollectToolFolders(programFolder, list);
+  if (!tools.refusal.empty()) {
+    std::fprintf(stderr, "envprep: %s; envprep.bat is not written\n", tools.refusal.c_str());
+    return 1;
+  }
   for (const auto& warning : tools.warnings) std::fprintf(stderr, "envprep: %s\n", warning.c_str());
   if (!WriteWhole("envprep.bat", EnvprepBatchText(tools.folders, Environment("PATH")))) {
     std::fprintf(stderr, "envprep: cannot write envprep.bat in the current folder\n");

@@ -24,6 +24,19 @@ bool IsAbsolute(std::string_view folder) {
   return drive || rooted;
 }
 
+// Why a line of envprep.txt can name no folder, or "".
+std::string LineProblem(std::string_view line) {
+  if (line.size() > kLongestFolderLine) return "is longer than any path";
+  const std::string_view folder = Unquote(Trim(line));
+  for (const char c : line) {
+    if (static_cast<unsigned char>(c) < 0x20 && c != '\t') return "holds a control character";
+  }
+  for (const char c : folder) {
+    if (c == '\t' || c == '"') return "holds a tab or a double quote";
+  }
+  return {};
+}
+
 // The form in which two PATH entries are compared.
 std::string Canonical(std::string_view entry) {
   entry = Unquote(Trim(entry));
@@ -65,10 +78,15 @@ ToolFolders CollectToolFolders(const std::string& programFolder, std::string_vie
   ToolFolders result;
   result.folders.push_back(programFolder);
   result.folders.push_back(programFolder + "tools");
-  while (!listText.empty()) {
+  for (std::size_t number = 1; !listText.empty(); ++number) {
     const auto end = listText.find('\n');
-    const std::string_view line = listText.substr(0, end);
+    std::string_view line = listText.substr(0, end);
     listText = end == std::string_view::npos ? std::string_view{} : listText.substr(end + 1);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    if (std::string problem = LineProblem(line); !problem.empty()) {
+      result.refusal = "envprep.txt line " + std::to_string(number) + " " + problem;
+      return result;
+    }
     const std::string_view trimmed = Trim(line);
     if (trimmed.empty() || trimmed.front() == '#') continue;
     const std::string_view folder = Trim(Unquote(trimmed));
@@ -128,13 +146,15 @@ std::string SetPathLine(std::string_view path) {
 
 std::string PrependPathLine(const std::vector<std::string>& front) {
   // Inside the quotes of set "NAME=value" cmd.exe takes ^ & | < > ( )
-  // literally; only '%' still needs doubling.
+  // literally; only '%' still needs doubling, and a double quote, which the
+  // folders cannot hold and which is taken out of the PATH as it expands,
+  // would end the quoting.
   std::string line = "@set \"PATH=";
   for (const auto& folder : front) {
     AppendEscapedPercent(line, folder);
     line += ';';
   }
-  line += "%PATH%\"\r\n";
+  line += "%PATH:\"=%\"\r\n";
   return line;
 }
 

@@ -25,7 +25,7 @@ int main(int argc, char** argv) {
   const auto parsed = ParseSizeCheckArguments(std::vector<std::string>(argv + 1, argv + argc));
   if (!parsed.request) {
     std::fprintf(stderr, "mensura: %s\n%s\n", parsed.error.c_str(), SizeCheckUsage().c_str());
-    return 1;
+    return kSizeCheckUsageError;
   }
   const SizeCheckRequest& request = *parsed.request;
   const auto bytes = FileSize(request.file);

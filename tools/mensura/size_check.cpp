@@ -22,7 +22,7 @@ std::string RangeText(const SizeCheckRequest& request) {
 
 std::string SizeCheckUsage() {
   return "usage: mensura.exe MIN MAX FILE  (sizes in MB of 1,048,576 bytes; exit code 0 when "
-         "FILE's size lies within MIN..MAX, 1 otherwise)";
+         "FILE's size lies within MIN..MAX, 1 when outside or missing, 2 for a wrong call)";
 }
 
 SizeCheckArguments ParseSizeCheckArguments(const std::vector<std::string>& args) {

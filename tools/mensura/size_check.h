@@ -1,8 +1,8 @@
 #pragma once
 // The decision of the size check that sits between the two passes of the
 // conditional encode mode: exit code 0 lets the batch skip the second pass,
-// anything else makes it run. Every doubt (bad arguments, a missing file)
-// therefore answers 1, so a second pass is never skipped by mistake.
+// anything else makes it run, so a second pass is never skipped by mistake.
+// 1 means outside or missing, 2 arguments that make no check.
 
 #include <cstdint>
 #include <optional>
@@ -40,5 +40,7 @@ std::string DescribeSizeCheck(const SizeCheckRequest& request, std::optional<std
                               SizeVerdict verdict);
 
 int SizeCheckExitCode(SizeVerdict verdict);
+
+inline constexpr int kSizeCheckUsageError = 2;
 
 }  // namespace qv::tools
