@@ -1,6 +1,7 @@
 // Any bytes as a config file: parsing, reading every key and loading them
-// into a fresh form must neither fault nor hang, and what a load leaves on
-// the form must save and load again unchanged.
+// (through the reader's size limit and text checks) into a fresh form must
+// neither fault nor hang, and what a load leaves on the form must save and
+// load again unchanged.
 
 #include <cstddef>
 #include <cstdint>
@@ -46,9 +47,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
   CheckReads(qv::KeyValueFile::Parse(bytes), bytes);
 
+  // The way a file comes in: read with the size limit and the text checks.
   qv::platform::FakePlatform fake;
+  fake.files.AddFile("C:\\Q\\fuzz.ini", std::string(bytes));
   qv::Form loaded;
-  qv::LoadConfigText(loaded, bytes);
+  qv::LoadConfig(loaded, fake.platform, "C:\\Q\\fuzz.ini");
   const std::string saved = qv::ConfigText(loaded);
   qv::Form reloaded;
   qv::LoadConfigText(reloaded, saved);
