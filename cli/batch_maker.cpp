@@ -97,7 +97,7 @@ std::string WithBackslash(std::string folder) {
   return folder;
 }
 
-MakeOutcome Error(std::string message) { return {kExitError, std::move(message), {}}; }
+MakeOutcome Error(std::string message) { return {kExitError, std::move(message), {}, {}}; }
 
 std::string Refused(const ConfigFile& file, const std::string& path) {
   return "cannot load the config file " + path + ": " + file.reason;
@@ -134,22 +134,76 @@ std::string LoadSettings(App& app, const Options& options, const std::string& st
   return {};
 }
 
-std::string AddJobs(Form& form, const platform::Platform& platform, const Options& options) {
+// Inputs lists are a path a line; a list longer than this is no such list.
+constexpr std::size_t kInputListLimit = std::size_t{256} << 20;
+
+// The inputs of the command line, then those of --inputs-from.
+std::string CollectInputs(const platform::Platform& platform, const Options& options,
+                          std::vector<std::string>& inputs) {
+  inputs = options.inputs;
+  if (options.inputsFrom.empty()) return {};
+  std::string text;
+  if (options.inputsText) {
+    text = *options.inputsText;
+  } else {
+    platform::FileContent list = platform.files.ReadFile(options.inputsFrom, kInputListLimit);
+    if (list.status != platform::ReadStatus::Read) return "cannot read the list of inputs " + options.inputsFrom;
+    text = std::move(list.bytes);
+  }
+  if (text.compare(0, 3, "\xEF\xBB\xBF") == 0) text.erase(0, 3);
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = text.find('\n', start);
+    if (end == std::string::npos) end = text.size();
+    std::string line = text.substr(start, end - start);
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (!line.empty()) inputs.push_back(std::move(line));
+    start = end + 1;
+  }
+  return {};
+}
+
+// A Windows path with a drive or a server, or a host path from the root.
+bool IsAbsolute(const std::string& path) {
+  const bool drive = path.size() >= 3 && path[1] == ':' && (path[2] == '\\' || path[2] == '/');
+  return drive || (!path.empty() && (path[0] == '\\' || path[0] == '/'));
+}
+
+// The input as the jobs take it (absolute, so that the output lands beside
+// it and no argument starts with "-"), or an error.
+std::string ResolveInput(const platform::Platform& platform, const std::string& given, std::string& input,
+                         std::vector<std::string>& warnings) {
+  input = IsAbsolute(given) ? given : platform.workingFolder + given;
+  const std::string_view file = FilePart(input);
+  if (file.empty()) return "input '" + given + "' names no file";
+  if (file.back() == ' ' || file.back() == '.') return "input '" + given + "' ends in a blank or a dot";
+  if (platform.files.FolderExists(input)) return "input '" + given + "' is a folder";
+  if (!platform.files.FileExists(input)) warnings.push_back("input '" + input + "' does not exist (yet)");
+  return {};
+}
+
+std::string AddJobs(Form& form, const platform::Platform& platform, const Options& options,
+                    std::vector<std::string>& warnings) {
   const std::optional<std::string> outputFolder =
       options.outputFolder ? std::optional<std::string>(WithBackslash(*options.outputFolder)) : std::nullopt;
+  std::vector<std::string> inputs;
+  if (std::string error = CollectInputs(platform, options, inputs); !error.empty()) return error;
   // Collected and put into the list at once, as "Files input" does.
   std::vector<std::string> lines;
-  for (const std::string& input : options.inputs) {
-    if (FilePart(input).empty()) return "input '" + input + "' names no file";
+  TakenNames taken(platform);
+  for (const std::string& given : inputs) {
+    std::string input;
+    if (std::string error = ResolveInput(platform, given, input, warnings); !error.empty()) return error;
     form.SetText(ControlId::Input, input);
     const std::string folder = outputFolder ? *outputFolder : std::string(FolderPart(input));
-    const DeriveResult derived = DeriveJobPaths(form, platform, folder);
+    const DeriveResult derived = DeriveJobPaths(form, platform, folder, taken);
     if (derived.wrapper == WrapperOutcome::Failed) return "cannot write the wrapper script " + derived.wrapperPath;
     if (const std::optional<UnusablePath> unusable = FindUnusablePath(form)) {
       return unusable->name + std::string(" '") + unusable->text +
              "' holds a double quote or a control character, or starts with \"-\"";
     }
     if (!AppendJobLines(form, lines)) return "input '" + input + "' gives no job";
+    taken.AddJob(input, derived.paths);
   }
   form.AddItems(ControlId::JobList, std::move(lines));
   return {};
@@ -158,7 +212,7 @@ std::string AddJobs(Form& form, const platform::Platform& platform, const Option
 MakeOutcome WriteOrStart(const Form& form, const platform::Platform& platform, const Options& options) {
   switch (options.target) {
     case BatchTarget::StandardOutput:
-      return {0, {}, BatchFileText(form, platform.programFolder)};
+      return {0, {}, BatchFileText(form, platform.programFolder), {}};
     case BatchTarget::File: {
       const BatchResult written = WriteBatchFile(form, platform, options.batchFile);
       if (written.outcome != BatchOutcome::Written) return Error("cannot write the batch file " + written.path);
@@ -199,10 +253,13 @@ MakeOutcome MakeBatch(const Options& options, const platform::Platform& platform
     RunPendingEvents(app);
   }
 
-  if (std::string error = AddJobs(form, platform, options); !error.empty()) return Error(error);
+  std::vector<std::string> warnings;
+  if (std::string error = AddJobs(form, platform, options, warnings); !error.empty()) return Error(error);
   RunPendingEvents(app);
   if (options.shutdown) AppendShutdown(form);
-  return WriteOrStart(form, platform, options);
+  MakeOutcome outcome = WriteOrStart(form, platform, options);
+  outcome.warnings = std::move(warnings);
+  return outcome;
 }
 
 }  // namespace qv::cli

@@ -3,6 +3,7 @@
 // operations on a form, driven by the options instead of a user.
 
 #include <string>
+#include <vector>
 
 #include "options.h"
 #include "platform/platform.h"
@@ -13,6 +14,7 @@ struct MakeOutcome {
   int exitStatus = 0;
   std::string error;           // one line, when exitStatus is not 0
   std::string standardOutput;  // the batch bytes for "--bat -"
+  std::vector<std::string> warnings;  // one line each, for standard error
 };
 
 MakeOutcome MakeBatch(const Options& options, const platform::Platform& platform);

@@ -12,6 +12,13 @@ namespace {
 
 constexpr int kExitError = 2;
 
+std::string ReadStandardInput() {
+  std::string text;
+  char buffer[65536];
+  for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, stdin)) > 0;) text.append(buffer, got);
+  return text;
+}
+
 int ReportError(const std::string& message) {
   std::fprintf(stderr, "quorvelan-cli: %s\n", message.c_str());
   return kExitError;
@@ -28,8 +35,11 @@ int main(int argc, char** argv) {
   }
   if (!parsed.error.empty()) return ReportError(parsed.error);
 
+  Options options = parsed.options;
+  if (options.inputsFrom == "-") options.inputsText = ReadStandardInput();
   const std::unique_ptr<SystemPlatform> system = MakeSystemPlatform();
-  const MakeOutcome outcome = MakeBatch(parsed.options, system->Get());
+  const MakeOutcome outcome = MakeBatch(options, system->Get());
+  for (const std::string& warning : outcome.warnings) std::fprintf(stderr, "quorvelan-cli: warning: %s\n", warning.c_str());
   if (outcome.exitStatus != 0) return ReportError(outcome.error);
 
   if (parsed.options.target == BatchTarget::StandardOutput) {

@@ -52,7 +52,7 @@ ParseResult ParseArguments(const std::vector<std::string>& args) {
       return result;
     }
     if (arg == "--defaults" || arg == "--config" || arg == "--config-file" || arg == "--set" ||
-        arg == "--output-folder" || arg == "--bat") {
+        arg == "--output-folder" || arg == "--bat" || arg == "--inputs-from") {
       const bool takesValue = arg != "--defaults";
       if (takesValue && i + 1 >= args.size()) return fail(arg + " needs a value");
       const std::string value = takesValue ? args[++i] : std::string();
@@ -71,6 +71,9 @@ ParseResult ParseArguments(const std::vector<std::string>& args) {
           return fail(error);
         }
         options.assignments.push_back(std::move(assignment));
+      } else if (arg == "--inputs-from") {
+        if (value.empty()) return fail("--inputs-from needs a file name or -");
+        options.inputsFrom = value;
       } else if (arg == "--output-folder") {
         if (value.empty()) return fail("--output-folder needs a folder");
         if (std::string error = CheckPath("the output folder", value); !error.empty()) return fail(error);
@@ -96,7 +99,9 @@ ParseResult ParseArguments(const std::vector<std::string>& args) {
   }
 
   if (options.target == BatchTarget::None) return fail("give --bat FILE, --bat - or --start (see --help)");
-  if (options.inputs.empty()) return fail("give at least one input file (see --help)");
+  if (options.inputs.empty() && options.inputsFrom.empty()) {
+    return fail("give at least one input file (see --help)");
+  }
   return result;
 }
 
@@ -104,7 +109,8 @@ std::string HelpText() {
   return R"(Usage:
   quorvelan-cli [--defaults | --config NAME | --config-file PATH]
                 [--set KEY=VALUE]... [--no-chroma-me] [--output-folder DIR]
-                [--shutdown] (--bat FILE | --bat - | --start) INPUT...
+                [--shutdown] (--bat FILE | --bat - | --start)
+                [--inputs-from FILE] INPUT...
 
 Makes the batch file that the window would make for the same settings and
 inputs. It starts as the window does: the working folders beside the program
@@ -131,7 +137,14 @@ Jobs:
                         and "Add" make it: output, stats and log paths derived
                         from it, the output beside the input. An input that is
                         not an AviSynth script (.avs) gets a wrapper script in
-                        the avs folder beside the program.
+                        the avs folder beside the program. A relative input is
+                        taken from the current folder; a folder, or a name
+                        that ends in a blank or a dot, is refused; an input
+                        that does not exist (yet) is taken with a warning.
+                        Sources of one file name from different folders get
+                        names of their own: "clip (2).mp4" and so on.
+  --inputs-from FILE    Take more inputs from FILE (UTF-8, one path per line;
+                        - for standard input), for lists of any length.
   --output-folder DIR   Put every output into DIR, as "Files input" does.
   --shutdown            Append the shutdown line after the last job.
   --                    Every later argument is an input.

@@ -26,6 +26,8 @@ struct Options {
   BatchTarget target = BatchTarget::None;
   std::string batchFile;
   std::vector<std::string> inputs;
+  std::string inputsFrom;                 // a file of inputs, one per line; "-": standard input
+  std::optional<std::string> inputsText;  // standard input's text, when inputsFrom is "-"
 };
 
 struct ParseResult {

@@ -32,10 +32,11 @@ void CheckReads(const qv::KeyValueFile& file, std::string_view bytes) {
   const bool startsLikeUtf8 = serialized.compare(0, 3, "\xEF\xBB\xBF") == 0;
   for (std::size_t i = 0; i < qv::kSettingCount; ++i) {
     const std::string key = qv::AllSettings()[i].key;
-    const std::string text = file.ReadText(key, "\x01missing");
+    // No value can hold a line break, so this fallback tells "missing" apart.
+    const std::string text = file.ReadText(key, "\n");
     if (file.ReadNumber(key, -7) != file.ReadNumber(Upper(key), -7)) __builtin_trap();
-    if (file.Has(key) != (text != "\x01missing")) __builtin_trap();
-    if (!startsLikeUtf8 && reparsed.ReadText(key, "\x01missing") != text) __builtin_trap();
+    if (file.Has(key) != (text != "\n")) __builtin_trap();
+    if (!startsLikeUtf8 && reparsed.ReadText(key, "\n") != text) __builtin_trap();
   }
   file.ReadText("", "");
   file.ReadText(bytes.substr(0, 16), "");

@@ -37,6 +37,15 @@ std::string WrapperText(const std::string& source, const std::string& includeScr
   return text;
 }
 
+// The file name with " (N)" before its extension; the name itself for 1.
+std::string NumberedName(std::string_view file, int number) {
+  if (number == 1) return std::string(file);
+  const std::string_view extension = ExtensionPart(file);
+  const std::string_view stem = extension.empty() ? file : file.substr(0, file.size() - extension.size() - 1);
+  return std::string(stem) + " (" + std::to_string(number) + ")" + (extension.empty() ? "" : ".") +
+         std::string(extension);
+}
+
 std::string WithTrailingSeparator(std::string folder) {
   if (folder.empty() || (folder.back() != '\\' && folder.back() != '/')) folder += '\\';
   return folder;
@@ -44,34 +53,46 @@ std::string WithTrailingSeparator(std::string folder) {
 
 }  // namespace
 
-DeriveResult DeriveJobPaths(Form& form, const platform::Platform& platform, const std::string& outputFolder) {
+DeriveResult DeriveJobPaths(Form& form, const platform::Platform& platform, const std::string& outputFolder,
+                            TakenNames& taken) {
   const std::string input = form.Text(ControlId::Input);
-  if (input.empty()) return {WrapperOutcome::NotNeeded, {}};
+  if (input.empty()) return {WrapperOutcome::NotNeeded, {}, {}};
 
   const std::string& programFolder = platform.programFolder;
-  const std::string file(FilePart(input));
+  const bool wrapped = !IsAviSynthExtension(ExtensionPart(input));
   // Derived from the input as chosen, before a wrapper replaces it, so the
   // names carry the source's own name and extension.
-  form.SetText(ControlId::Stats, programFolder + "stats\\" + file + ".stat");
-  form.SetText(ControlId::Log, programFolder + "log\\" + file + ".txt");
-  form.SetText(ControlId::Output, outputFolder + ReplaceExtension(file, "mp4"));
+  std::vector<std::string> paths;
+  for (int number = 1;; ++number) {
+    const std::string file = NumberedName(FilePart(input), number);
+    paths = {programFolder + "stats\\" + file + ".stat", programFolder + "log\\" + file + ".txt",
+             outputFolder + ReplaceExtension(file, "mp4")};
+    if (wrapped) paths.push_back(programFolder + "avs\\" + file + ".avs");
+    bool free = true;
+    for (const std::string& path : paths) free = free && !taken.TakenByOther(path, input);
+    if (free) break;
+  }
+  form.SetText(ControlId::Stats, paths[0]);
+  form.SetText(ControlId::Log, paths[1]);
+  form.SetText(ControlId::Output, paths[2]);
+  if (!wrapped) return {WrapperOutcome::NotNeeded, {}, std::move(paths)};
 
-  if (IsAviSynthExtension(ExtensionPart(input))) return {WrapperOutcome::NotNeeded, {}};
-
-  std::string wrapperPath = programFolder + "avs\\" + file + ".avs";
+  const std::string& wrapperPath = paths[3];
   const bool written =
       platform.files.WriteFile(wrapperPath, WrapperText(input, form.Text(ControlId::IncludeScript)));
   // The field names the wrapper even when it could not be written: the job
   // stays as the user would expect it, and the caller tells the user.
   form.SetText(ControlId::Input, wrapperPath);
-  return {written ? WrapperOutcome::Written : WrapperOutcome::Failed, std::move(wrapperPath)};
+  return {written ? WrapperOutcome::Written : WrapperOutcome::Failed, wrapperPath, std::move(paths)};
 }
 
 DeriveResult PickInput(Form& form, const platform::Platform& platform) {
   const std::string path = platform.dialogs.OpenFile("", "", kInputFilter);
   if (path.empty()) return {WrapperOutcome::NotNeeded, {}};
   form.SetText(ControlId::Input, path);
-  return DeriveJobPaths(form, platform, std::string(FolderPart(path)));
+  TakenNames taken(platform);
+  taken.AddLines(form.Items(ControlId::JobList));
+  return DeriveJobPaths(form, platform, std::string(FolderPart(path)), taken);
 }
 
 void PickOutput(Form& form, const platform::Platform& platform) {
@@ -91,12 +112,17 @@ FilesInputResult FilesInput(Form& form, const platform::Platform& platform) {
   // All lines go into the list at once: thousands of inputs must not cost a
   // list update per job.
   std::vector<std::string> lines;
+  TakenNames taken(platform);
+  taken.AddLines(form.Items(ControlId::JobList));
   for (const std::string& input : inputs) {
     if (input.empty()) break;
     form.SetText(ControlId::Input, input);
-    const DeriveResult derived = DeriveJobPaths(form, platform, outputFolder);
+    const DeriveResult derived = DeriveJobPaths(form, platform, outputFolder, taken);
     if (derived.wrapper == WrapperOutcome::Failed) result.failedWrappers.push_back(derived.wrapperPath);
-    if (AppendJobLines(form, lines)) ++result.jobsAdded;
+    if (AppendJobLines(form, lines)) {
+      ++result.jobsAdded;
+      taken.AddJob(input, derived.paths);
+    }
   }
   form.AddItems(ControlId::JobList, std::move(lines));
   return result;

@@ -4,8 +4,10 @@
 // non-AviSynth input gets.
 
 #include <string>
+#include <vector>
 
 #include "form/form.h"
+#include "jobs/taken_names.h"
 #include "platform/platform.h"
 
 namespace qv {
@@ -13,12 +15,17 @@ namespace qv {
 enum class WrapperOutcome { NotNeeded, Written, Failed };
 struct DeriveResult {
   WrapperOutcome wrapper;
-  std::string wrapperPath;  // set when a wrapper was due
+  std::string wrapperPath;         // set when a wrapper was due
+  std::vector<std::string> paths;  // every path derived for the job
 };
 
 // Derives stats, log and output paths from the input field into the form;
-// wraps a non-AviSynth input. `outputFolder` ends in a separator.
-DeriveResult DeriveJobPaths(Form& form, const platform::Platform& platform, const std::string& outputFolder);
+// wraps a non-AviSynth input. `outputFolder` ends in a separator. When a
+// path would be one that a job of another source in `taken` uses, the
+// names get " (2)", " (3)", ... before the source's extension, the first
+// that is free; a source that was added before keeps its names.
+DeriveResult DeriveJobPaths(Form& form, const platform::Platform& platform, const std::string& outputFolder,
+                            TakenNames& taken);
 
 // The "..." button beside "Input file:". A cancelled dialog changes nothing.
 DeriveResult PickInput(Form& form, const platform::Platform& platform);

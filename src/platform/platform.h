@@ -36,6 +36,7 @@ class FileSystem {
   // write leaves any earlier file intact. False when nothing was written.
   virtual bool WriteFile(const std::string& path, std::string_view bytes) = 0;
   virtual bool FileExists(const std::string& path) = 0;
+  virtual bool FolderExists(const std::string& path) = 0;
   virtual bool DeleteFile(const std::string& path) = 0;
   // Gives the file `from` the name `to`, replacing a file of that name.
   // False when nothing was renamed.
@@ -102,8 +103,9 @@ class Clipboard {
   virtual void SetText(const std::string& text) = 0;
 };
 
-// Everything the core needs from the system, plus the program folder: the
-// folder of the running program file, always ending in a separator.
+// Everything the core needs from the system, plus two folders, each ending
+// in a separator: the folder of the running program file and the folder it
+// was started in.
 struct Platform {
   FileSystem& files;
   Dialogs& dialogs;
@@ -111,9 +113,13 @@ struct Platform {
   Libraries& libraries;
   Clipboard& clipboard;
   std::string programFolder;
+  std::string workingFolder;
 };
 
 // The folder of the running program file, ending in a separator.
 std::string ProgramFolder();
+
+// The current folder, ending in a separator.
+std::string WorkingFolder();
 
 }  // namespace qv::platform

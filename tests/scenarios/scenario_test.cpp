@@ -245,6 +245,7 @@ class Scenario {
       return;
     }
     const cli::MakeOutcome outcome = cli::MakeBatch(parsed.options, fake_.platform);
+    for (const std::string& warning : outcome.warnings) Note("warning: " + warning);
     Note("exit " + std::to_string(outcome.exitStatus) + (outcome.error.empty() ? "" : ": " + outcome.error));
     if (parsed.options.target == cli::BatchTarget::StandardOutput) stdout_ += outcome.standardOutput;
   }

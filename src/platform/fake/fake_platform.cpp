@@ -117,7 +117,7 @@ void FakeFileSystem::AddFile(const std::string& path, std::string bytes) {
   files_[key] = File{path, std::move(bytes), nextOrder_++};
 }
 
-bool FakeFileSystem::FolderExists(const std::string& path) const { return folders_.count(Key(path)) != 0; }
+bool FakeFileSystem::FolderExists(const std::string& path) { return folders_.count(Key(path)) != 0; }
 
 std::vector<std::string> FakeFileSystem::Files() const {
   std::vector<const File*> files;

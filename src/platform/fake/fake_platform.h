@@ -21,6 +21,7 @@ class FakeFileSystem : public FileSystem {
   FileContent ReadFile(const std::string& path, std::size_t limit) override;
   bool WriteFile(const std::string& path, std::string_view bytes) override;
   bool FileExists(const std::string& path) override;
+  bool FolderExists(const std::string& path) override;
   bool DeleteFile(const std::string& path) override;
   bool RenameFile(const std::string& from, const std::string& to) override;
   bool CreateFolder(const std::string& path) override;
@@ -30,7 +31,6 @@ class FakeFileSystem : public FileSystem {
   // Test helpers. AddFile creates the missing folders on the way.
   void AddFile(const std::string& path, std::string bytes);
   void AddFolder(const std::string& path) { CreateFolder(path); }
-  bool FolderExists(const std::string& path) const;
   // Paths (as created) for which every write fails; reads still work.
   void MakeReadOnly(const std::string& path) { readOnly_.insert(Key(path)); }
   // Every write into this folder fails.
@@ -126,14 +126,14 @@ class FakeClipboard : public Clipboard {
   std::vector<std::string> texts;
 };
 
-// All fakes together, with a program folder of "C:\Q\".
+// All fakes together, with a program folder of "C:\Q\" started in "C:\W\".
 struct FakePlatform {
   FakeFileSystem files;
   FakeDialogs dialogs;
   FakeProcesses processes;
   FakeLibraries libraries;
   FakeClipboard clipboard;
-  Platform platform{files, dialogs, processes, libraries, clipboard, "C:\\Q\\"};
+  Platform platform{files, dialogs, processes, libraries, clipboard, "C:\\Q\\", "C:\\W\\"};
 };
 
 }  // namespace qv::platform

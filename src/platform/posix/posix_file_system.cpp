@@ -117,6 +117,8 @@ bool PosixFileSystem::FileExists(const std::string& path) {
   return stat(host.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
 }
 
+bool PosixFileSystem::FolderExists(const std::string& path) { return IsFolder(HostPath(path)); }
+
 bool PosixFileSystem::DeleteFile(const std::string& path) {
   const std::string host = HostPath(path);
   return !IsFolder(host) && unlink(host.c_str()) == 0;

@@ -20,6 +20,7 @@ class PosixFileSystem : public FileSystem {
   // alone, as Windows leaves a file with the read-only attribute.
   bool WriteFile(const std::string& path, std::string_view bytes) override;
   bool FileExists(const std::string& path) override;
+  bool FolderExists(const std::string& path) override;
   bool DeleteFile(const std::string& path) override;
   bool RenameFile(const std::string& from, const std::string& to) override;
   bool CreateFolder(const std::string& path) override;

@@ -15,4 +15,11 @@ std::string ProgramFolder() {
   return folder.substr(0, folder.find_last_of('/') + 1);
 }
 
+std::string WorkingFolder() {
+  char path[PATH_MAX];
+  if (getcwd(path, sizeof path) == nullptr) return "./";
+  const std::string folder = path;
+  return folder.back() == '/' ? folder : folder + "/";
+}
+
 }  // namespace qv::platform

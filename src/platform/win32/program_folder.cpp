@@ -21,4 +21,18 @@ std::string ProgramFolder() {
   return path.substr(0, separator + 1);
 }
 
+std::string WorkingFolder() {
+  std::string path(MAX_PATH, '\0');
+  for (;;) {
+    const DWORD length = GetCurrentDirectoryA(static_cast<DWORD>(path.size()), path.data());
+    if (length == 0) return ".\\";
+    if (length < path.size()) {
+      path.resize(length);
+      break;
+    }
+    path.resize(length);
+  }
+  return path.back() == '\\' ? path : path + "\\";
+}
+
 }  // namespace qv::platform

@@ -20,6 +20,7 @@ class Win32FileSystem : public FileSystem {
   FileContent ReadFile(const std::string& path, std::size_t limit) override;
   bool WriteFile(const std::string& path, std::string_view bytes) override;
   bool FileExists(const std::string& path) override;
+  bool FolderExists(const std::string& path) override;
   bool DeleteFile(const std::string& path) override;
   bool RenameFile(const std::string& from, const std::string& to) override;
   bool CreateFolder(const std::string& path) override;
@@ -72,7 +73,7 @@ struct Win32Platform {
   Win32Processes processes;
   Win32Libraries libraries;
   Win32Clipboard clipboard;
-  Platform platform{files, dialogs, processes, libraries, clipboard, ProgramFolder()};
+  Platform platform{files, dialogs, processes, libraries, clipboard, ProgramFolder(), WorkingFolder()};
 };
 
 }  // namespace qv::platform
