@@ -165,7 +165,12 @@ class Scenario {
     words >> first >> second >> third;
     const std::string text = rest.substr(std::min(rest.size(), first.size() + 1));
     const std::optional<ControlId> id = FindControl(first);
-    if (verb == "folder") return fake_.files.CreateFolder(rest) || true;
+    if (verb == "folder") {
+      for (std::size_t end = rest.find('\\'); end != std::string::npos; end = rest.find('\\', end + 1)) {
+        fake_.files.CreateFolder(rest.substr(0, end));
+      }
+      return fake_.files.CreateFolder(rest);
+    }
     if (verb == "file") return PlaceFile(first, second);
     if (verb == "bigfile") return Place(first, std::string(std::stoul(second), 'x')), true;
     if (verb == "readonly") return fake_.files.MakeReadOnly(rest), true;
