@@ -1,15 +1,19 @@
 # qv_version_resource(<target> <description>): gives the executable or
-# library built by <target> a version resource with the project's version.
+# library built by <target> a version resource with the project's version,
+# and an executable the manifest that lets it use paths of any length.
 set(QV_VERSION_RC_TEMPLATE ${CMAKE_CURRENT_LIST_DIR}/version.rc.in)
+set(QV_LONG_PATHS_MANIFEST ${CMAKE_CURRENT_LIST_DIR}/long_paths.manifest)
 
 function(qv_version_resource target description)
   get_target_property(type ${target} TYPE)
   if(type STREQUAL "SHARED_LIBRARY")
     set(QV_FILE_TYPE VFT_DLL)
     set(suffix .dll)
+    set(QV_MANIFEST "")
   else()
     set(QV_FILE_TYPE VFT_APP)
     set(suffix .exe)
+    set(QV_MANIFEST "CREATEPROCESS_MANIFEST_RESOURCE_ID RT_MANIFEST \"${QV_LONG_PATHS_MANIFEST}\"")
   endif()
   get_target_property(output_name ${target} OUTPUT_NAME)
   if(NOT output_name)

@@ -88,7 +88,7 @@ DeriveResult DeriveJobPaths(Form& form, const platform::Platform& platform, cons
 
 DeriveResult PickInput(Form& form, const platform::Platform& platform) {
   const std::string path = platform.dialogs.OpenFile("", "", kInputFilter);
-  if (path.empty()) return {WrapperOutcome::NotNeeded, {}};
+  if (path.empty()) return {WrapperOutcome::NotNeeded, {}, {}};
   form.SetText(ControlId::Input, path);
   TakenNames taken(platform);
   taken.AddLines(form.Items(ControlId::JobList));

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "text/leading_integer.h"
+#include "text/wide_text.h"
 #include "text/wildcard_match.h"
 
 namespace qv {
@@ -33,6 +34,29 @@ TEST(WildcardMatch, MatchesOnlyWithinTheViewsAndIgnoresCase) {
       {"a*b", "a", false},  {"?", "", false},  {"*", "", true},  {"x.avs", "x.avsi", false},
   };
   for (const Case& c : cases) EXPECT_EQ(WildcardMatch(c.pattern, c.name), c.matches) << c.pattern << " " << c.name;
+}
+
+// Every name Windows allows comes back unchanged, lone surrogates included;
+// bytes that are no UTF-8 become replacement characters.
+TEST(WideText, CarriesEveryNameBothWays) {
+  const std::wstring names[] = {L"plain.avs", L"caf\u00e9", L"\u0424\u0430\u0439\u043b", L"\u6587\u4ef6",
+                                L"\U0001F3AC x", std::wstring(1, wchar_t(0xD800)) + L"a",
+                                std::wstring(1, wchar_t(0xDC00))};
+  for (const std::wstring& name : names) EXPECT_EQ(Widen(Narrow(name)), name);
+  EXPECT_EQ(Narrow(L"caf\u00e9 \u6587"), "caf\xC3\xA9 \xE6\x96\x87");
+  EXPECT_EQ(Narrow(L"\U0001F3AC"), "\xF0\x9F\x8E\xAC");
+  struct Case {
+    std::string_view bytes;
+    bool utf8;
+    std::wstring wide;
+  } cases[] = {{"a\xC3\xA9", true, L"a\u00e9"},       {"\xC3", false, L"\uFFFD"},
+               {"\xC0\xAF", false, L"\uFFFD\uFFFD"}, {"\xE9t\xE9", false, L"\uFFFDt\uFFFD"},
+               {"\xEF\xBF\xBD", true, L"\uFFFD"},     {"\xF4\x90\x80\x80", false, L"\uFFFD\uFFFD\uFFFD\uFFFD"},
+               {std::string_view("\xE6\x96\x87x").substr(0, 2), false, L"\uFFFD\uFFFD"}};
+  for (const Case& c : cases) {
+    EXPECT_EQ(IsUtf8(c.bytes), c.utf8) << c.bytes;
+    EXPECT_EQ(Widen(c.bytes), c.wide) << c.bytes;
+  }
 }
 
 }  // namespace

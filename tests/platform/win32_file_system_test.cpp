@@ -22,9 +22,9 @@ TEST_F(Win32FileSystemTest, WriteReplacesWholeOrKeepsTheEarlierFileAndNeverLeave
   folder_.Put("a.ini", std::string(5000, 'x'));
   ASSERT_TRUE(files_.WriteFile(folder_.Path("a.ini"), bytes));
   EXPECT_EQ(folder_.Get("a.ini"), bytes);
-  EXPECT_EQ(files_.ReadFile(folder_.Path("a.ini")), bytes);
+  EXPECT_EQ(files_.ReadFile(folder_.Path("a.ini"), SIZE_MAX).bytes, bytes);
   ASSERT_TRUE(files_.WriteFile(folder_.Path("a.bat"), ""));
-  EXPECT_EQ(files_.ReadFile(folder_.Path("a.bat")), "");
+  EXPECT_EQ(files_.ReadFile(folder_.Path("a.bat"), SIZE_MAX).bytes, "");
 
   folder_.Put("locked.ini", "old");
   SetFileAttributesA(folder_.Path("locked.ini").c_str(), FILE_ATTRIBUTE_READONLY);
@@ -49,7 +49,7 @@ TEST_F(Win32FileSystemTest, ReadExistsDeleteAndCreateFolderTellFilesFromFolders)
                         {"b.ini", false, false, false, true},
                         {"x\\y", false, false, false, false}};
   for (const Case& c : cases) {
-    EXPECT_EQ(files_.ReadFile(folder_.Path(c.name)).has_value(), c.readable) << c.name;
+    EXPECT_EQ((files_.ReadFile(folder_.Path(c.name), SIZE_MAX).status == ReadStatus::Read), c.readable) << c.name;
     EXPECT_EQ(files_.FileExists(folder_.Path(c.name)), c.exists) << c.name;
     EXPECT_EQ(files_.DeleteFile(folder_.Path(c.name)), c.deleted) << c.name;
   }
@@ -61,7 +61,7 @@ TEST_F(Win32FileSystemTest, ReadExistsDeleteAndCreateFolderTellFilesFromFolders)
   std::string big(200000, '\0');  // more than one read
   for (std::size_t i = 0; i < big.size(); ++i) big[i] = static_cast<char>(i * 7);
   folder_.Put("big.bin", big);
-  EXPECT_EQ(files_.ReadFile(folder_.Path("big.bin")), big);
+  EXPECT_EQ(files_.ReadFile(folder_.Path("big.bin"), SIZE_MAX).bytes, big);
 }
 
 TEST_F(Win32FileSystemTest, ListFolderMatchesWildcardsIgnoringCaseAndFlagsFolders) {

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "platform/win32/win32_platform.h"
+#include "text/wide_text.h"
 
 namespace qv::platform {
 namespace {
@@ -16,16 +17,17 @@ bool OpenClipboardWithRetry() {
   return false;
 }
 
-// A movable global block holding the text and its NUL, as CF_TEXT wants.
-HGLOBAL TextBlock(const std::string& text) {
-  const HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+// A movable global block holding the text and its NUL, as CF_UNICODETEXT wants.
+HGLOBAL TextBlock(const std::wstring& text) {
+  const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+  const HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes);
   if (block == nullptr) return nullptr;
   void* memory = GlobalLock(block);
   if (memory == nullptr) {
     GlobalFree(block);
     return nullptr;
   }
-  std::memcpy(memory, text.c_str(), text.size() + 1);
+  std::memcpy(memory, text.c_str(), bytes);
   GlobalUnlock(block);
   return block;
 }
@@ -36,9 +38,9 @@ void Win32Clipboard::SetText(const std::string& text) {
   if (!OpenClipboardWithRetry()) return;
   EmptyClipboard();
   if (!text.empty()) {
-    const HGLOBAL block = TextBlock(text);
+    const HGLOBAL block = TextBlock(Widen(text));
     // Once set, the block belongs to the clipboard; otherwise it is ours to free.
-    if (block != nullptr && SetClipboardData(CF_TEXT, block) == nullptr) GlobalFree(block);
+    if (block != nullptr && SetClipboardData(CF_UNICODETEXT, block) == nullptr) GlobalFree(block);
   }
   CloseClipboard();
 }

@@ -6,6 +6,7 @@
 
 #include "platform/win32/dialog_text.h"
 #include "platform/win32/win32_platform.h"
+#include "text/wide_text.h"
 
 namespace qv::platform {
 namespace {
@@ -19,39 +20,42 @@ enum class FileDialog { Open, OpenMany, Save };
 // The dialog's buffer after a choice, nullopt when cancelled.
 std::optional<std::string> RunFileDialog(FileDialog kind, const std::string& title, const std::string& defaultName,
                                          const std::string& filter) {
-  const std::string pairs = DialogFilter(filter);
-  std::string buffer(kind == FileDialog::OpenMany ? kManyPathsRoom : kOnePathRoom, '\0');
-  defaultName.copy(buffer.data(), buffer.size() - 1);
+  const std::wstring pairs = Widen(DialogFilter(filter));
+  const std::wstring wideTitle = Widen(title);
+  std::wstring buffer(kind == FileDialog::OpenMany ? kManyPathsRoom : kOnePathRoom, L'\0');
+  Widen(defaultName).copy(buffer.data(), buffer.size() - 1);
 
-  OPENFILENAMEA dialog{};
+  OPENFILENAMEW dialog{};
   dialog.lStructSize = sizeof(dialog);
   dialog.hwndOwner = GetActiveWindow();
   dialog.lpstrFilter = filter.empty() ? nullptr : pairs.c_str();
   dialog.nFilterIndex = 1;
   dialog.lpstrFile = buffer.data();
   dialog.nMaxFile = static_cast<DWORD>(buffer.size());
-  dialog.lpstrTitle = title.empty() ? nullptr : title.c_str();
+  dialog.lpstrTitle = title.empty() ? nullptr : wideTitle.c_str();
   // The working folder stays put: files named by bare name must not follow
   // the user's browsing.
   dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST;
   if (kind != FileDialog::Save) dialog.Flags |= OFN_FILEMUSTEXIST;
   if (kind == FileDialog::OpenMany) dialog.Flags |= OFN_ALLOWMULTISELECT;
 
-  auto run = [&] { return kind == FileDialog::Save ? GetSaveFileNameA(&dialog) : GetOpenFileNameA(&dialog); };
+  auto run = [&] { return kind == FileDialog::Save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog); };
   BOOL chosen = run();
   // A default name that the dialog refuses (a quoted path, say) would keep
   // it from opening at all; it opens without one instead.
-  if (!chosen && CommDlgExtendedError() == FNERR_INVALIDFILENAME && buffer.front() != '\0') {
-    std::fill(buffer.begin(), buffer.end(), '\0');
+  if (!chosen && CommDlgExtendedError() == FNERR_INVALIDFILENAME && buffer.front() != L'\0') {
+    std::fill(buffer.begin(), buffer.end(), L'\0');
     chosen = run();
   }
   if (!chosen) return std::nullopt;
-  return buffer;
+  // The items up to the empty one that ends them, and no further.
+  const std::size_t end = buffer.find(std::wstring_view(L"\0\0", 2));
+  return Narrow(std::wstring_view(buffer).substr(0, end == std::wstring::npos ? buffer.size() : end + 2));
 }
 
 int CALLBACK SelectStartFolder(HWND browser, UINT message, LPARAM, LPARAM startFolder) {
   if (message == BFFM_INITIALIZED && startFolder != 0) {
-    SendMessageA(browser, BFFM_SETSELECTIONA, TRUE, startFolder);
+    SendMessageW(browser, BFFM_SETSELECTIONW, TRUE, startFolder);
   }
   return 0;
 }
@@ -79,19 +83,24 @@ std::string Win32Dialogs::SaveFile(const std::string& title, const std::string& 
 std::string Win32Dialogs::BrowseFolder(const std::string& title, const std::string& startFolder) {
   // The folder browser is a shell object and wants COM on this thread.
   const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
-  char displayName[MAX_PATH] = {};
-  BROWSEINFOA browse{};
+  const std::wstring wideTitle = Widen(title);
+  const std::wstring start = Widen(startFolder);
+  wchar_t displayName[MAX_PATH] = {};
+  BROWSEINFOW browse{};
   browse.hwndOwner = GetActiveWindow();
   browse.pszDisplayName = displayName;
-  browse.lpszTitle = title.c_str();
+  browse.lpszTitle = wideTitle.c_str();
   browse.ulFlags = BIF_RETURNONLYFSDIRS;
   browse.lpfn = SelectStartFolder;
-  browse.lParam = startFolder.empty() ? 0 : reinterpret_cast<LPARAM>(startFolder.c_str());
+  browse.lParam = start.empty() ? 0 : reinterpret_cast<LPARAM>(start.c_str());
 
   std::string chosen;
-  if (LPITEMIDLIST item = SHBrowseForFolderA(&browse)) {
-    char path[MAX_PATH] = {};
-    if (SHGetPathFromIDListA(item, path)) chosen = path;
+  if (LPITEMIDLIST item = SHBrowseForFolderW(&browse)) {
+    // Room for a folder of any length Windows allows.
+    std::wstring path(kOnePathRoom, L'\0');
+    if (SHGetPathFromIDListEx(item, path.data(), static_cast<DWORD>(path.size()), GPFIDL_DEFAULT)) {
+      chosen = Narrow(path.c_str());
+    }
     CoTaskMemFree(item);
   }
   if (SUCCEEDED(com)) CoUninitialize();
@@ -99,11 +108,11 @@ std::string Win32Dialogs::BrowseFolder(const std::string& title, const std::stri
 }
 
 bool Win32Dialogs::AskYesNo(const std::string& caption, const std::string& text) {
-  return MessageBoxA(GetActiveWindow(), text.c_str(), caption.c_str(), MB_YESNO) == IDYES;
+  return MessageBoxW(GetActiveWindow(), Widen(text).c_str(), Widen(caption).c_str(), MB_YESNO) == IDYES;
 }
 
 void Win32Dialogs::ShowMessage(const std::string& caption, const std::string& text) {
-  MessageBoxA(GetActiveWindow(), text.c_str(), caption.c_str(), MB_OK);
+  MessageBoxW(GetActiveWindow(), Widen(text).c_str(), Widen(caption).c_str(), MB_OK);
 }
 
 }  // namespace qv::platform

@@ -1,6 +1,8 @@
 #include <windows.h>
 
 #include "platform/win32/win32_platform.h"
+#include "platform/win32/window_text.h"
+#include "text/wide_text.h"
 
 namespace qv::platform {
 namespace {
@@ -39,12 +41,12 @@ int ScreenDpi() {
   return dpi > 0 ? dpi : 96;
 }
 
-HWND AddChild(HWND dialog, const char* windowClass, const char* text, DWORD style, DWORD extendedStyle, int id,
-              int x, int y, int width, int height) {
-  const HWND child =
-      CreateWindowExA(extendedStyle, windowClass, text, WS_CHILD | WS_VISIBLE | style, x, y, width, height, dialog,
-                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
-  SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+HWND AddChild(HWND dialog, const wchar_t* windowClass, const std::string& text, DWORD style, DWORD extendedStyle,
+              int id, int x, int y, int width, int height) {
+  const HWND child = CreateWindowExW(extendedStyle, windowClass, Widen(text).c_str(), WS_CHILD | WS_VISIBLE | style,
+                                     x, y, width, height, dialog, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                     GetModuleHandleW(nullptr), nullptr);
+  SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
   return child;
 }
 
@@ -52,7 +54,7 @@ void Build(HWND dialog, const Request& request) {
   const int dpi = ScreenDpi();
   auto scaled = [dpi](int pixels) { return MulDiv(pixels, dpi, 96); };
 
-  SetWindowTextA(dialog, request.title.c_str());
+  SetWindowTextW(dialog, Widen(request.title).c_str());
   const int width = scaled(kWidth);
   const int height = scaled(kHeight);
   SetWindowPos(dialog, nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
@@ -63,42 +65,37 @@ void Build(HWND dialog, const Request& request) {
   const int margin = scaled(kMargin);
   const int innerWidth = client.right - 2 * margin;
   const int editTop = margin + scaled(kPromptHeight) + scaled(kGap);
-  AddChild(dialog, "STATIC", request.prompt.c_str(), SS_LEFT | SS_NOPREFIX, 0, -1, margin, margin, innerWidth,
+  AddChild(dialog, L"STATIC", request.prompt, SS_LEFT | SS_NOPREFIX, 0, -1, margin, margin, innerWidth,
            scaled(kPromptHeight));
-  const HWND edit = AddChild(dialog, "EDIT", "", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE, kEditId, margin,
+  const HWND edit = AddChild(dialog, L"EDIT", "", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE, kEditId, margin,
                              editTop, innerWidth, scaled(kEditHeight));
   // Job lines can be longer than an edit field takes by default.
-  SendMessageA(edit, EM_SETLIMITTEXT, 0, 0);
-  SetWindowTextA(edit, request.text.c_str());
+  SendMessageW(edit, EM_SETLIMITTEXT, 0, 0);
+  SetWindowTextW(edit, Widen(request.text).c_str());
   const int buttonWidth = scaled(kButtonWidth);
   const int buttonHeight = scaled(kButtonHeight);
-  AddChild(dialog, "BUTTON", "OK", BS_DEFPUSHBUTTON | WS_TABSTOP, 0, IDOK, (client.right - buttonWidth) / 2,
+  AddChild(dialog, L"BUTTON", "OK", BS_DEFPUSHBUTTON | WS_TABSTOP, 0, IDOK, (client.right - buttonWidth) / 2,
            client.bottom - margin - buttonHeight, buttonWidth, buttonHeight);
-  SendMessageA(dialog, DM_SETDEFID, IDOK, 0);
+  SendMessageW(dialog, DM_SETDEFID, IDOK, 0);
 
   SetFocus(edit);
-  const int end = GetWindowTextLengthA(edit);
-  SendMessageA(edit, EM_SETSEL, static_cast<WPARAM>(end), static_cast<LPARAM>(end));
+  const int end = GetWindowTextLengthW(edit);
+  SendMessageW(edit, EM_SETSEL, static_cast<WPARAM>(end), static_cast<LPARAM>(end));
 }
 
-std::string EditText(HWND dialog) {
-  const HWND edit = GetDlgItem(dialog, kEditId);
-  std::string text(static_cast<std::size_t>(GetWindowTextLengthA(edit)) + 1, '\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextA(edit, text.data(), static_cast<int>(text.size()))));
-  return text;
-}
+std::string EditText(HWND dialog) { return WindowText(GetDlgItem(dialog, kEditId)); }
 
 // Enter reaches here as IDOK and Escape as IDCANCEL through the dialog
 // manager; the close box as WM_CLOSE.
 INT_PTR CALLBACK EditLineProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_INITDIALOG:
-      SetWindowLongPtrA(dialog, DWLP_USER, lParam);
+      SetWindowLongPtrW(dialog, DWLP_USER, lParam);
       Build(dialog, *reinterpret_cast<const Request*>(lParam));
       return FALSE;  // the focus is on the edit field already
     case WM_COMMAND:
       if (LOWORD(wParam) == IDOK) {
-        reinterpret_cast<Request*>(GetWindowLongPtrA(dialog, DWLP_USER))->result = EditText(dialog);
+        reinterpret_cast<Request*>(GetWindowLongPtrW(dialog, DWLP_USER))->result = EditText(dialog);
         EndDialog(dialog, IDOK);
         return TRUE;
       }
@@ -123,7 +120,7 @@ std::optional<std::string> Win32Dialogs::EditLine(const std::string& title, cons
   alignas(DWORD) EmptyDialogTemplate form{};
   form.header.style = DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU;
   // The dialog manager disables the owner until the requester closes.
-  DialogBoxIndirectParamA(GetModuleHandleA(nullptr), &form.header, GetActiveWindow(), EditLineProc,
+  DialogBoxIndirectParamW(GetModuleHandleW(nullptr), &form.header, GetActiveWindow(), EditLineProc,
                           reinterpret_cast<LPARAM>(&request));
   return request.result;
 }

@@ -4,7 +4,10 @@
 #include <algorithm>
 #include <atomic>
 
+#include "platform/win32/system_path.h"
 #include "platform/win32/win32_platform.h"
+#include "text/path_parts.h"
+#include "text/wide_text.h"
 
 namespace qv::platform {
 namespace {
@@ -12,8 +15,10 @@ namespace {
 // One WriteFile call moves at most a DWORD of bytes.
 constexpr std::size_t kChunk = 1u << 24;
 
+DWORD Attributes(const std::string& path) { return GetFileAttributesW(SystemPath(path).c_str()); }
+
 bool IsFolder(const std::string& path) {
-  const DWORD attributes = GetFileAttributesA(path.c_str());
+  const DWORD attributes = Attributes(path);
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
@@ -27,19 +32,22 @@ bool WriteAll(HANDLE file, std::string_view bytes) {
   return true;
 }
 
-// A name beside the target that no other writer in this or another process
-// picks at the same time.
+// A short name in the target's folder that no other writer in this or
+// another process picks at the same time; short, so that it never makes a
+// path too long where the target's own name fits.
 std::string TemporaryName(const std::string& path) {
   static std::atomic<unsigned> counter{0};
-  return path + "." + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(counter++) + ".tmp";
+  return std::string(FolderPart(path)) + "~qv" + std::to_string(GetCurrentProcessId() % 100000) + "-" +
+         std::to_string(counter++ % 100000) + ".tmp";
 }
 
 }  // namespace
 
 FileContent Win32FileSystem::ReadFile(const std::string& path, std::size_t limit) {
   FileContent content;
-  const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  const HANDLE file = CreateFileW(SystemPath(path).c_str(), GENERIC_READ,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return content;
   // Read until the end rather than trusting the size: the file may grow.
   std::string chunk(64 * 1024, '\0');
@@ -64,45 +72,43 @@ FileContent Win32FileSystem::ReadFile(const std::string& path, std::size_t limit
 bool Win32FileSystem::WriteFile(const std::string& path, std::string_view bytes) {
   // A rename would replace a read-only file on some systems; the flag means
   // the file is not to be changed.
-  const DWORD attributes = GetFileAttributesA(path.c_str());
+  const DWORD attributes = Attributes(path);
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) return false;
 
-  std::string temporary;
+  std::wstring temporary;
   HANDLE file = INVALID_HANDLE_VALUE;
   for (unsigned attempt = 0; attempt < 16 && file == INVALID_HANDLE_VALUE; ++attempt) {
-    temporary = TemporaryName(path);
-    file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    temporary = SystemPath(TemporaryName(path));
+    file = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS) return false;
   }
   if (file == INVALID_HANDLE_VALUE) return false;
 
   const bool written = WriteAll(file, bytes) && FlushFileBuffers(file);
   CloseHandle(file);
-  if (written && MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+  if (written && MoveFileExW(temporary.c_str(), SystemPath(path).c_str(),
+                             MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     return true;
   }
-  DeleteFileA(temporary.c_str());
+  DeleteFileW(temporary.c_str());
   return false;
 }
 
 bool Win32FileSystem::FileExists(const std::string& path) {
-  const DWORD attributes = GetFileAttributesA(path.c_str());
+  const DWORD attributes = Attributes(path);
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
-bool Win32FileSystem::FolderExists(const std::string& path) {
-  const DWORD attributes = GetFileAttributesA(path.c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-}
+bool Win32FileSystem::FolderExists(const std::string& path) { return IsFolder(path); }
 
-bool Win32FileSystem::DeleteFile(const std::string& path) { return DeleteFileA(path.c_str()) != 0; }
+bool Win32FileSystem::DeleteFile(const std::string& path) { return DeleteFileW(SystemPath(path).c_str()) != 0; }
 
 bool Win32FileSystem::RenameFile(const std::string& from, const std::string& to) {
-  return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+  return MoveFileExW(SystemPath(from).c_str(), SystemPath(to).c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
 }
 
 bool Win32FileSystem::CreateFolder(const std::string& path) {
-  CreateDirectoryA(path.c_str(), nullptr);
+  CreateDirectoryW(SystemPath(path).c_str(), nullptr);
   return IsFolder(path);
 }
 
@@ -113,18 +119,18 @@ std::optional<std::vector<FolderEntry>> Win32FileSystem::ListFolder(const std::s
   query += pattern;
 
   std::vector<FolderEntry> entries;
-  WIN32_FIND_DATAA found;
-  const HANDLE search = FindFirstFileA(query.c_str(), &found);
+  WIN32_FIND_DATAW found;
+  const HANDLE search = FindFirstFileW(SystemPath(query).c_str(), &found);
   if (search == INVALID_HANDLE_VALUE) {
     // No match in a folder that exists is an empty list, not a failure.
     if (IsFolder(folder.empty() ? "." : folder)) return entries;
     return std::nullopt;
   }
   do {
-    const std::string name = found.cFileName;
+    const std::string name = Narrow(found.cFileName);
     if (name == "." || name == "..") continue;
     entries.push_back({name, (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0});
-  } while (FindNextFileA(search, &found));
+  } while (FindNextFileW(search, &found));
   FindClose(search);
   return entries;
 }

@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include "platform/win32/win32_platform.h"
+#include "text/wide_text.h"
 
 namespace qv::platform {
 namespace {
@@ -10,7 +11,7 @@ using IntIntFunction = int(WINAPI*)(int, int);
 
 }  // namespace
 
-Libraries::Handle Win32Libraries::Load(const std::string& name) { return LoadLibraryA(name.c_str()); }
+Libraries::Handle Win32Libraries::Load(const std::string& name) { return LoadLibraryW(Widen(name).c_str()); }
 
 std::optional<std::int32_t> Win32Libraries::CallIntInt(Handle library, const char* exportName, std::int32_t a,
                                                        std::int32_t b) {

@@ -1,20 +1,22 @@
 #include <windows.h>
 
 #include "platform/win32/win32_platform.h"
+#include "text/wide_text.h"
 
 namespace qv::platform {
 
 std::optional<std::uint32_t> Win32Processes::Start(const std::string& commandLine,
                                                    const std::string& workingFolder) {
-  // CreateProcessA may write into the command line, so it gets a copy.
-  std::string line = commandLine;
-  STARTUPINFOA startup{};
+  // CreateProcessW may write into the command line, so it gets a copy.
+  std::wstring line = Widen(commandLine);
+  const std::wstring folder = Widen(workingFolder);
+  STARTUPINFOW startup{};
   startup.cb = sizeof(startup);
   startup.dwFlags = STARTF_USESHOWWINDOW;
   startup.wShowWindow = SW_SHOWNORMAL;
   PROCESS_INFORMATION process{};
-  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, CREATE_NEW_CONSOLE | NORMAL_PRIORITY_CLASS,
-                      nullptr, workingFolder.empty() ? nullptr : workingFolder.c_str(), &startup, &process)) {
+  if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, CREATE_NEW_CONSOLE | NORMAL_PRIORITY_CLASS,
+                      nullptr, folder.empty() ? nullptr : folder.c_str(), &startup, &process)) {
     return std::nullopt;
   }
   CloseHandle(process.hThread);

@@ -1,13 +1,14 @@
 #include <windows.h>
 
 #include "platform/platform.h"
+#include "text/wide_text.h"
 
 namespace qv::platform {
 
 std::string ProgramFolder() {
-  std::string path(MAX_PATH, '\0');
+  std::wstring path(MAX_PATH, L'\0');
   for (;;) {
-    const DWORD length = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
     if (length == 0) return ".\\";
     // A full buffer means the name was cut short: try again with more room.
     if (length < path.size()) {
@@ -16,15 +17,15 @@ std::string ProgramFolder() {
     }
     path.resize(path.size() * 2);
   }
-  const std::size_t separator = path.find_last_of("\\/");
-  if (separator == std::string::npos) return ".\\";
-  return path.substr(0, separator + 1);
+  const std::size_t separator = path.find_last_of(L"\\/");
+  if (separator == std::wstring::npos) return ".\\";
+  return Narrow(path.substr(0, separator + 1));
 }
 
 std::string WorkingFolder() {
-  std::string path(MAX_PATH, '\0');
+  std::wstring path(MAX_PATH, L'\0');
   for (;;) {
-    const DWORD length = GetCurrentDirectoryA(static_cast<DWORD>(path.size()), path.data());
+    const DWORD length = GetCurrentDirectoryW(static_cast<DWORD>(path.size()), path.data());
     if (length == 0) return ".\\";
     if (length < path.size()) {
       path.resize(length);
@@ -32,7 +33,7 @@ std::string WorkingFolder() {
     }
     path.resize(length);
   }
-  return path.back() == '\\' ? path : path + "\\";
+  return Narrow(path.back() == L'\\' ? path : path + L"\\");
 }
 
 }  // namespace qv::platform

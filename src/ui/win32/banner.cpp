@@ -36,14 +36,14 @@ void PaintBackground(std::uint32_t* pixels, int width, int height) {
   }
 }
 
-void PaintText(HDC dc, int width, const char* text, int top, int bottom, int size, int weight,
+void PaintText(HDC dc, int width, const wchar_t* text, int top, int bottom, int size, int weight,
                COLORREF colour) {
-  HFONT font = CreateFontA(-size, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                           CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, DEFAULT_PITCH | FF_SWISS, "Tahoma");
+  HFONT font = CreateFontW(-size, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                           CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, DEFAULT_PITCH | FF_SWISS, L"Tahoma");
   HGDIOBJ previous = SelectObject(dc, font);
   SetTextColor(dc, colour);
   RECT box{0, top, width, bottom};
-  DrawTextA(dc, text, -1, &box, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+  DrawTextW(dc, text, -1, &box, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
   SelectObject(dc, previous);
   DeleteObject(font);
 }
@@ -67,8 +67,8 @@ HBITMAP DrawBanner(int width, int height) {
   HGDIOBJ previous = SelectObject(dc, bitmap);
   SetBkMode(dc, TRANSPARENT);
   const int band = height / 6;
-  PaintText(dc, width, "quorvelan", band, height * 2 / 3, height * 2 / 5, FW_BOLD, RGB(255, 255, 255));
-  PaintText(dc, width, "encoder batch files", height * 3 / 5, height - band, height / 6, FW_NORMAL,
+  PaintText(dc, width, L"quorvelan", band, height * 2 / 3, height * 2 / 5, FW_BOLD, RGB(255, 255, 255));
+  PaintText(dc, width, L"encoder batch files", height * 3 / 5, height - band, height / 6, FW_NORMAL,
             RGB(200, 235, 230));
   SelectObject(dc, previous);
   DeleteDC(dc);

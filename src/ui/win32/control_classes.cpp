@@ -15,21 +15,21 @@ constexpr DWORD kChild = WS_CHILD | WS_CLIPSIBLINGS;
 
 // The tab panel lies beneath every other control and must not paint over them.
 const KindClass kKindClasses[] = {
-    {ControlKind::Tab, {WC_TABCONTROLA, kChild | WS_TABSTOP, 0}},
-    {ControlKind::Button, {"BUTTON", WS_CHILD | WS_TABSTOP | BS_PUSHBUTTON, 0}},
-    {ControlKind::CheckBox, {"BUTTON", WS_CHILD | WS_TABSTOP | BS_AUTOCHECKBOX, 0}},
+    {ControlKind::Tab, {WC_TABCONTROLW, kChild | WS_TABSTOP, 0}},
+    {ControlKind::Button, {L"BUTTON", WS_CHILD | WS_TABSTOP | BS_PUSHBUTTON, 0}},
+    {ControlKind::CheckBox, {L"BUTTON", WS_CHILD | WS_TABSTOP | BS_AUTOCHECKBOX, 0}},
     // Every label is one line: a text wider than its label is cut, not wrapped out of sight.
-    {ControlKind::Label, {"STATIC", WS_CHILD | SS_LEFTNOWORDWRAP, 0}},
-    {ControlKind::Edit, {"EDIT", WS_CHILD | WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE}},
-    {ControlKind::DropDown, {"COMBOBOX", WS_CHILD | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0}},
+    {ControlKind::Label, {L"STATIC", WS_CHILD | SS_LEFTNOWORDWRAP, 0}},
+    {ControlKind::Edit, {L"EDIT", WS_CHILD | WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE}},
+    {ControlKind::DropDown, {L"COMBOBOX", WS_CHILD | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0}},
     {ControlKind::EditableCombo,
-     {"COMBOBOX", WS_CHILD | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, 0}},
-    {ControlKind::TrackBar, {TRACKBAR_CLASSA, WS_CHILD | WS_TABSTOP | TBS_HORZ | TBS_NOTICKS, 0}},
-    {ControlKind::Frame, {"BUTTON", WS_CHILD | BS_GROUPBOX, 0}},
-    {ControlKind::Image, {"STATIC", WS_CHILD | SS_BITMAP, 0}},
+     {L"COMBOBOX", WS_CHILD | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, 0}},
+    {ControlKind::TrackBar, {TRACKBAR_CLASSW, WS_CHILD | WS_TABSTOP | TBS_HORZ | TBS_NOTICKS, 0}},
+    {ControlKind::Frame, {L"BUTTON", WS_CHILD | BS_GROUPBOX, 0}},
+    {ControlKind::Image, {L"STATIC", WS_CHILD | SS_BITMAP, 0}},
     // The lines stay in the form; the list asks for the ones it draws.
     {ControlKind::List,
-     {WC_LISTVIEWA,
+     {WC_LISTVIEWW,
       WS_CHILD | WS_TABSTOP | LVS_REPORT | LVS_OWNERDATA | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_NOCOLUMNHEADER,
       WS_EX_CLIENTEDGE}},
 };
@@ -37,7 +37,7 @@ const KindClass kKindClasses[] = {
 }  // namespace
 
 ControlClass ClassOf(const ControlSpec& row) {
-  ControlClass result{"STATIC", WS_CHILD, 0};
+  ControlClass result{L"STATIC", WS_CHILD, 0};
   for (const KindClass& entry : kKindClasses) {
     if (entry.kind == row.kind) result = entry.windowClass;
   }

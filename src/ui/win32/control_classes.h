@@ -8,7 +8,7 @@
 namespace qv::win32 {
 
 struct ControlClass {
-  const char* className;
+  const wchar_t* className;
   std::uint32_t style;    // WS_* and class styles, without WS_VISIBLE and WS_DISABLED
   std::uint32_t exStyle;
 };

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include "platform/win32/window_text.h"
+#include "text/wide_text.h"
 #include "ui/win32/control_ids.h"
 #include "ui/win32/list_view.h"
 
@@ -35,21 +37,21 @@ bool FormBinding::OnCommand(HWND control, int notification) {
       break;
     case ControlKind::CheckBox:
       if (notification == BN_CLICKED) {
-        form_.SetNumber(id, SendMessageA(control, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0);
+        form_.SetNumber(id, SendMessageW(control, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0);
         form_.PushEvent(id, EventKind::Click);
       }
       break;
     case ControlKind::Edit:
-      if (notification == EN_CHANGE) form_.UserType(id, WindowText(control));
+      if (notification == EN_CHANGE) form_.UserType(id, platform::WindowText(control));
       if (notification == EN_KILLFOCUS) form_.UserLeave(id);
       if (notification == EN_SETFOCUS) form_.PushEvent(id, EventKind::FocusGain);
       break;
     case ControlKind::DropDown:
     case ControlKind::EditableCombo:
       if (notification == CBN_SELCHANGE) {
-        form_.UserSelect(id, static_cast<int>(SendMessageA(control, CB_GETCURSEL, 0, 0)));
+        form_.UserSelect(id, static_cast<int>(SendMessageW(control, CB_GETCURSEL, 0, 0)));
       }
-      if (notification == CBN_EDITCHANGE) form_.UserType(id, WindowText(control));
+      if (notification == CBN_EDITCHANGE) form_.UserType(id, platform::WindowText(control));
       break;
     default:
       break;
@@ -61,7 +63,7 @@ void FormBinding::OnScroll(HWND control, int request) {
   ControlId id{};
   if (mirroring_ || request == TB_ENDTRACK || !FromWindow(control, id)) return;
   if (ControlRow(id).kind != ControlKind::TrackBar) return;
-  form_.UserSlide(id, static_cast<int>(SendMessageA(control, TBM_GETPOS, 0, 0)));
+  form_.UserSlide(id, static_cast<int>(SendMessageW(control, TBM_GETPOS, 0, 0)));
 }
 
 bool FormBinding::OnNotify(NMHDR& header, LRESULT& result) {
@@ -69,8 +71,8 @@ bool FormBinding::OnNotify(NMHDR& header, LRESULT& result) {
   if (!FromWindow(header.hwndFrom, id) || ControlRow(id).kind != ControlKind::List) return false;
   result = 0;
   switch (header.code) {
-    case LVN_GETDISPINFOA: {
-      auto& request = reinterpret_cast<NMLVDISPINFOA&>(header);
+    case LVN_GETDISPINFOW: {
+      auto& request = reinterpret_cast<NMLVDISPINFOW&>(header);
       if (request.item.iItem >= 0 && request.item.iItem < form_.ItemCount(id)) {
         GiveListLineText(request, form_.Item(id, request.item.iItem));
       }
@@ -98,7 +100,7 @@ bool FormBinding::OnNotify(NMHDR& header, LRESULT& result) {
 }
 
 void FormBinding::OnPageSelected() {
-  const int selected = static_cast<int>(SendMessageA(window_.Control(ControlId::Tabs), TCM_GETCURSEL, 0, 0));
+  const int selected = static_cast<int>(SendMessageW(window_.Control(ControlId::Tabs), TCM_GETCURSEL, 0, 0));
   if (selected < 0) return;
   form_.SetNumber(ControlId::Tabs, selected);  // the page follows through OnValueChanged
 }
@@ -122,12 +124,13 @@ void FormBinding::ShowText(ControlId id) {
   }
   HWND control = window_.Control(id);
   const std::string text = form_.Text(id);
-  if (WindowText(control) == text) return;
+  if (platform::WindowText(control) == text) return;
   mirroring_ = true;
-  SetWindowTextA(control, text.c_str());
+  platform::WriteWindowText(control, text);
   // The user who was typing here goes on typing at the end of the new text.
   if (kind == ControlKind::Edit && GetFocus() == control) {
-    SendMessageA(control, EM_SETSEL, text.size(), text.size());
+    const LRESULT end = GetWindowTextLengthW(control);
+    SendMessageW(control, EM_SETSEL, end, end);
   }
   mirroring_ = false;
 }
@@ -139,20 +142,20 @@ void FormBinding::ShowValue(ControlId id) {
   mirroring_ = true;
   switch (ControlRow(id).kind) {
     case ControlKind::CheckBox:
-      SendMessageA(control, BM_SETCHECK, value ? BST_CHECKED : BST_UNCHECKED, 0);
+      SendMessageW(control, BM_SETCHECK, value ? BST_CHECKED : BST_UNCHECKED, 0);
       break;
     case ControlKind::DropDown:
     case ControlKind::EditableCombo:
-      if (SendMessageA(control, CB_GETCURSEL, 0, 0) != value) SendMessageA(control, CB_SETCURSEL, value, 0);
+      if (SendMessageW(control, CB_GETCURSEL, 0, 0) != value) SendMessageW(control, CB_SETCURSEL, value, 0);
       break;
     case ControlKind::List:
       if (ListSelection(control) != value) SelectListLine(control, value);
       break;
     case ControlKind::TrackBar:
-      SendMessageA(control, TBM_SETPOS, TRUE, value);
+      SendMessageW(control, TBM_SETPOS, TRUE, value);
       break;
     case ControlKind::Tab:
-      SendMessageA(control, TCM_SETCURSEL, value, 0);
+      SendMessageW(control, TCM_SETCURSEL, value, 0);
       break;
     default:
       break;
@@ -203,17 +206,17 @@ void FormBinding::MirrorItems(ControlId id, const std::function<void(HWND)>& cha
 void FormBinding::OnItemsInserted(ControlId id, int index, int count) {
   MirrorItems(id, [&](HWND box) {
     for (int k = 0; k < count; ++k) {
-      SendMessageA(box, CB_INSERTSTRING, index + k, reinterpret_cast<LPARAM>(form_.Item(id, index + k).c_str()));
+      SendMessageW(box, CB_INSERTSTRING, index + k, reinterpret_cast<LPARAM>(Widen(form_.Item(id, index + k)).c_str()));
     }
   });
 }
 
 void FormBinding::OnItemRemoved(ControlId id, int index) {
-  MirrorItems(id, [&](HWND box) { SendMessageA(box, CB_DELETESTRING, index, 0); });
+  MirrorItems(id, [&](HWND box) { SendMessageW(box, CB_DELETESTRING, index, 0); });
 }
 
 void FormBinding::OnItemsCleared(ControlId id) {
-  MirrorItems(id, [](HWND box) { SendMessageA(box, CB_RESETCONTENT, 0, 0); });
+  MirrorItems(id, [](HWND box) { SendMessageW(box, CB_RESETCONTENT, 0, 0); });
 }
 
 }  // namespace qv::win32

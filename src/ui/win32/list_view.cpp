@@ -1,41 +1,43 @@
 #include "ui/win32/list_view.h"
 
+#include "text/wide_text.h"
+
 namespace qv::win32 {
 
 void PrepareListView(HWND list) {
-  SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
+  SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
   RECT client{};
   GetClientRect(list, &client);
   // Room for the vertical scroll bar, so that a long list never needs a
   // horizontal one as well; longer lines end in "...".
-  LVCOLUMNA column{};
+  LVCOLUMNW column{};
   column.mask = LVCF_WIDTH;
   column.cx = client.right - GetSystemMetrics(SM_CXVSCROLL);
-  SendMessageA(list, LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&column));
+  SendMessageW(list, LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
 }
 
-void SetListLineCount(HWND list, int count) { SendMessageA(list, LVM_SETITEMCOUNT, count, LVSICF_NOSCROLL); }
+void SetListLineCount(HWND list, int count) { SendMessageW(list, LVM_SETITEMCOUNT, count, LVSICF_NOSCROLL); }
 
 void SelectListLine(HWND list, int index) {
-  LVITEMA item{};
+  LVITEMW item{};
   item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
   item.state = 0;
-  SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&item));
+  SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&item));
   if (index < 0) return;
   item.state = LVIS_SELECTED | LVIS_FOCUSED;
-  SendMessageA(list, LVM_SETITEMSTATE, index, reinterpret_cast<LPARAM>(&item));
-  SendMessageA(list, LVM_ENSUREVISIBLE, index, FALSE);
+  SendMessageW(list, LVM_SETITEMSTATE, index, reinterpret_cast<LPARAM>(&item));
+  SendMessageW(list, LVM_ENSUREVISIBLE, index, FALSE);
 }
 
 int ListSelection(HWND list) {
-  return static_cast<int>(SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+  return static_cast<int>(SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
 }
 
 LRESULT DrawSelectedLineHighlighted(NMLVCUSTOMDRAW& draw) {
   if (draw.nmcd.dwDrawStage == CDDS_PREPAINT) return CDRF_NOTIFYITEMDRAW;
   if (draw.nmcd.dwDrawStage != CDDS_ITEMPREPAINT) return CDRF_DODEFAULT;
   const auto line = static_cast<WPARAM>(draw.nmcd.dwItemSpec);
-  if (!(SendMessageA(draw.nmcd.hdr.hwndFrom, LVM_GETITEMSTATE, line, LVIS_SELECTED) & LVIS_SELECTED)) {
+  if (!(SendMessageW(draw.nmcd.hdr.hwndFrom, LVM_GETITEMSTATE, line, LVIS_SELECTED) & LVIS_SELECTED)) {
     return CDRF_DODEFAULT;
   }
   draw.nmcd.uItemState &= ~static_cast<UINT>(CDIS_SELECTED);
@@ -44,9 +46,9 @@ LRESULT DrawSelectedLineHighlighted(NMLVCUSTOMDRAW& draw) {
   return CDRF_DODEFAULT;
 }
 
-void GiveListLineText(NMLVDISPINFOA& request, const std::string& line) {
+void GiveListLineText(NMLVDISPINFOW& request, const std::string& line) {
   if (!(request.item.mask & LVIF_TEXT) || !request.item.pszText || request.item.cchTextMax <= 0) return;
-  lstrcpynA(request.item.pszText, line.c_str(), request.item.cchTextMax);
+  lstrcpynW(request.item.pszText, Widen(line).c_str(), request.item.cchTextMax);
 }
 
 }  // namespace qv::win32

@@ -23,6 +23,6 @@ int ListSelection(HWND list);
 // while the user moves it with "up" and "down". Answers NM_CUSTOMDRAW.
 LRESULT DrawSelectedLineHighlighted(NMLVCUSTOMDRAW& draw);
 // Answers the list's request for the text of one line.
-void GiveListLineText(NMLVDISPINFOA& request, const std::string& line);
+void GiveListLineText(NMLVDISPINFOW& request, const std::string& line);
 
 }  // namespace qv::win32

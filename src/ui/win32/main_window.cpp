@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include "platform/win32/window_text.h"
+#include "text/wide_text.h"
 #include "ui/win32/banner.h"
 #include "ui/win32/control_classes.h"
 #include "ui/win32/control_ids.h"
@@ -18,21 +20,22 @@ constexpr int kClientWidth = 308;
 constexpr int kClientHeight = 359;
 
 HFONT CreateTahoma(const Scale& scale) {
-  return CreateFontA(-MulDiv(8, scale.dpi, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, "Tahoma");
+  return CreateFontW(-MulDiv(8, scale.dpi, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, L"Tahoma");
 }
 
 void AddTabs(HWND tab, const Form& form, ControlId id, const Scale& scale) {
   // Narrower than the default, so that all five tabs fit in one row.
-  SendMessageA(tab, TCM_SETPADDING, 0, MAKELPARAM(scale(4), scale(3)));
+  SendMessageW(tab, TCM_SETPADDING, 0, MAKELPARAM(scale(4), scale(3)));
   const auto& pages = form.Items(id);
   for (std::size_t i = 0; i < pages.size(); ++i) {
-    TCITEMA item{};
+    std::wstring text = Widen(pages[i]);
+    TCITEMW item{};
     item.mask = TCIF_TEXT;
-    item.pszText = const_cast<char*>(pages[i].c_str());
-    SendMessageA(tab, TCM_INSERTITEMA, i, reinterpret_cast<LPARAM>(&item));
+    item.pszText = text.data();
+    SendMessageW(tab, TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
   }
-  SendMessageA(tab, TCM_SETCURSEL, form.Number(id), 0);
+  SendMessageW(tab, TCM_SETCURSEL, form.Number(id), 0);
 }
 
 // Puts the form's items, selection, text and position into a fresh control.
@@ -42,15 +45,15 @@ void FillControl(HWND control, const Form& form, ControlId id, const ControlSpec
       AddTabs(control, form, id, scale);
       break;
     case ControlKind::CheckBox:
-      SendMessageA(control, BM_SETCHECK, form.Number(id) ? BST_CHECKED : BST_UNCHECKED, 0);
+      SendMessageW(control, BM_SETCHECK, form.Number(id) ? BST_CHECKED : BST_UNCHECKED, 0);
       break;
     case ControlKind::DropDown:
     case ControlKind::EditableCombo:
       for (const std::string& item : form.Items(id)) {
-        SendMessageA(control, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+        SendMessageW(control, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(item).c_str()));
       }
-      SendMessageA(control, CB_SETCURSEL, form.Number(id), 0);
-      if (row.kind == ControlKind::EditableCombo) SetWindowTextA(control, form.Text(id).c_str());
+      SendMessageW(control, CB_SETCURSEL, form.Number(id), 0);
+      if (row.kind == ControlKind::EditableCombo) platform::WriteWindowText(control, form.Text(id));
       break;
     case ControlKind::List:
       PrepareListView(control);
@@ -58,11 +61,11 @@ void FillControl(HWND control, const Form& form, ControlId id, const ControlSpec
       SelectListLine(control, form.Number(id));
       break;
     case ControlKind::TrackBar:
-      SendMessageA(control, TBM_SETRANGE, FALSE, MAKELPARAM(row.lo, row.hi));
-      SendMessageA(control, TBM_SETPOS, TRUE, form.Number(id));
+      SendMessageW(control, TBM_SETRANGE, FALSE, MAKELPARAM(row.lo, row.hi));
+      SendMessageW(control, TBM_SETPOS, TRUE, form.Number(id));
       break;
     case ControlKind::Edit:
-      if (row.style & kMaxThreeChars) SendMessageA(control, EM_LIMITTEXT, 3, 0);
+      if (row.style & kMaxThreeChars) SendMessageW(control, EM_LIMITTEXT, 3, 0);
       break;
     default:
       break;
@@ -75,7 +78,7 @@ bool VisibleOn(const ControlSpec& row, Page page) { return row.page == Page::Win
 POINT PageOrigin(HWND tab) {
   RECT area{};
   GetClientRect(tab, &area);
-  SendMessageA(tab, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
+  SendMessageW(tab, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
   POINT origin{area.left, area.top};
   MapWindowPoints(tab, GetParent(tab), &origin, 1);
   return origin;
@@ -90,16 +93,16 @@ HWND CreateControl(const MainWindow& window, HINSTANCE instance, const Form& for
   // also measured faster than creating them visible.
   const POINT origin = row.page == Page::Window ? POINT{0, 0} : pageOrigin;
   const bool hasCaption = row.kind != ControlKind::EditableCombo;
-  HWND control = CreateWindowExA(
-      windowClass.exStyle, windowClass.className, hasCaption ? form.Text(row.id).c_str() : "", style,
+  HWND control = CreateWindowExW(
+      windowClass.exStyle, windowClass.className, hasCaption ? Widen(form.Text(row.id)).c_str() : L"", style,
       origin.x + scale(row.geometry.x), origin.y + scale(row.geometry.y), scale(row.geometry.width),
       scale(row.geometry.height), window.window,
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(WindowsControlId(row.id))), instance, nullptr);
   if (!control) return nullptr;
   const HGDIOBJ font = (row.style & kDefaultFont) ? GetStockObject(DEFAULT_GUI_FONT) : window.tahoma;
-  SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   if (row.kind == ControlKind::Image && window.banner) {
-    SendMessageA(control, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(window.banner));
+    SendMessageW(control, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(window.banner));
   }
   FillControl(control, form, row.id, row, scale);
   return control;
@@ -112,7 +115,7 @@ void CapturePageColour(MainWindow& window) {
   HWND tab = window.Control(ControlId::Tabs);
   RECT page{};
   GetClientRect(tab, &page);
-  SendMessageA(tab, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&page));
+  SendMessageW(tab, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&page));
   // One pixel, the page's centre, is all that is read: the panel is drawn
   // into a 1 x 1 bitmap moved beneath that point, which costs far less at
   // start-up than drawing it whole.
@@ -127,7 +130,7 @@ void CapturePageColour(MainWindow& window) {
     SetViewportOrgEx(memory, -centre.x, -centre.y, nullptr);
     RECT pixel{centre.x, centre.y, centre.x + 1, centre.y + 1};
     FillRect(memory, &pixel, GetSysColorBrush(COLOR_BTNFACE));
-    SendMessageA(tab, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT | PRF_ERASEBKGND);
+    SendMessageW(tab, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT | PRF_ERASEBKGND);
     const COLORREF drawn = GetPixel(memory, centre.x, centre.y);
     if (drawn != CLR_INVALID) colour = drawn;
     SelectObject(memory, previous);
@@ -168,16 +171,17 @@ void PaintBackground(const MainWindow& window, HDC dc) {
 }
 
 bool RegisterMainWindowClass(HINSTANCE instance, WNDPROC windowProc) {
-  WNDCLASSEXA windowClass{};
+  static const std::wstring className = Widen(kWindowClass);
+  WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof(windowClass);
   windowClass.lpfnWndProc = windowProc;
   windowClass.hInstance = instance;
-  windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(1));
+  windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
   windowClass.hIconSm = windowClass.hIcon;
-  windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+  windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  windowClass.lpszClassName = kWindowClass;
-  return RegisterClassExA(&windowClass) != 0;
+  windowClass.lpszClassName = className.c_str();
+  return RegisterClassExW(&windowClass) != 0;
 }
 
 // Shows the controls of the selected page and those around the pages (the
@@ -187,7 +191,7 @@ void ShowControlsOf(const MainWindow& window, const Form& form) {
     const ControlSpec& row = AllControls()[i];
     if (!window.controls[i]) continue;
     const bool shown = VisibleOn(row, window.page) && form.Visible(row.id);
-    const bool showing = (GetWindowLongA(window.controls[i], GWL_STYLE) & WS_VISIBLE) != 0;
+    const bool showing = (GetWindowLongW(window.controls[i], GWL_STYLE) & WS_VISIBLE) != 0;
     if (shown != showing) ShowWindow(window.controls[i], shown ? SW_SHOWNA : SW_HIDE);
   }
 }
@@ -210,7 +214,7 @@ bool BuildMainWindow(HINSTANCE instance, const Form& form, const Scale& scale, v
                      MainWindow& out) {
   RECT frame{0, 0, scale(kClientWidth), scale(kClientHeight)};
   AdjustWindowRectEx(&frame, kWindowStyle, FALSE, kWindowExStyle);
-  out.window = CreateWindowExA(kWindowExStyle, kWindowClass, kWindowTitle, kWindowStyle, 0, 0,
+  out.window = CreateWindowExW(kWindowExStyle, Widen(kWindowClass).c_str(), Widen(kWindowTitle).c_str(), kWindowStyle, 0, 0,
                                frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance,
                                creationParam);
   if (!out.window) return false;
@@ -236,19 +240,11 @@ bool OnShownPage(const MainWindow& window, ControlId id) { return VisibleOn(Cont
 
 void ShowPage(MainWindow& window, const Form& form, Page page) {
   window.page = page;
-  SendMessageA(window.window, WM_SETREDRAW, FALSE, 0);
+  SendMessageW(window.window, WM_SETREDRAW, FALSE, 0);
   if (!window.pageBuilt[static_cast<std::size_t>(page)]) BuildPage(window, form, page);
   ShowControlsOf(window, form);
-  SendMessageA(window.window, WM_SETREDRAW, TRUE, 0);
+  SendMessageW(window.window, WM_SETREDRAW, TRUE, 0);
   RedrawWindow(window.window, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
-}
-
-std::string WindowText(HWND control) {
-  const int length = GetWindowTextLengthA(control);
-  std::string text(static_cast<std::size_t>(length) + 1, '\0');
-  const int copied = GetWindowTextA(control, text.data(), length + 1);
-  text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
-  return text;
 }
 
 void ReleaseMainWindow(MainWindow& window) {

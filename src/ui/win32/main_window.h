@@ -60,8 +60,6 @@ HBRUSH PageBackground(const MainWindow& window, HWND control, HDC dc);
 // WM_ERASEBKGND: the dialog colour, and the tab panel's look where it lies.
 void PaintBackground(const MainWindow& window, HDC dc);
 
-// The displayed text of a control ("" when it has none).
-std::string WindowText(HWND control);
 
 // Frees the fonts and the banner after the window is gone.
 void ReleaseMainWindow(MainWindow& window);

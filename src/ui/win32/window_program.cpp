@@ -121,17 +121,17 @@ struct Program {
       default:
         break;
     }
-    return DefWindowProcA(hwnd, message, wParam, lParam);
+    return DefWindowProcW(hwnd, message, wParam, lParam);
   }
 };
 
 LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {
-    const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
   }
-  auto* program = reinterpret_cast<Program*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-  if (!program) return DefWindowProcA(hwnd, message, wParam, lParam);
+  auto* program = reinterpret_cast<Program*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (!program) return DefWindowProcW(hwnd, message, wParam, lParam);
   return program->Handle(hwnd, message, wParam, lParam);
 }
 
@@ -156,10 +156,10 @@ int RunWindowProgram(HINSTANCE instance) {
   program.Drain();
 
   MSG message;
-  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-    if (IsDialogMessageA(program.window.window, &message)) continue;
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    if (IsDialogMessageW(program.window.window, &message)) continue;
     TranslateMessage(&message);
-    DispatchMessageA(&message);
+    DispatchMessageW(&message);
   }
   program.form.SetObserver(nullptr);
   ReleaseMainWindow(program.window);

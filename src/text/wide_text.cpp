@@ -1,0 +1,91 @@
+#include "text/wide_text.h"
+
+namespace qv {
+namespace {
+
+constexpr char32_t kReplacement = 0xFFFD;
+
+// The code point at `i` and its length in bytes; a byte that starts no
+// well-formed sequence is one replacement character.
+char32_t Decode(std::string_view text, std::size_t i, std::size_t& length) {
+  const auto lead = static_cast<unsigned char>(text[i]);
+  length = 1;
+  if (lead < 0x80) return lead;
+  std::size_t count = 0;
+  if (lead >= 0xC2 && lead <= 0xDF) count = 1;
+  if (lead >= 0xE0 && lead <= 0xEF) count = 2;
+  if (lead >= 0xF0 && lead <= 0xF4) count = 3;
+  if (count == 0 || text.size() - i <= count) return kReplacement;
+  char32_t point = lead & (0x3F >> count);
+  for (std::size_t k = 1; k <= count; ++k) {
+    const auto next = static_cast<unsigned char>(text[i + k]);
+    if ((next & 0xC0) != 0x80) return kReplacement;
+    point = (point << 6) | (next & 0x3F);
+  }
+  // Overlong forms and points beyond Unicode are no characters.
+  constexpr char32_t kSmallest[] = {0, 0x80, 0x800, 0x10000};
+  if (point < kSmallest[count] || point > 0x10FFFF) return kReplacement;
+  length = count + 1;
+  return point;
+}
+
+void Encode(char32_t point, std::string& out) {
+  if (point < 0x80) {
+    out += static_cast<char>(point);
+  } else if (point < 0x800) {
+    out += static_cast<char>(0xC0 | (point >> 6));
+    out += static_cast<char>(0x80 | (point & 0x3F));
+  } else if (point < 0x10000) {
+    out += static_cast<char>(0xE0 | (point >> 12));
+    out += static_cast<char>(0x80 | ((point >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (point & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (point >> 18));
+    out += static_cast<char>(0x80 | ((point >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((point >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (point & 0x3F));
+  }
+}
+
+bool IsHighSurrogate(char32_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
+bool IsLowSurrogate(char32_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
+
+}  // namespace
+
+std::wstring Widen(std::string_view utf8) {
+  std::wstring wide;
+  wide.reserve(utf8.size());
+  for (std::size_t i = 0, length = 0; i < utf8.size(); i += length) {
+    const char32_t point = Decode(utf8, i, length);
+    if (sizeof(wchar_t) == 2 && point >= 0x10000) {
+      wide += static_cast<wchar_t>(0xD800 + ((point - 0x10000) >> 10));
+      wide += static_cast<wchar_t>(0xDC00 + ((point - 0x10000) & 0x3FF));
+    } else {
+      wide += static_cast<wchar_t>(point);
+    }
+  }
+  return wide;
+}
+
+std::string Narrow(std::wstring_view wide) {
+  std::string utf8;
+  utf8.reserve(wide.size());
+  for (std::size_t i = 0; i < wide.size(); ++i) {
+    auto point = static_cast<char32_t>(wide[i]);
+    if (sizeof(wchar_t) == 2 && IsHighSurrogate(point) && i + 1 < wide.size() &&
+        IsLowSurrogate(static_cast<char32_t>(wide[i + 1]))) {
+      point = 0x10000 + ((point - 0xD800) << 10) + (static_cast<char32_t>(wide[++i]) - 0xDC00);
+    }
+    Encode(point, utf8);
+  }
+  return utf8;
+}
+
+bool IsUtf8(std::string_view text) {
+  for (std::size_t i = 0, length = 0; i < text.size(); i += length) {
+    if (Decode(text, i, length) == kReplacement && text.substr(i, 3) != "\xEF\xBF\xBD") return false;
+  }
+  return true;
+}
+
+}  // namespace qv
