@@ -32,6 +32,7 @@ class ScratchFolder {
       std::this_thread::sleep_for(std::chrono::milliseconds(100));
     }
   }
+  ScratchFolder(const ScratchFolder&) = delete;
   const std::string& path() const { return path_; }  // ends in the separator
 
  private:
