@@ -66,8 +66,7 @@ class WindowTest : public testing::Test {
     twin->form.UserSelect(id, index);
     qv::RunPendingEvents(twin->app);
   }
-  // Clicks a button whose dialog (titled `title`, "" for any) `answer`
-  // answers in the window; the model's answer is queued beforehand.
+  // Clicks a button whose dialog `answer` answers; the model's answer is queued beforehand.
   void ClickAndAnswer(ControlId button, const std::string& title, const std::function<void(HWND)>& answer) {
     program.ClickOpeningDialog(button);
     HWND dialog = program.WaitForDialog(title);
@@ -129,11 +128,13 @@ TEST_F(WindowTest, EveryKindOfControlActsAsTheModelSays) {
   Pick(ControlId::Mode, 13);           // a drop-down and the mode rules
   program.ShowPage(kRateControl);
   Type(ControlId::Kfb, "4a5", "45");  // a field for digits only
+  program.ShowPage(kFrames);
+  Type(ControlId::Bias, "-100", "-10");                               // three characters at most
+  program.PressKey(program.Control(ControlId::BiasSlider), VK_HOME);  // a track bar and its readout
+  twin->form.UserSlide(ControlId::BiasSlider, 0);
+  qv::RunPendingEvents(twin->app);
   program.ShowPage(kMore);
   Click(ControlId::Audio);  // a check box and the rule it drives
-  program.PressKey(program.Control(ControlId::Strength), VK_HOME);  // a track bar and its readout
-  twin->form.UserSlide(ControlId::Strength, 0);
-  qv::RunPendingEvents(twin->app);
   ExpectWindowShows();
 }
 
@@ -186,7 +187,6 @@ TEST_F(WindowTest, FilesInputFillsTheJobListThatItsButtonsEdit) {
   });
   program.ShowPage(kJob);
   const int last = twin->form.ItemCount(ControlId::JobList) - 1;
-  ASSERT_GT(last, 3);
   Pick(ControlId::JobList, last);
   Click(ControlId::JobUp);
   Click(ControlId::JobUp);
