@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Measures the window under Wine on a virtual screen: start-up against a bare
-# Win32 program, private memory, and "Files input" with 10,000 inputs.
+# Win32 program, private memory, and "Files input" with 10,000 inputs; then
+# takes screenshots of the five pages into build/screenshots.
 # A window manager runs on the screen, as on any desktop: without one, Wine
 # waits two seconds for a manager that is not there whenever a window hides.
 # Usage: bench/win32/measure_window.sh [build folder of the Windows build]
@@ -8,7 +9,7 @@ set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/env.sh"
 build="${1:-$REPO_ROOT/build/mingw}"
 ensure_packages openbox
-cmake --build "$build" --target quorvelan bare_window bare_window_v6 window_measure
+cmake --build "$build" --target quorvelan bare_window bare_window_v6 window_measure window_screenshots
 ensure_wineprefix
 on_virtual_screen bash -c '
   openbox --sm-disable >/dev/null 2>&1 & manager=$!
@@ -30,5 +31,6 @@ on_virtual_screen bash -c '
     echo "$name: RssAnon $largest kB"
     wine taskkill /im "$name" >/dev/null 2>&1 || true; sleep 1; rm -rf "$folder"
   done
+  wine "$0/bench/win32/window_screenshots.exe" "$0/quorvelan.exe" "$1/build/screenshots"
   wineserver -k
-  kill $manager 2>/dev/null || true' "$build"
+  kill $manager 2>/dev/null || true' "$build" "$REPO_ROOT"

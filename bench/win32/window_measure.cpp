@@ -8,17 +8,23 @@
 #include <windows.h>
 #include <psapi.h>
 
+#include <commctrl.h>
+
 #include <algorithm>
 #include <cstdio>
+#include <fstream>
 #include <string>
 #include <vector>
 
 #include "form/control_table.h"
+#include "host_path.h"
 #include "program_driver.h"
 
 namespace {
 
 using qvtest::ProgramDriver;
+
+std::string quorvelanExe;  // the program measured, as Wine sees its path
 
 struct Shown {
   double milliseconds;
@@ -77,7 +83,7 @@ double Median(std::vector<double> values) {
 }
 
 void MeasureStartUp(const std::string& bare, const std::string& bareV6, int runs) {
-  ProgramDriver folder;  // a program folder with quorvelan.exe in it
+  ProgramDriver folder(quorvelanExe);  // a program folder with quorvelan.exe in it
   std::vector<double> program, empty, emptyV6;
   SIZE_T privateBytes = 0;
   TimeToWindow(folder.Folder() + "quorvelan.exe", folder.Folder(), nullptr);  // first run creates the folders
@@ -96,14 +102,14 @@ void MeasureStartUp(const std::string& bare, const std::string& bareV6, int runs
 }
 
 void MeasureFilesInput(int inputs) {
-  ProgramDriver program;
+  ProgramDriver program(quorvelanExe);
   const std::string media = program.Folder() + "media\\";
   CreateDirectoryA(media.c_str(), nullptr);
   std::string names;
   for (int i = 0; i < inputs; ++i) {
     char name[32];
     std::snprintf(name, sizeof(name), "c%05d.avs", i);
-    qvtest::WriteWholeFile(media + name, "");
+    std::ofstream(media + name);
     names += std::string("\"") + name + "\" ";
   }
   if (!program.Start()) return;
@@ -126,10 +132,11 @@ void MeasureFilesInput(int inputs) {
   const double handled = Now() - start;
   program.ShowPage(4);  // the job list, with every line in it
   const double elapsed = Now() - start;
-  const int lines = program.LineCount(qv::ControlId::JobList);
+  DWORD_PTR lines = 0;
+  SendMessageTimeoutA(program.Control(qv::ControlId::JobList), LVM_GETITEMCOUNT, 0, 0, SMTO_NORMAL, 60000, &lines);
   std::printf("Files input with %d inputs: %d job-list lines in %.0f ms (file dialog closed after %.0f ms, "
               "handler done after %.0f ms, job page shown after %.0f ms)\n",
-              inputs, lines, elapsed, dialogClosed, handled, elapsed);
+              inputs, static_cast<int>(lines), elapsed, dialogClosed, handled, elapsed);
   program.CloseWindow();
 }
 
@@ -140,10 +147,10 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: %s quorvelan.exe bare_window.exe bare_window_v6.exe [runs] [inputs]\n", argv[0]);
     return 2;
   }
-  qvtest::Options().program = argv[1];
+  quorvelanExe = HostPath(argv[1]);
   const int runs = argc > 4 ? std::atoi(argv[4]) : 10;
   const int inputs = argc > 5 ? std::atoi(argv[5]) : 10000;
-  MeasureStartUp(qvtest::HostPath(argv[2]), qvtest::HostPath(argv[3]), runs);
+  MeasureStartUp(HostPath(argv[2]), HostPath(argv[3]), runs);
   if (inputs > 0) MeasureFilesInput(inputs);
   return 0;
 }

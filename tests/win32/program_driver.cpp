@@ -2,14 +2,12 @@
 
 #include <commctrl.h>
 
-#include <fstream>
-#include <sstream>
-
-#include "png_file.h"
 #include "ui/win32/control_ids.h"
 
 namespace qvtest {
 namespace {
+
+constexpr DWORD kPatience = 60000;  // the machines that run this are slow and shared
 
 std::string Narrow(const std::wstring& wide) {
   std::string narrow(wide.size() * 2 + 1, '\0');
@@ -17,24 +15,6 @@ std::string Narrow(const std::wstring& wide) {
                                        static_cast<int>(narrow.size()), nullptr, nullptr);
   narrow.resize(static_cast<std::size_t>(size > 0 ? size : 0));
   return narrow;
-}
-
-constexpr DWORD kPatience = 60000;  // the machines that run this are slow and shared
-
-std::string FileName(const std::string& path) {
-  const std::size_t slash = path.find_last_of("\\/");
-  return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-std::string FreshFolder() {
-  static int counter = 0;
-  char temp[MAX_PATH] = {};
-  GetTempPathA(MAX_PATH, temp);
-  std::string folder;
-  do {
-    folder = std::string(temp) + "qvwin-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++counter) + "\\";
-  } while (!CreateDirectoryA(folder.c_str(), nullptr));
-  return folder;
 }
 
 std::string ClassName(HWND window) {
@@ -54,124 +34,63 @@ std::string TextOf(HWND window) {
   return text;
 }
 
-struct DialogSearch {
-  DWORD processId;
-  const std::string* title;
-  HWND found;
-};
-
-BOOL CALLBACK FindDialog(HWND window, LPARAM param) {
-  auto* search = reinterpret_cast<DialogSearch*>(param);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  if (owner != search->processId || !IsWindowVisible(window) || ClassName(window) != "#32770") return TRUE;
-  if (!search->title->empty() && TextOf(window) != *search->title) return TRUE;
-  search->found = window;
-  return FALSE;
-}
-
-struct MainSearch {
-  DWORD processId;
-  HWND found;
-};
-
-BOOL CALLBACK FindMain(HWND window, LPARAM param) {
-  auto* search = reinterpret_cast<MainSearch*>(param);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  if (owner != search->processId || !IsWindowVisible(window) || ClassName(window) != qv::win32::kWindowClass) {
-    return TRUE;
+// A visible top-level window of the process with this class (and title,
+// unless it is null).
+HWND FindProgramWindow(DWORD processId, const char* windowClass, const char* title) {
+  for (HWND window = FindWindowExA(nullptr, nullptr, windowClass, title); window;
+       window = FindWindowExA(nullptr, window, windowClass, title)) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == processId && IsWindowVisible(window)) return window;
   }
-  search->found = window;
-  return FALSE;
+  return nullptr;
 }
 
-BOOL CALLBACK CollectStatics(HWND window, LPARAM param) {
-  if (ClassName(window) == "Static") {
-    const std::string text = TextOf(window);
-    if (!text.empty()) *reinterpret_cast<std::string*>(param) += text + "\n";
-  }
-  return TRUE;
-}
-
-}  // namespace
-
-DriverOptions& Options() {
-  static DriverOptions options;
-  return options;
-}
-
-std::string HostPath(const std::string& path) {
-  if (path.empty() || path[0] != '/') return path;
-  std::string windows = "Z:" + path;
-  for (char& c : windows) {
-    if (c == '/') c = '\\';
-  }
-  return windows;
-}
-
-std::optional<std::string> ReadWholeFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
-}
-
-bool WriteWholeFile(const std::string& path, const std::string& bytes) {
-  std::ofstream out(path, std::ios::binary);
-  out << bytes;
-  return static_cast<bool>(out);
-}
-
-bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
-
-bool WaitForFile(const std::string& path, DWORD milliseconds) {
-  const ULONGLONG end = GetTickCount64() + milliseconds;
-  while (!FileExists(path)) {
+// Polls `done` until it holds or the patience runs out.
+template <typename Condition>
+bool AwaitThat(Condition done) {
+  const ULONGLONG end = GetTickCount64() + kPatience;
+  while (!done()) {
     if (GetTickCount64() > end) return false;
-    Sleep(50);
+    Sleep(20);
   }
   return true;
 }
 
-ProgramDriver::ProgramDriver() : folder_(FreshFolder()) {
-  CopyFileA(HostPath(Options().program).c_str(), (folder_ + "quorvelan.exe").c_str(), FALSE);
-  for (const std::string& tool : Options().tools) {
-    CopyFileA(HostPath(tool).c_str(), (folder_ + FileName(tool)).c_str(), FALSE);
+}  // namespace
+
+ProgramDriver::ProgramDriver(const std::string& program, const std::vector<std::string>& tools) {
+  CopyFileA(program.c_str(), (Folder() + "quorvelan.exe").c_str(), FALSE);
+  for (const std::string& tool : tools) {
+    CopyFileA(tool.c_str(), (Folder() + tool.substr(tool.find_last_of("\\/") + 1)).c_str(), FALSE);
   }
 }
 
 ProgramDriver::~ProgramDriver() {
-  if (process_.hProcess) {
-    if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(process_.hProcess, 1);
-    CloseHandle(process_.hProcess);
-    CloseHandle(process_.hThread);
-  }
+  if (!process_.hProcess) return;
+  if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(process_.hProcess, 1);
+  WaitForSingleObject(process_.hProcess, kPatience);
+  CloseHandle(process_.hProcess);
+  CloseHandle(process_.hThread);
 }
 
 bool ProgramDriver::Start() {
   if (process_.hProcess) {
     CloseHandle(process_.hProcess);
     CloseHandle(process_.hThread);
-    process_ = PROCESS_INFORMATION{};
   }
-  window_ = nullptr;
-  std::string commandLine = "\"" + folder_ + "quorvelan.exe\"";
+  std::string commandLine = "\"" + Folder() + "quorvelan.exe\"";
   STARTUPINFOA startup{};
   startup.cb = sizeof(startup);
-  if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder_.c_str(), &startup,
+  if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, Folder().c_str(), &startup,
                       &process_)) {
+    process_ = PROCESS_INFORMATION{};
     return false;
   }
   WaitForInputIdle(process_.hProcess, kPatience);
-  const ULONGLONG end = GetTickCount64() + kPatience;
-  while (!window_ && GetTickCount64() < end) {
-    MainSearch search{process_.dwProcessId, nullptr};
-    EnumWindows(FindMain, reinterpret_cast<LPARAM>(&search));
-    window_ = search.found;
-    if (!window_) Sleep(20);
-  }
+  AwaitThat([&] {
+    return (window_ = FindProgramWindow(process_.dwProcessId, qv::win32::kWindowClass, nullptr)) != nullptr;
+  });
   if (window_) Settle();
   return window_ != nullptr;
 }
@@ -184,12 +103,6 @@ LRESULT ProgramDriver::Send(HWND target, UINT message, WPARAM wParam, LPARAM lPa
 
 HWND ProgramDriver::Control(qv::ControlId id) const {
   return GetDlgItem(window_, qv::win32::WindowsControlId(id));
-}
-
-HWND ProgramDriver::EditOf(qv::ControlId id) const {
-  HWND control = Control(id);
-  if (qv::ControlRow(id).kind == qv::ControlKind::EditableCombo) return FindWindowExA(control, nullptr, "Edit", nullptr);
-  return control;
 }
 
 std::string ProgramDriver::Text(qv::ControlId id) const { return TextOf(Control(id)); }
@@ -209,11 +122,6 @@ bool ProgramDriver::Enabled(qv::ControlId id) const { return IsWindowEnabled(Con
 
 bool ProgramDriver::Visible(qv::ControlId id) const {
   return (GetWindowLongA(Control(id), GWL_STYLE) & WS_VISIBLE) != 0;
-}
-
-int ProgramDriver::LineCount(qv::ControlId id) const {
-  const bool list = qv::ControlRow(id).kind == qv::ControlKind::List;
-  return static_cast<int>(Send(Control(id), list ? LVM_GETITEMCOUNT : CB_GETCOUNT, 0, 0));
 }
 
 std::vector<std::string> ProgramDriver::Lines(qv::ControlId id) const {
@@ -248,36 +156,30 @@ std::vector<std::string> ProgramDriver::ListLines(HWND list) const {
     wchar_t text[kLongest];
   };
   std::vector<std::string> lines;
-  void* remote = VirtualAllocEx(process_.hProcess, nullptr, sizeof(Request), MEM_COMMIT, PAGE_READWRITE);
+  auto* remote = static_cast<Request*>(
+      VirtualAllocEx(process_.hProcess, nullptr, sizeof(Request), MEM_COMMIT, PAGE_READWRITE));
   if (!remote) return lines;
-  auto* remoteRequest = static_cast<Request*>(remote);
   const int count = static_cast<int>(Send(list, LVM_GETITEMCOUNT, 0, 0));
   for (int i = 0; i < count; ++i) {
     LVITEMW item{};
     item.mask = LVIF_TEXT;
     item.iItem = i;
-    item.pszText = remoteRequest->text;
+    item.pszText = remote->text;
     item.cchTextMax = kLongest;
     SIZE_T moved = 0;
-    if (!WriteProcessMemory(process_.hProcess, &remoteRequest->item, &item, sizeof(item), &moved)) break;
+    if (!WriteProcessMemory(process_.hProcess, &remote->item, &item, sizeof(item), &moved)) break;
     DWORD_PTR length = 0;
-    SendMessageTimeoutW(list, LVM_GETITEMTEXTW, i, reinterpret_cast<LPARAM>(&remoteRequest->item), SMTO_NORMAL,
-                        kPatience, &length);
+    SendMessageTimeoutW(list, LVM_GETITEMTEXTW, i, reinterpret_cast<LPARAM>(&remote->item), SMTO_NORMAL, kPatience,
+                        &length);
     std::wstring wide(length, L'\0');
-    if (length > 0 && !ReadProcessMemory(process_.hProcess, remoteRequest->text, wide.data(),
-                                         length * sizeof(wchar_t), &moved)) {
+    if (length > 0 &&
+        !ReadProcessMemory(process_.hProcess, remote->text, wide.data(), length * sizeof(wchar_t), &moved)) {
       break;
     }
     lines.push_back(Narrow(wide));
   }
   VirtualFreeEx(process_.hProcess, remote, 0, MEM_RELEASE);
   return lines;
-}
-
-HWND ProgramDriver::FocusedWindow() const {
-  GUITHREADINFO info{};
-  info.cbSize = sizeof(info);
-  return GetGUIThreadInfo(process_.dwThreadId, &info) ? info.hwndFocus : nullptr;
 }
 
 void ProgramDriver::Settle() { Send(window_, WM_NULL, 0, 0); }
@@ -287,18 +189,9 @@ void ProgramDriver::ShowPage(int index) {
   Settle();
 }
 
-void ProgramDriver::ShowPageOf(qv::ControlId id) {
-  const qv::Page page = qv::ControlRow(id).page;
-  if (page != qv::Page::Window) ShowPage(static_cast<int>(page) - static_cast<int>(qv::Page::Bitrate));
-}
-
 void ProgramDriver::Type(qv::ControlId id, const std::string& text) {
-  HWND edit = EditOf(id);
-  Send(edit, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
-  Send(edit, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
-  Send(edit, EM_SETSEL, 0, -1);
-  if (text.empty()) Send(edit, WM_CHAR, VK_BACK, 1);
-  for (char c : text) Send(edit, WM_CHAR, static_cast<unsigned char>(c), 1);
+  const bool combo = qv::ControlRow(id).kind == qv::ControlKind::EditableCombo;
+  TypeIntoDialog(combo ? FindWindowExA(Control(id), nullptr, "Edit", nullptr) : Control(id), text);
   Settle();
 }
 
@@ -324,39 +217,29 @@ void ProgramDriver::Pick(qv::ControlId id, int index) {
 }
 
 void ProgramDriver::PressKey(HWND control, WPARAM key) {
-  const UINT scan = MapVirtualKeyA(static_cast<UINT>(key), MAPVK_VK_TO_VSC);
-  const LPARAM down = 1 | static_cast<LPARAM>(scan) << 16;
-  const LPARAM up = down | static_cast<LPARAM>(0xC0000000u);
-  if (key != VK_TAB) {
-    Send(control, WM_KEYDOWN, key, down);
-    Send(control, WM_KEYUP, key, up);
-    Settle();
-    return;
-  }
-  // Tab is the dialog manager's, in the program's message loop: it must come
-  // as posted input, and it is handled once the focus has moved.
-  const HWND before = FocusedWindow();
-  PostMessageA(control, WM_KEYDOWN, key, down);
-  PostMessageA(control, WM_KEYUP, key, up);
-  const ULONGLONG end = GetTickCount64() + kPatience;
-  while (FocusedWindow() == before && GetTickCount64() < end) Sleep(20);
+  const LPARAM down = 1 | static_cast<LPARAM>(MapVirtualKeyA(static_cast<UINT>(key), MAPVK_VK_TO_VSC)) << 16;
+  Send(control, WM_KEYDOWN, key, down);
+  Send(control, WM_KEYUP, key, down | static_cast<LPARAM>(0xC0000000u));
   Settle();
 }
 
-HWND ProgramDriver::WaitForDialog(const std::string& title, DWORD milliseconds) {
-  const ULONGLONG end = GetTickCount64() + milliseconds;
-  do {
-    DialogSearch search{process_.dwProcessId, &title, nullptr};
-    EnumWindows(FindDialog, reinterpret_cast<LPARAM>(&search));
-    if (search.found) return search.found;
-    Sleep(50);
-  } while (GetTickCount64() < end);
-  return nullptr;
+HWND ProgramDriver::WaitForDialog(const std::string& title) {
+  HWND dialog = nullptr;
+  AwaitThat([&] {
+    return (dialog = FindProgramWindow(process_.dwProcessId, "#32770", title.empty() ? nullptr : title.c_str()));
+  });
+  return dialog;
 }
 
 std::string ProgramDriver::DialogText(HWND dialog) const {
   std::string text;
-  EnumChildWindows(dialog, CollectStatics, reinterpret_cast<LPARAM>(&text));
+  EnumChildWindows(
+      dialog,
+      [](HWND child, LPARAM param) -> BOOL {
+        if (ClassName(child) == "Static") *reinterpret_cast<std::string*>(param) += TextOf(child) + "\n";
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&text));
   return text;
 }
 
@@ -364,12 +247,12 @@ void ProgramDriver::TypeIntoDialog(HWND edit, const std::string& text) {
   Send(edit, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
   Send(edit, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
   Send(edit, EM_SETSEL, 0, -1);
-  Send(edit, WM_CHAR, VK_BACK, 1);
+  if (text.empty()) Send(edit, WM_CHAR, VK_BACK, 1);
   for (char c : text) Send(edit, WM_CHAR, static_cast<unsigned char>(c), 1);
 }
 
-// The name field is the only edit of a file dialog, nested in one or two
-// combo boxes depending on the system.
+// The name field is the only visible edit of a file dialog, nested in one or
+// two combo boxes depending on the system.
 HWND ProgramDriver::NameField(HWND dialog) const {
   HWND edit = nullptr;
   EnumChildWindows(
@@ -391,9 +274,7 @@ void ProgramDriver::AnswerFileDialog(HWND dialog, const std::string& name) {
 void ProgramDriver::OpenFolderInFileDialog(HWND dialog, const std::string& folder) {
   HWND edit = NameField(dialog);
   AnswerFileDialog(dialog, folder);
-  // The dialog empties its name field once it shows the folder.
-  const ULONGLONG end = GetTickCount64() + kPatience;
-  while (!TextOf(edit).empty() && GetTickCount64() < end) Sleep(20);
+  AwaitThat([&] { return TextOf(edit).empty(); });  // the dialog empties the field once it shows the folder
 }
 
 void ProgramDriver::PressDialogButton(HWND dialog, int buttonId) {
@@ -402,8 +283,7 @@ void ProgramDriver::PressDialogButton(HWND dialog, int buttonId) {
 }
 
 void ProgramDriver::WaitUntilClosed(HWND dialog) {
-  const ULONGLONG end = GetTickCount64() + kPatience;
-  while (IsWindow(dialog) && IsWindowVisible(dialog) && GetTickCount64() < end) Sleep(20);
+  AwaitThat([&] { return !IsWindow(dialog) || !IsWindowVisible(dialog); });
   Settle();
 }
 
@@ -413,46 +293,12 @@ std::optional<DWORD> ProgramDriver::CloseWindow() {
 }
 
 std::optional<DWORD> ProgramDriver::WaitForExit() {
-  if (WaitForSingleObject(process_.hProcess, kPatience) != WAIT_OBJECT_0) return std::nullopt;
   DWORD code = 0;
-  if (!GetExitCodeProcess(process_.hProcess, &code)) return std::nullopt;
-  return code;
-}
-
-bool ProgramDriver::Screenshot(const std::string& path) {
-  Settle();
-  RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-  Settle();
-  Sleep(300);
-  RECT frame{};
-  GetWindowRect(window_, &frame);
-  const int width = frame.right - frame.left;
-  const int height = frame.bottom - frame.top;
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ previous = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, width, height, screen, frame.left, frame.top, SRCCOPY);
-  GdiFlush();
-  std::vector<std::uint8_t> rgb(static_cast<std::size_t>(width) * height * 3);
-  const auto* pixels = static_cast<const std::uint8_t*>(bits);
-  for (std::size_t i = 0; i < static_cast<std::size_t>(width) * height; ++i) {
-    rgb[i * 3] = pixels[i * 4 + 2];
-    rgb[i * 3 + 1] = pixels[i * 4 + 1];
-    rgb[i * 3 + 2] = pixels[i * 4];
+  if (WaitForSingleObject(process_.hProcess, kPatience) != WAIT_OBJECT_0 ||
+      !GetExitCodeProcess(process_.hProcess, &code)) {
+    return std::nullopt;
   }
-  SelectObject(memory, previous);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
-  return WritePng(path, width, height, rgb);
+  return code;
 }
 
 }  // namespace qvtest

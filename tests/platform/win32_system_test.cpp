@@ -1,0 +1,106 @@
+// Processes, libraries, the clipboard and the edit-line requester of the
+// real Win32 system.
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <thread>
+
+#include "platform/win32/win32_platform.h"
+#include "tools/support/scratch_folder.h"
+
+namespace qv::platform {
+namespace {
+
+DWORD PriorityClassOf(std::uint32_t id) {
+  const HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, id);
+  const DWORD priority = GetPriorityClass(process);  // 0 when it did not open
+  CloseHandle(process);
+  return priority;
+}
+
+TEST(Win32Processes, StartInTheWorkingFolderWithAConsoleAndAreLoweredToIdle) {
+  const testing::ScratchFolder scratch("processes");
+  const std::string folder = scratch.path().substr(0, scratch.path().size() - 1);
+  const std::string fixture = "\"" + ProgramFolder() + "win32_process_fixture.exe\"";
+  Win32Processes processes;
+  const auto child = processes.Start(fixture + " 30000", folder);
+  ASSERT_TRUE(child.has_value());
+  for (int i = 0; i < 3000 && !testing::fs::exists(folder + "\\report.txt"); ++i) Sleep(10);
+  EXPECT_EQ(testing::ReadBytes(folder + "\\report.txt"), folder + "\n1");
+  EXPECT_EQ(PriorityClassOf(*child), static_cast<DWORD>(NORMAL_PRIORITY_CLASS));
+  EXPECT_TRUE(processes.SetIdlePriorityClass(*child));
+  EXPECT_EQ(PriorityClassOf(*child), static_cast<DWORD>(IDLE_PRIORITY_CLASS));
+  const HANDLE process = OpenProcess(PROCESS_TERMINATE, FALSE, *child);
+  TerminateProcess(process, 0);  // the scratch folder waits until it is gone
+  CloseHandle(process);
+  EXPECT_FALSE(processes.SetIdlePriorityClass(0));
+  EXPECT_EQ(processes.Start("qv_no_such_program.exe", folder), std::nullopt);
+  EXPECT_EQ(processes.Start(fixture, folder + "\\missing"), std::nullopt);
+}
+
+TEST(Win32Libraries, CallAnExportByNameAndGiveNothingWhenEitherIsMissing) {
+  Win32Libraries libraries;
+  EXPECT_EQ(libraries.Load("qv_no_such_library.dll"), nullptr);
+  EXPECT_EQ(libraries.CallIntInt(nullptr, "rateplan", 128, 0), std::nullopt);
+  const Libraries::Handle calculator = libraries.Load("win32_library_fixture.dll");
+  ASSERT_NE(calculator, nullptr) << "not found by bare name beside the program";
+  EXPECT_EQ(libraries.CallIntInt(calculator, "rateplan", -5, 3), 1008);
+  EXPECT_EQ(libraries.CallIntInt(calculator, "noSuchExport", 128, 0), std::nullopt);
+}
+
+TEST(Win32Clipboard, HoldsTheTextAndIsEmptiedByEmptyText) {
+  for (const std::string text : {"1234 kbit/s", ""}) {
+    Win32Clipboard().SetText(text);
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    const HANDLE data = GetClipboardData(CF_TEXT);
+    EXPECT_EQ(data ? static_cast<const char*>(GlobalLock(data)) : "(empty)", text.empty() ? "(empty)" : text);
+    if (data) GlobalUnlock(data);
+    CloseClipboard();
+  }
+}
+
+enum class Finish { Enter, OkButton, Escape, CloseBox };
+
+// The requester opens modal over an active owner while a second thread acts
+// as a person would: types "X" (which lands after the text only if the caret
+// starts at its end) and closes it.
+TEST(Win32EditLine, OkAndEnterGiveTheEditedLineEscapeAndTheCloseBoxNothing) {
+  const std::string line = "x264.exe --pass 1", longLine(40000, 'a');  // longer than an edit takes by default
+  const struct {
+    Finish finish;
+    std::string text;
+    std::optional<std::string> result;
+  } cases[] = {{Finish::Enter, line, line + "X"},
+               {Finish::OkButton, line, line + "X"},
+               {Finish::Escape, line, std::nullopt},
+               {Finish::CloseBox, "", std::nullopt},
+               {Finish::Enter, longLine, longLine + "X"}};
+  for (const auto& c : cases) {
+    const HWND owner = CreateWindowExA(0, "STATIC", "owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100, nullptr,
+                                       nullptr, GetModuleHandleA(nullptr), nullptr);
+    SetForegroundWindow(owner);
+    bool ownerEnabled = true;
+    std::thread person([&] {
+      HWND dialog = nullptr;
+      for (int i = 0; i < 1000 && !(dialog && IsWindowVisible(dialog)); ++i, Sleep(10)) {
+        dialog = FindWindowA("#32770", "Edit");
+      }
+      ownerEnabled = IsWindowEnabled(owner) != FALSE;
+      const HWND edit = FindWindowExA(dialog, nullptr, "Edit", nullptr);
+      PostMessageA(edit, WM_CHAR, 'X', 1);
+      const WPARAM key = c.finish == Finish::Enter ? VK_RETURN : VK_ESCAPE;
+      if (c.finish == Finish::Enter || c.finish == Finish::Escape) PostMessageA(edit, WM_KEYDOWN, key, 1);
+      if (c.finish == Finish::OkButton) PostMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+      if (c.finish == Finish::CloseBox) PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
+    });
+    EXPECT_EQ(Win32Dialogs().EditLine("Edit", "For expert only!", c.text), c.result) << static_cast<int>(c.finish);
+    person.join();
+    DestroyWindow(owner);
+    EXPECT_FALSE(ownerEnabled);
+  }
+}
+
+}  // namespace
+}  // namespace qv::platform
