@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <set>
 
 #include "tools/support/data_table.h"
 #include "tools/support/run_command.h"
@@ -145,6 +146,86 @@ TEST(Batches, EveryJobRunsItsStepsInOrderAndLeavesItsFiles) {
     if (fs::exists(paths.at("{log}"))) {
       EXPECT_NE(ReadBytes(paths.at("{log}"))->find("encoded 3 frames of " + paths.at("{in}")), std::string::npos);
     }
+  }
+}
+
+// The files below `root`, each as its path.
+std::set<std::string> FilesBelow(const std::string& root) {
+  std::set<std::string> files;
+  for (const auto& entry : fs::recursive_directory_iterator(root)) {
+    if (entry.is_regular_file()) files.insert(entry.path().string());
+  }
+  return files;
+}
+
+// True when `args` come one after another among the fields of a steps.log line.
+bool HasInARow(const std::string& line, const Row& args) {
+  std::string wanted;
+  for (const std::string& arg : args) wanted += "\t" + arg;
+  return (line + "\t").find(wanted + "\t") != std::string::npos;
+}
+
+TEST(Batches, HostileValuesAndNamesRunNothingAndReachEachStepAsThemselves) {
+  const Installation place;
+  const std::string hostile = place.sources + "hostile\\", jobs = place.root.path();
+  // A source's folder, below which its job's own files land.
+  auto folderOf = [&](const Row& row) { return hostile + row[1] + "\\" + (row[0] == "name" ? row[2] + "\\" : ""); };
+  std::string all;
+  const std::vector<Row> rows = ReadTable("batches/hostile.tsv");
+  for (const Row& row : rows) {
+    fs::create_directories(folderOf(row));
+    const std::string source = folderOf(row) + (row[0] == "name" ? row[3] : row[1] + ".avs");
+    WriteBytes(source, "# hostile source\r\n");
+    // The hostile texts come from files, so that no command line of the test expands them.
+    const std::string job = jobs + row[1];
+    std::string command = Quoted(place.program + "quorvelan-cli.exe") + " --bat " + Quoted(job + ".bat");
+    if (row[0] == "config") {
+      WriteBytes(job + ".ini", row[2]);
+      WriteBytes(job + ".txt", source + "\r\n");
+      command += " --config-file " + Quoted(job + ".ini");
+    } else {
+      WriteBytes(job + ".txt", source + "\r\n");
+      command += " --defaults";
+    }
+    const CommandRun made = RunCommand(command + " --inputs-from " + Quoted(job + ".txt") + " 2>&1", place.program);
+    EXPECT_EQ(made.exitCode, 0) << row[1] << ": " << made.output;
+    all += "@call " + Quoted(job + ".bat") + "\r\n";
+  }
+  WriteBytes(jobs + "hostile.bat", all);
+  const std::set<std::string> before = FilesBelow(jobs);
+  RunCommand(Quoted(jobs + "hostile.bat"), jobs);
+
+  for (const std::string& file : FilesBelow(jobs)) {
+    EXPECT_NE(fs::path(file).filename().string().rfind("pwned", 0), 0u) << "an injected command ran: " << file;
+    // New files are the jobs' own: outputs beside their sources, logs below the program.
+    if (!before.count(file)) {
+      EXPECT_TRUE(file.rfind(hostile, 0) == 0 || file.rfind(place.program, 0) == 0) << file;
+    }
+  }
+  for (const std::string& file : before) EXPECT_TRUE(fs::exists(file)) << "deleted: " << file;
+  const std::string log = ReadBytes(place.program + "steps.log").value_or("");
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row[1]);
+    std::vector<std::string> steps;
+    std::istringstream lines(log);
+    for (std::string line; std::getline(lines, line);) {
+      if (line.find(folderOf(row)) != std::string::npos) steps.push_back(line);
+    }
+    if (row[0] == "config") {
+      bool received = false;
+      for (const std::string& line : steps) {
+        received = received || (line.rfind(row[3] + "\t", 0) == 0 && HasInARow(line, Row(row.begin() + 4, row.end())));
+      }
+      EXPECT_TRUE(received) << log;
+      continue;
+    }
+    const fs::path source = folderOf(row) + row[3];
+    ASSERT_FALSE(steps.empty()) << log;
+    EXPECT_EQ(steps[0].rfind("x264\tnormal\t0\t", 0), 0u) << steps[0];
+    if (source.extension() == ".avs") {
+      EXPECT_TRUE(HasInARow(steps[0], {source.string()})) << steps[0];
+    }
+    EXPECT_TRUE(fs::exists(fs::path(source).replace_extension(".mp4"))) << steps[0];
   }
 }
 
