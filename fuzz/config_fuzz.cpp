@@ -30,8 +30,8 @@ void CheckReads(const qv::KeyValueFile& file, std::string_view bytes) {
   // A written first key that begins with the bytes of a byte-order mark
   // reads back as a mark, so that one file cannot round-trip.
   const bool startsLikeUtf8 = serialized.compare(0, 3, "\xEF\xBB\xBF") == 0;
-  for (std::size_t i = 0; i < qv::kSettingCount; ++i) {
-    const std::string key = qv::AllSettings()[i].key;
+  for (const qv::SettingSpec& row : qv::AllSettings()) {
+    const std::string key = row.key;
     // No value can hold a line break, so this fallback tells "missing" apart.
     const std::string text = file.ReadText(key, "\n");
     if (file.ReadNumber(key, -7) != file.ReadNumber(Upper(key), -7)) __builtin_trap();

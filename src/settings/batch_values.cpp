@@ -1,16 +1,17 @@
 #include "settings/batch_values.h"
 
+#include <algorithm>
+
 #include "settings/settings_table.h"
 #include "text/number_text.h"
 
 namespace qv {
 namespace {
 
+// Every field a batch takes a value from holds a setting.
 const SettingSpec& SettingOf(ControlId control) {
-  const SettingSpec* settings = AllSettings();
-  std::size_t i = 0;
-  while (settings[i].control != control) ++i;
-  return settings[i];
+  return *std::find_if(AllSettings().begin(), AllSettings().end(),
+                       [control](const SettingSpec& row) { return row.control == control; });
 }
 
 }  // namespace

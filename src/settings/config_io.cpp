@@ -35,9 +35,7 @@ bool FitsControl(const Form& form, ControlId control, int value) {
 // and queues text-changed events, whose handlers each touch their own
 // field, so the order of reading makes no difference.
 void LoadFromFile(Form& form, const KeyValueFile& file) {
-  const SettingSpec* settings = AllSettings();
-  for (std::size_t i = 0; i < kSettingCount; ++i) {
-    const SettingSpec& row = settings[i];
+  for (const SettingSpec& row : AllSettings()) {
     if (row.kind == SettingKind::Number) {
       const int ifMissing = LeadingInteger(row.ifMissing);
       const int value = file.ReadNumber(row.key, ifMissing);
@@ -79,12 +77,12 @@ bool IsReservedDeviceName(std::string_view name) {
 
 std::string ConfigText(const Form& form) {
   KeyValueFile file;
-  const SettingSpec* all = AllSettings();
-  for (std::size_t i = 0; i < kSettingCount; ++i) {
-    if (all[i].kind == SettingKind::Number) file.WriteNumber(all[i].key, form.Number(all[i].control));
-  }
-  for (std::size_t i = 0; i < kSettingCount; ++i) {
-    if (all[i].kind == SettingKind::Text) file.WriteText(all[i].key, form.Text(all[i].control));
+  for (const SettingSpec& row : AllSettings()) {
+    if (row.kind == SettingKind::Number) {
+      file.WriteNumber(row.key, form.Number(row.control));
+    } else {
+      file.WriteText(row.key, form.Text(row.control));
+    }
   }
   return file.Serialize();
 }

@@ -151,7 +151,7 @@ bool KeyValueFile::KeyEqual::operator()(std::string_view a, std::string_view b) 
 bool KeyValueFile::IsSettingKey(std::string_view key) {
   static const std::unordered_set<std::string_view, KeyHash, KeyEqual> keys = [] {
     std::unordered_set<std::string_view, KeyHash, KeyEqual> all;
-    for (std::size_t i = 0; i < kSettingCount; ++i) all.insert(AllSettings()[i].key);
+    for (const SettingSpec& row : AllSettings()) all.insert(row.key);
     return all;
   }();
   return keys.count(key) != 0;

@@ -26,15 +26,13 @@ void ApplyLimit(Form& form, ControlId field, const Limit& limit) {
 }  // namespace
 
 void ApplyFormLimit(Form& form, ControlId control) {
-  const SettingSpec* settings = AllSettings();
-  for (std::size_t i = 0; i < kSettingCount; ++i) {
-    if (settings[i].control == control) ApplyLimit(form, control, settings[i].onForm);
+  for (const SettingSpec& row : AllSettings()) {
+    if (row.control == control) ApplyLimit(form, control, row.onForm);
   }
 }
 
 void ApplyLoadLimits(Form& form) {
-  const SettingSpec* settings = AllSettings();
-  for (std::size_t i = 0; i < kSettingCount; ++i) ApplyLimit(form, settings[i].control, settings[i].onLoad);
+  for (const SettingSpec& row : AllSettings()) ApplyLimit(form, row.control, row.onLoad);
 }
 
 }  // namespace qv

@@ -21,7 +21,7 @@ constexpr ValueFormat Mat = ValueFormat::Matrix;
 constexpr ValueFormat Entry = ValueFormat::ListEntry;
 
 // clang-format off
-const SettingSpec kSettings[kSettingCount] = {
+const std::array<SettingSpec, kSettingCount> kSettings = {{
   // key       kind format control                    built-in line  if missing on load      on the form
   {"upstat",    N, Pick,  ControlId::UpdateStats,     nullptr,  0, "1",     kNone,           kNone},
   {"a1",        N, Pick,  ControlId::A1,              "1",      1, "0",     kNone,           kNone},
@@ -81,12 +81,12 @@ const SettingSpec kSettings[kSettingCount] = {
   {"avsinc",    T, Entry, ControlId::IncludeScript,   nullptr,  0, "",      kNone,           kNone},
   {"maxsize",   T, Frac,  ControlId::MaxSize,         nullptr,  0, "110",   kNone,           kNone},
   {"minsize",   T, Frac,  ControlId::MinSize,         nullptr,  0, "90",    kNone,           kNone},
-};
+}};
 // clang-format on
 
 }  // namespace
 
-const SettingSpec* AllSettings() { return kSettings; }
+const std::array<SettingSpec, kSettingCount>& AllSettings() { return kSettings; }
 
 std::optional<SettingSpec> FindSetting(std::string_view key) {
   for (const SettingSpec& row : kSettings) {

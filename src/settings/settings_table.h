@@ -6,6 +6,7 @@
 // Loading, saving, the built-in text and both limits are made from this
 // table alone.
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -53,7 +54,7 @@ struct SettingSpec {
 inline constexpr std::size_t kSettingCount = 58;
 
 // All settings in write order.
-const SettingSpec* AllSettings();
+const std::array<SettingSpec, kSettingCount>& AllSettings();
 std::optional<SettingSpec> FindSetting(std::string_view key);  // exact key
 
 // The built-in default text: "key = value" lines in their built-in order,
