@@ -3,33 +3,23 @@
 #include <optional>
 #include <vector>
 
+#include "text/wildcard_match.h"
+
 namespace qv {
 namespace {
 
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-    if (lower(a[i]) != lower(b[i])) return false;
-  }
-  return true;
-}
-
 // Fills `list` with the base names of the files in `folder` with the
 // extension `extension`. The system's wildcard also matches short 8.3 names,
-// so "x.inix" would pass "*.ini"; the extension is therefore checked again.
+// so "x.inix" would pass "*.ini"; the long name is therefore matched again.
 void FillFromFolder(Form& form, const platform::Platform& platform, ControlId list, const std::string& folder,
                     std::string_view extension) {
   form.ClearItems(list);
-  const std::optional<std::vector<platform::FolderEntry>> entries =
-      platform.files.ListFolder(folder, "*." + std::string(extension));
+  const std::string pattern = "*." + std::string(extension);
+  const std::optional<std::vector<platform::FolderEntry>> entries = platform.files.ListFolder(folder, pattern);
   if (entries) {
     std::vector<std::string> names;
     for (const platform::FolderEntry& entry : *entries) {
-      const std::size_t dot = entry.name.rfind('.');
-      if (entry.isFolder || dot == std::string::npos) continue;
-      if (!EqualsIgnoringCase(std::string_view(entry.name).substr(dot + 1), extension)) continue;
-      names.push_back(BaseName(entry.name));
+      if (!entry.isFolder && WildcardMatch(pattern, entry.name)) names.push_back(BaseName(entry.name));
     }
     form.AddItems(list, std::move(names));
   }
