@@ -1,8 +1,8 @@
-#include "envprep/search_path.h"
+#include "text/search_path.h"
 
 #include <cctype>
 
-namespace qv::tools {
+namespace qv {
 
 namespace {
 
@@ -118,6 +118,14 @@ std::string ComposeSearchPath(const std::vector<std::string>& front, std::string
   return path;
 }
 
+std::vector<std::string> SearchFolders(const std::vector<std::string>& front, std::string_view currentPath) {
+  std::vector<std::string> folders;
+  for (const auto entry : SplitSearchPath(ComposeSearchPath(front, currentPath))) {
+    folders.emplace_back(Unquote(Trim(entry)));
+  }
+  return folders;
+}
+
 std::string SetPathLine(std::string_view path) {
   std::string line = "@set PATH=";
   for (char c : path) {
@@ -165,4 +173,4 @@ std::string EnvprepBatchText(const std::vector<std::string>& front, std::string_
   return line;
 }
 
-}  // namespace qv::tools
+}  // namespace qv
