@@ -13,6 +13,7 @@
 #include "settings/settings_table.h"
 #include "ui/dispatch.h"
 #include "ui/lifecycle.h"
+#include "ui/x264_choice.h"
 
 namespace qv::cli {
 namespace {
@@ -134,7 +135,9 @@ std::string LoadSettings(App& app, const Options& options, const std::string& st
   return {};
 }
 
-std::string AddJobs(Form& form, const platform::Platform& platform, const Options& options) {
+std::string AddJobs(App& app, const Options& options) {
+  Form& form = app.form;
+  const platform::Platform& platform = app.platform;
   const std::optional<std::string> outputFolder =
       options.outputFolder ? std::optional<std::string>(WithBackslash(*options.outputFolder)) : std::nullopt;
   // Collected and put into the list at once, as "Files input" does.
@@ -149,7 +152,7 @@ std::string AddJobs(Form& form, const platform::Platform& platform, const Option
       return unusable->name + std::string(" '") + unusable->text +
              "' holds a double quote or a control character, or starts with \"-\"";
     }
-    if (!AppendJobLines(form, lines)) return "input '" + input + "' gives no job";
+    if (!AppendJobLines(form, JobSyntax(app), lines)) return "input '" + input + "' gives no job";
   }
   form.AddItems(ControlId::JobList, std::move(lines));
   return {};
@@ -199,7 +202,7 @@ MakeOutcome MakeBatch(const Options& options, const platform::Platform& platform
     RunPendingEvents(app);
   }
 
-  if (std::string error = AddJobs(form, platform, options); !error.empty()) return Error(error);
+  if (std::string error = AddJobs(app, options); !error.empty()) return Error(error);
   RunPendingEvents(app);
   if (options.shutdown) AppendShutdown(form);
   return WriteOrStart(form, platform, options);

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "commands/x264_syntax.h"
 #include "form/form.h"
 #include "platform/platform.h"
 
@@ -32,7 +33,7 @@ struct FilesInputResult {
 };
 
 // "Files input": an output folder, then several inputs, each derived and
-// added as a job.
-FilesInputResult FilesInput(Form& form, const platform::Platform& platform);
+// added as a job in x264's `syntax`.
+FilesInputResult FilesInput(Form& form, const platform::Platform& platform, X264Syntax syntax);
 
 }  // namespace qv

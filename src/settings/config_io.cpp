@@ -81,10 +81,11 @@ std::string ConfigText(const Form& form) {
   KeyValueFile file;
   const SettingSpec* all = AllSettings();
   for (std::size_t i = 0; i < kSettingCount; ++i) {
-    if (all[i].kind == SettingKind::Number) file.WriteNumber(all[i].key, form.Number(all[i].control));
-  }
-  for (std::size_t i = 0; i < kSettingCount; ++i) {
-    if (all[i].kind == SettingKind::Text) file.WriteText(all[i].key, form.Text(all[i].control));
+    if (all[i].kind == SettingKind::Number) {
+      file.WriteNumber(all[i].key, form.Number(all[i].control));
+    } else {
+      file.WriteText(all[i].key, form.Text(all[i].control));
+    }
   }
   return file.Serialize();
 }

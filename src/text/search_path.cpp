@@ -119,8 +119,9 @@ std::string ComposeSearchPath(const std::vector<std::string>& front, std::string
 }
 
 std::vector<std::string> SearchFolders(const std::vector<std::string>& front, std::string_view currentPath) {
+  const std::string path = ComposeSearchPath(front, currentPath);
   std::vector<std::string> folders;
-  for (const auto entry : SplitSearchPath(ComposeSearchPath(front, currentPath))) {
+  for (const auto entry : SplitSearchPath(path)) {
     folders.emplace_back(Unquote(Trim(entry)));
   }
   return folders;
