@@ -130,6 +130,7 @@ std::string MiscOptions(const Form& form, X264Syntax syntax) {
   if (!On(form, C::FastPSkip)) fragment += " --no-fast-pskip";
   if (!On(form, C::DctDecimate)) fragment += " --no-dct-decimate";
   if (On(form, C::ThreadInput)) fragment += " --thread-input";
+  if (LeadingInteger(BatchNumber(form, C::Vbr)) >= 100) fragment += Text(syntax, SyntaxFragment::MbTreeOff);
   if (LeadingInteger(BatchNumber(form, C::Ref)) > 1) {
     fragment += Text(syntax, On(form, C::MixedRefs) ? SyntaxFragment::MixedRefsOn : SyntaxFragment::MixedRefsOff);
   }

@@ -27,6 +27,7 @@ enum class SyntaxFragment : std::uint8_t {
   Subpel6BRdo,     // "6b(RDO on B-frames)"
   Subpel7BRdo,     // "7b(RDO on B-frames)"
   KeptFirstPass,   // the pass flag of a first pass whose output is kept
+  MbTreeOff,       // with "Quantizer Comp" at 100%
 };
 
 std::string_view FragmentText(X264Syntax syntax, SyntaxFragment fragment);
