@@ -13,6 +13,7 @@
 #include "settings/settings_table.h"
 #include "ui/dispatch.h"
 #include "ui/lifecycle.h"
+#include "ui/x264_choice.h"
 
 namespace qv::cli {
 namespace {
@@ -182,8 +183,9 @@ std::string ResolveInput(const platform::Platform& platform, const std::string& 
   return {};
 }
 
-std::string AddJobs(Form& form, const platform::Platform& platform, const Options& options,
-                    std::vector<std::string>& warnings) {
+std::string AddJobs(App& app, const Options& options, std::vector<std::string>& warnings) {
+  Form& form = app.form;
+  const platform::Platform& platform = app.platform;
   const std::optional<std::string> outputFolder =
       options.outputFolder ? std::optional<std::string>(WithBackslash(*options.outputFolder)) : std::nullopt;
   std::vector<std::string> inputs;
@@ -202,7 +204,7 @@ std::string AddJobs(Form& form, const platform::Platform& platform, const Option
       return unusable->name + std::string(" '") + unusable->text +
              "' holds a double quote or a control character, or starts with \"-\"";
     }
-    if (!AppendJobLines(form, lines)) return "input '" + input + "' gives no job";
+    if (!AppendJobLines(form, JobSyntax(app), lines)) return "input '" + input + "' gives no job";
     taken.AddJob(input, derived.paths);
   }
   form.AddItems(ControlId::JobList, std::move(lines));
@@ -254,7 +256,7 @@ MakeOutcome MakeBatch(const Options& options, const platform::Platform& platform
   }
 
   std::vector<std::string> warnings;
-  if (std::string error = AddJobs(form, platform, options, warnings); !error.empty()) return Error(error);
+  if (std::string error = AddJobs(app, options, warnings); !error.empty()) return Error(error);
   RunPendingEvents(app);
   if (options.shutdown) AppendShutdown(form);
   MakeOutcome outcome = WriteOrStart(form, platform, options);

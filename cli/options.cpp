@@ -1,5 +1,7 @@
 #include "options.h"
 
+#include <iterator>
+
 namespace qv::cli {
 namespace {
 
@@ -52,7 +54,7 @@ ParseResult ParseArguments(const std::vector<std::string>& args) {
       return result;
     }
     if (arg == "--defaults" || arg == "--config" || arg == "--config-file" || arg == "--set" ||
-        arg == "--output-folder" || arg == "--bat" || arg == "--inputs-from") {
+        arg == "--x264-syntax" || arg == "--output-folder" || arg == "--bat" || arg == "--inputs-from") {
       const bool takesValue = arg != "--defaults";
       if (takesValue && i + 1 >= args.size()) return fail(arg + " needs a value");
       const std::string value = takesValue ? args[++i] : std::string();
@@ -74,6 +76,13 @@ ParseResult ParseArguments(const std::vector<std::string>& args) {
       } else if (arg == "--inputs-from") {
         if (value.empty()) return fail("--inputs-from needs a file name or -");
         options.inputsFrom = value;
+      } else if (arg == "--x264-syntax") {
+        // The entries of the drop-down, in list order.
+        const char* const names[] = {"auto", "classic", "current"};
+        std::size_t index = 0;
+        while (index < std::size(names) && value != names[index]) ++index;
+        if (index == std::size(names)) return fail("--x264-syntax takes auto, classic or current, got '" + value + "'");
+        options.assignments.push_back({"x264syntax", std::to_string(index)});
       } else if (arg == "--output-folder") {
         if (value.empty()) return fail("--output-folder needs a folder");
         if (std::string error = CheckPath("the output folder", value); !error.empty()) return fail(error);
@@ -108,7 +117,8 @@ ParseResult ParseArguments(const std::vector<std::string>& args) {
 std::string HelpText() {
   return R"(Usage:
   quorvelan-cli [--defaults | --config NAME | --config-file PATH]
-                [--set KEY=VALUE]... [--no-chroma-me] [--output-folder DIR]
+                [--set KEY=VALUE]... [--x264-syntax auto|classic|current]
+                [--no-chroma-me] [--output-folder DIR]
                 [--shutdown] (--bat FILE | --bat - | --start)
                 [--inputs-from FILE] INPUT...
 
@@ -130,6 +140,13 @@ Settings:
                         script in the avsinc folder; fields take any text.
                         Repeat for several keys; they apply in order, after
                         the config.
+  --x264-syntax auto|classic|current
+                        The option syntax of the x264 lines (as --set
+                        x264syntax=0, 1 or 2): classic for x264 builds of
+                        2006 to 2008, current for builds since 2010, auto
+                        for the syntax of the x264.exe that the batch will
+                        find (program folder, tools, envprep.txt, PATH);
+                        classic when there is none.
   --no-chroma-me        Clear "Chroma ME" (on at every start; no config key).
 
 Jobs:

@@ -7,6 +7,9 @@ REPO_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD_PACKAGES=(cmake ninja-build g++ googletest libgtest-dev libbenchmark-dev
                 g++-mingw-w64-x86-64-posix)
 WINE_PACKAGES=(wine wine64 fonts-wine xvfb xauth imagemagick zip)
+# The tools the real-tool tests run the batches with (Debian 12 has no gpac,
+# so MP4Box is used only where it is installed).
+REAL_TOOL_PACKAGES=(python3 x264 ffmpeg mkvtoolnix)
 
 log() { printf '==> %s\n' "$*"; }
 

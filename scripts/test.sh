@@ -9,7 +9,7 @@ cd "$REPO_ROOT"
 export CMAKE_BUILD_PARALLEL_LEVEL="${CMAKE_BUILD_PARALLEL_LEVEL:-2}"
 export CTEST_PARALLEL_LEVEL=1
 
-ensure_packages "${BUILD_PACKAGES[@]}" "${WINE_PACKAGES[@]}"
+ensure_packages "${BUILD_PACKAGES[@]}" "${WINE_PACKAGES[@]}" "${REAL_TOOL_PACKAGES[@]}"
 
 log "Native build"
 cmake --preset native

@@ -22,6 +22,9 @@ constexpr AudioEncoderSpec kEncoders[kAudioEncoderCount] = {
    "bepipe.exe --script \"import(^{input}^)\" | neroaacenc.exe -if - -of {audio} -ignorelength -q {rate}"},
   {" |-sse2", "Quality", "audio.mp4",
    "bepipe.exe --script \"import(^{input}^)\" | neroaacenc_sse2.exe -if - -of {audio} -ignorelength -q {rate}"},
+  // Reads the script itself, so it needs no pipe tool.
+  {"ffmpeg AAC", "Kbps", "audio.m4a",
+   "ffmpeg -hide_banner -y -i \"{input}\" -vn -c:a aac -b:a {rate}k {audio}"},
 };
 // clang-format on
 

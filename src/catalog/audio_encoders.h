@@ -17,7 +17,7 @@ struct AudioEncoderSpec {
   const char* command;
 };
 
-inline constexpr int kAudioEncoderCount = 7;
+inline constexpr int kAudioEncoderCount = 8;
 
 // The row of an audio list index; nullptr outside the list.
 const AudioEncoderSpec* FindAudioEncoder(int index);

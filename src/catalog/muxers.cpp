@@ -6,13 +6,15 @@ namespace qv {
 namespace {
 
 // The audio file goes only after a mux that succeeded; the x264 output only
-// once the Matroska file that replaces it exists.
+// after a merge that ended with at most warnings (mkvmerge: 0 success,
+// 1 warnings, 2 error) and once the Matroska file that replaces it exists:
+// a merge that fails on a full disk leaves a partial Matroska file behind.
 // clang-format off
 constexpr MuxerSpec kMuxers[kMuxerCount] = {
   {"MP4Box", false, {"mp4box.exe -add {audio} {output}", "if not errorlevel 1 del {audio}"}},
   {"MP4Creator", false, {"mp4creator.exe -create={audio} {output}", "if not errorlevel 1 del {audio}"}},
   {"MKVMerge", false,
-   {"mkvmerge -o {mkv} {output} {audio}", "if not errorlevel 1 del {audio}", "if exist {mkv} del {output}"}},
+   {"mkvmerge -o {mkv} {output} {audio}", "if not errorlevel 1 del {audio}", "if not errorlevel 2 if exist {mkv} del {output}"}},
   {"No mux", false, {}},
   {"Audio Only", true, {}},
 };

@@ -8,8 +8,8 @@
 
 namespace qv {
 
-// The audio line for encoder `encoder` (0..6) followed by the mux lines of
-// the muxer on the form; nothing for an encoder outside 0..6.
+// The audio line for `encoder` (an index of the audio list) followed by the
+// mux lines of the muxer on the form; nothing for an index outside the list.
 std::vector<std::string> AudioCommands(const Form& form, int encoder);
 
 // The mux and clean-up lines for the quoted audio file `quotedAudio`.

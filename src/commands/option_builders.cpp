@@ -3,6 +3,7 @@
 #include <cctype>
 #include <cstdio>
 
+#include "commands/x264_syntax.h"
 #include "settings/batch_values.h"
 #include "text/batch_text.h"
 #include "text/leading_integer.h"
@@ -14,16 +15,14 @@ using C = ControlId;
 
 bool On(const Form& form, ControlId id) { return form.Number(id) != 0; }
 
+std::string Text(X264Syntax syntax, SyntaxFragment fragment) { return std::string(FragmentText(syntax, fragment)); }
+
 // The subpixel level is the first character of the "Partition decision"
 // item, so "6(RDO)" and "6b(RDO on B-frames)" share level 6.
 std::string SubpelLevel(const Form& form) {
   return form.Text(C::Subpel).substr(0, 1);
 }
 
-bool SubpelWithBRdo(const Form& form) {
-  const int index = form.Number(C::Subpel);
-  return index == 6 || index == 8;
-}
 
 struct Partition {
   ControlId control;
@@ -71,8 +70,9 @@ std::string RatioOptions(const Form& form) {
          PercentText(BatchNumber(form, C::Bfr), true);
 }
 
-std::string PartitionOptions(const Form& form) {
-  return std::string(On(form, C::A1) ? " --8x8dct" : "") + " -A " + PartitionList(form, kPartitions);
+std::string PartitionOptions(const Form& form, X264Syntax syntax) {
+  const std::string dct = On(form, C::A1) ? " --8x8dct" : Text(syntax, SyntaxFragment::Dct8x8Off);
+  return dct + " -A " + PartitionList(form, kPartitions);
 }
 
 std::string FastPartitionOptions(const Form& form) {
@@ -111,10 +111,13 @@ std::string SarOption(const Form& form) {
   return " --sar " + BatchNumber(form, C::SarX) + ":" + BatchNumber(form, C::SarY);
 }
 
-std::string SubpelOption(const Form& form) {
-  std::string fragment = " -m " + SubpelLevel(form);
-  if (SubpelWithBRdo(form)) fragment += " --b-rdo";
-  return fragment;
+std::string SubpelOption(const Form& form, X264Syntax syntax) {
+  switch (form.Number(C::Subpel)) {
+    case 6: return Text(syntax, SyntaxFragment::Subpel6BRdo);
+    case 7: return Text(syntax, SyntaxFragment::Subpel7);
+    case 8: return Text(syntax, SyntaxFragment::Subpel7BRdo);
+    default: return " -m " + SubpelLevel(form);
+  }
 }
 
 std::string FastSubpelOption(const Form& form) {
@@ -122,12 +125,15 @@ std::string FastSubpelOption(const Form& form) {
   return " -m " + SubpelLevel(form);
 }
 
-std::string MiscOptions(const Form& form) {
+std::string MiscOptions(const Form& form, X264Syntax syntax) {
   std::string fragment;
   if (!On(form, C::FastPSkip)) fragment += " --no-fast-pskip";
   if (!On(form, C::DctDecimate)) fragment += " --no-dct-decimate";
   if (On(form, C::ThreadInput)) fragment += " --thread-input";
-  if (On(form, C::MixedRefs) && LeadingInteger(BatchNumber(form, C::Ref)) > 1) fragment += " --mixed-refs";
+  if (LeadingInteger(BatchNumber(form, C::Vbr)) >= 100) fragment += Text(syntax, SyntaxFragment::MbTreeOff);
+  if (LeadingInteger(BatchNumber(form, C::Ref)) > 1) {
+    fragment += Text(syntax, On(form, C::MixedRefs) ? SyntaxFragment::MixedRefsOn : SyntaxFragment::MixedRefsOff);
+  }
   return fragment;
 }
 
@@ -135,9 +141,9 @@ std::string KeyframeOptions(const Form& form) {
   return " --scenecut " + BatchNumber(form, C::Sct) + " -I " + BatchNumber(form, C::MaxGop) + " -i " + BatchNumber(form, C::MinGop);
 }
 
-std::string EntropyOptions(const Form& form) {
-  if (!On(form, C::Cabac)) return " --no-cabac";
-  if (form.Number(C::Trellis) == 0) return {};
+std::string EntropyOptions(const Form& form, X264Syntax syntax) {
+  if (!On(form, C::Cabac)) return " --no-cabac" + Text(syntax, SyntaxFragment::TrellisOff);
+  if (form.Number(C::Trellis) == 0) return Text(syntax, SyntaxFragment::TrellisOff);
   return " -t " + form.Text(C::Trellis);
 }
 
@@ -149,12 +155,13 @@ std::string ThreadRefOptions(const Form& form) {
 
 std::string NoiseReductionOption(const Form& form) { return " --nr " + BatchNumber(form, C::Nr); }
 
-std::string DeblockOption(const Form& form) {
-  if (!On(form, C::Deblock)) return " --nf";
+std::string DeblockOption(const Form& form, X264Syntax syntax) {
+  if (!On(form, C::Deblock)) return Text(syntax, SyntaxFragment::DeblockOff);
   return " -f " + BatchNumber(form, C::StrengthValue) + ":" + BatchNumber(form, C::ThresholdValue);
 }
 
-std::string BFrameOptions(const Form& form) {
+std::string BFrameOptions(const Form& form, X264Syntax syntax) {
+  using F = SyntaxFragment;
   const std::string count = BatchNumber(form, C::MaxB);
   std::string fragment = " -b " + count;
   if (LeadingInteger(count) <= 0) return fragment;
@@ -162,19 +169,27 @@ std::string BFrameOptions(const Form& form) {
   std::string direct = form.Text(C::DirectMode);
   for (char& c : direct) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   fragment += " --direct \"" + direct + "\"";
-  if (On(form, C::BMe)) fragment += " --bime";
-  if (!On(form, C::BAdapt)) fragment += " --no-b-adapt";
+  if (On(form, C::BMe)) fragment += Text(syntax, F::BMotionOn);
+  if (!On(form, C::BAdapt)) fragment += Text(syntax, F::BAdaptOff);
   fragment += " --b-bias " + BatchNumber(form, C::Bias);
-  if (On(form, C::BRef)) fragment += " --b-pyramid";
-  if (On(form, C::BWeighted)) fragment += " -w";
+  if (On(form, C::BRef)) {
+    fragment += Text(syntax, F::BPyramidOn);
+  } else if (LeadingInteger(count) >= 2) {
+    fragment += Text(syntax, F::BPyramidOff);
+  }
+  fragment += Text(syntax, On(form, C::BWeighted) ? F::WeightedBOn : F::WeightedBOff);
   return fragment;
 }
 
 std::string VbvOptions(const Form& form, bool omitRatetol) {
   std::string fragment;
   if (!omitRatetol) fragment = " --ratetol " + PercentText(BatchNumber(form, C::Bv), false);
-  fragment += " --vbv-init " + BatchNumber(form, C::Vib) + " --vbv-bufsize " + BatchNumber(form, C::Vbs) +
-              " --vbv-maxrate " + BatchNumber(form, C::Vmb);
+  const std::string maxRate = BatchNumber(form, C::Vmb);
+  std::string bufferSize = BatchNumber(form, C::Vbs);
+  // x264 ignores a maximum rate without a buffer, so "0=Auto" gives it a
+  // buffer of one second at that rate.
+  if (LeadingInteger(bufferSize) == 0 && LeadingInteger(maxRate) > 0) bufferSize = maxRate;
+  fragment += " --vbv-init " + BatchNumber(form, C::Vib) + " --vbv-bufsize " + bufferSize + " --vbv-maxrate " + maxRate;
   return fragment;
 }
 

@@ -12,23 +12,26 @@ using C = ControlId;
 
 using P = ModePiece;
 
-std::string PieceText(const Form& form, ModePiece piece, std::string_view rateValue) {
+std::string PieceText(const Form& form, X264Syntax syntax, const EncodeModeSpec& mode, ModePiece piece,
+                      std::string_view rateValue) {
   const std::string rate(rateValue);
   switch (piece) {
-    case P::FirstPassFlag: return " -p 1";
+    case P::FirstPassFlag:
+      if ((mode.traits & kDiscardsOutput) != 0) return " -p 1";
+      return std::string(FragmentText(syntax, SyntaxFragment::KeptFirstPass));
     case P::NthPassFlag: return form.Number(C::UpdateStats) != 0 ? " -p 3" : " -p 2";
     case P::Stats: return " --stats " + BatchQuoted(form.Text(C::Stats));
     case P::BitrateValue: return " -B " + rate;
     case P::QuantizerValue: return " -q " + rate;
     case P::CrfValue: return " --crf " + rate;
     case P::Ratios: return RatioOptions(form);
-    case P::Partitions: return PartitionOptions(form);
+    case P::Partitions: return PartitionOptions(form, syntax);
     case P::FastPartitions: return FastPartitionOptions(form);
     case P::Bitrate: return BitrateOption(rateValue);
     case P::ShortQuantizerLimits: return QuantizerLimitOptions(form, false);
     case P::FullQuantizerLimits: return QuantizerLimitOptions(form, true);
     case P::ChromaMe: return ChromaMeOption(form);
-    case P::Subpel: return SubpelOption(form);
+    case P::Subpel: return SubpelOption(form, syntax);
     case P::FastSubpel: return FastSubpelOption(form);
     case P::Vbv: return VbvOptions(form, false);
     case P::VbvWithoutRatetol: return VbvOptions(form, true);
@@ -37,24 +40,31 @@ std::string PieceText(const Form& form, ModePiece piece, std::string_view rateVa
   return {};
 }
 
-using Builder = std::string (*)(const Form&);
+using Builder = std::string (*)(const Form&, X264Syntax);
+
+// A builder whose fragment both syntaxes write alike.
+template <std::string (*Build)(const Form&)>
+std::string Alike(const Form& form, X264Syntax) {
+  return Build(form);
+}
 
 // Every pass carries these, in this order, right after the fixed start.
 constexpr Builder kCommonBuilders[] = {
-    MatrixOption,     MiscOptions,      KeyframeOptions,      EntropyOptions, MotionSearchOption,
-    SarOption,        ThreadRefOptions, NoiseReductionOption, DeblockOption,  BFrameOptions,
+    Alike<MatrixOption>, MiscOptions,   Alike<KeyframeOptions>,      EntropyOptions,
+    Alike<MotionSearchOption>, Alike<SarOption>, Alike<ThreadRefOptions>, Alike<NoiseReductionOption>,
+    DeblockOption,       BFrameOptions,
 };
 
 }  // namespace
 
-std::string BuildPassCommand(const Form& form, EncodeMode passMode, std::string_view rateValue) {
+std::string BuildPassCommand(const Form& form, X264Syntax syntax, EncodeMode passMode, std::string_view rateValue) {
   const EncodeModeSpec& mode = EncodeModeRow(passMode);
   // An automated mode stands for two passes; it has no line of its own.
   if (mode.pieces[0] == P::None) return {};
 
-  std::string line = "x264.exe --progress --no-psnr --no-ssim";
-  for (const Builder builder : kCommonBuilders) line += builder(form);
-  for (const ModePiece piece : mode.pieces) line += PieceText(form, piece, rateValue);
+  std::string line(FragmentText(syntax, SyntaxFragment::Start));
+  for (const Builder builder : kCommonBuilders) line += builder(form, syntax);
+  for (const ModePiece piece : mode.pieces) line += PieceText(form, syntax, mode, piece, rateValue);
 
   line += (mode.traits & kDiscardsOutput) != 0 ? std::string(" -o nul ") : " -o " + BatchQuoted(form.Text(C::Output)) + " ";
   line += BatchQuoted(form.Text(C::Input));

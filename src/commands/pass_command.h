@@ -5,14 +5,16 @@
 #include <string_view>
 
 #include "catalog/encode_modes.h"
+#include "commands/x264_syntax.h"
 #include "form/form.h"
 
 namespace qv {
 
-// One batch line, without line end, for `passMode` (0..5, 8, 9, 12 or 13)
-// with `rateValue` as the rate value. Reads the settings, the "Chroma ME"
-// check box and the four job fields (input, output, stats, log) of the form.
-std::string BuildPassCommand(const Form& form, EncodeMode passMode, std::string_view rateValue);
+// One batch line in `syntax`, without line end, for `passMode` (0..5, 8, 9,
+// 12 or 13) with `rateValue` as the rate value. Reads the settings, the
+// "Chroma ME" check box and the four job fields (input, output, stats, log)
+// of the form.
+std::string BuildPassCommand(const Form& form, X264Syntax syntax, EncodeMode passMode, std::string_view rateValue);
 
 // The size-check line between the passes of mode 13.
 std::string SizeCheckCommand(const Form& form);

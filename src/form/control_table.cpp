@@ -16,6 +16,7 @@ const char* const kMethods[] = {"Diamond Search", "Hexagonal Search", "Uneven Mu
 const char* const kDirect[] = {"Temporal", "Spatial", "Auto"};
 const char* const kTrellis[] = {"0", "1", "2"};
 const char* const kMatrices[] = {"flat", "jvt", "custom..."};
+const char* const kX264Syntaxes[] = {"auto", "2006-2008 builds", "2010 and later"};
 
 template <std::size_t N>
 constexpr ItemList Items(const char* const (&items)[N]) {
@@ -36,6 +37,7 @@ const ItemList kMuxerItems = Items(kMuxerTexts);
 const ItemList kTrellisItems = Items(kTrellis);
 const ItemList kMatrixItems = Items(kMatrices);
 const ItemList kAudioEncoderItems = Items(kAudioEncoderTexts);
+const ItemList kX264SyntaxItems = Items(kX264Syntaxes);
 
 const ControlSpec kControls[] = {
 #define QV_CONTROL(ID, PAGE, KIND, TEXT, X, Y, W, H, STYLE, ITEMS, STATE, LO, HI, ENABLED, VISIBLE) \

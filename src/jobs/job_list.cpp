@@ -38,7 +38,7 @@ std::string RateValue(const Form& form, RateSource source) {
   return BatchNumber(form, source == RateSource::FirstPassCrf ? ControlId::Auto1pCrf : ControlId::Value);
 }
 
-void AppendPasses(const Form& form, std::vector<std::string>& lines) {
+void AppendPasses(const Form& form, X264Syntax syntax, std::vector<std::string>& lines) {
   const EncodeModeSpec* mode = FindEncodeMode(form.Number(ControlId::Mode));
   if (mode == nullptr) return;
   for (std::size_t i = 0; i < mode->passCount; ++i) {
@@ -50,9 +50,9 @@ void AppendPasses(const Form& form, std::vector<std::string>& lines) {
     // the output (the first pass of the conditional mode) may be redone, and
     // muxing its output as well would give the file a second audio track.
     if (last) {
-      AddPassLines(form, pass.passMode, rate, lines);
+      AddPassLines(form, syntax, pass.passMode, rate, lines);
     } else {
-      lines.push_back(BuildPassCommand(form, pass.passMode, rate));
+      lines.push_back(BuildPassCommand(form, syntax, pass.passMode, rate));
     }
   }
 }
@@ -68,7 +68,7 @@ std::optional<UnusablePath> FindUnusablePath(const Form& form) {
   return std::nullopt;
 }
 
-std::vector<std::string> JobLines(const Form& form) {
+std::vector<std::string> JobLines(const Form& form, X264Syntax syntax) {
   std::vector<std::string> lines;
   const std::string input = form.Text(ControlId::Input);
   const std::string output = form.Text(ControlId::Output);
@@ -81,13 +81,13 @@ std::vector<std::string> JobLines(const Form& form) {
   if (muxer != nullptr && muxer->audioOnly) {
     AppendAudioLines(form, lines);
   } else {
-    AppendPasses(form, lines);
+    AppendPasses(form, syntax, lines);
   }
   return lines;
 }
 
-bool AppendJobLines(Form& form, std::vector<std::string>& lines) {
-  std::vector<std::string> job = JobLines(form);
+bool AppendJobLines(Form& form, X264Syntax syntax, std::vector<std::string>& lines) {
+  std::vector<std::string> job = JobLines(form, syntax);
   if (job.empty()) return false;
   if (lines.empty()) {
     lines = std::move(job);
@@ -98,16 +98,16 @@ bool AppendJobLines(Form& form, std::vector<std::string>& lines) {
   return true;
 }
 
-bool AddJob(Form& form) {
+bool AddJob(Form& form, X264Syntax syntax) {
   std::vector<std::string> lines;
-  if (!AppendJobLines(form, lines)) return false;
+  if (!AppendJobLines(form, syntax, lines)) return false;
   form.AddItems(ControlId::JobList, std::move(lines));
   return true;
 }
 
-void AddPassLines(const Form& form, EncodeMode passMode, const std::string& rateValue,
+void AddPassLines(const Form& form, X264Syntax syntax, EncodeMode passMode, const std::string& rateValue,
                   std::vector<std::string>& lines) {
-  lines.push_back(BuildPassCommand(form, passMode, rateValue));
+  lines.push_back(BuildPassCommand(form, syntax, passMode, rateValue));
   const bool writesOutput = (EncodeModeRow(passMode).traits & kDiscardsOutput) == 0;
   if (form.Number(ControlId::Audio) != 0 && writesOutput) AppendAudioLines(form, lines);
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "catalog/encode_modes.h"
+#include "commands/x264_syntax.h"
 #include "form/form.h"
 
 namespace qv {
@@ -20,22 +21,22 @@ struct UnusablePath {
 };
 std::optional<UnusablePath> FindUnusablePath(const Form& form);
 
-// The lines one job on the form gives (the three "@echo" lines, the passes,
-// size check, audio and mux lines). Empty when the input or output field is
-// empty or a path is unusable. Changes nothing on the form.
-std::vector<std::string> JobLines(const Form& form);
+// The lines one job on the form gives (the three "@echo" lines, the passes
+// in x264's `syntax`, size check, audio and mux lines). Empty when the input
+// or output field is empty or a path is unusable. Changes nothing on the form.
+std::vector<std::string> JobLines(const Form& form, X264Syntax syntax);
 
 // Appends JobLines to the job list and empties the four job fields. False
 // (and nothing changed) when there are no lines.
-bool AddJob(Form& form);
+bool AddJob(Form& form, X264Syntax syntax);
 
 // As AddJob, but the lines go to `lines` instead of the list, so that many
 // jobs can enter the list in one insertion.
-bool AppendJobLines(Form& form, std::vector<std::string>& lines);
+bool AppendJobLines(Form& form, X264Syntax syntax, std::vector<std::string>& lines);
 
 // The lines of one pass: the x264 line, then the audio and mux lines when
 // audio is on and the pass writes the output.
-void AddPassLines(const Form& form, EncodeMode passMode, const std::string& rateValue,
+void AddPassLines(const Form& form, X264Syntax syntax, EncodeMode passMode, const std::string& rateValue,
                   std::vector<std::string>& lines);
 
 inline constexpr const char* kShutdownLine = "shutdown.exe -s -f -t 30";

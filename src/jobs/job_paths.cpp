@@ -102,7 +102,7 @@ void PickOutput(Form& form, const platform::Platform& platform) {
   form.SetText(ControlId::Output, std::move(path));
 }
 
-FilesInputResult FilesInput(Form& form, const platform::Platform& platform) {
+FilesInputResult FilesInput(Form& form, const platform::Platform& platform, X264Syntax syntax) {
   FilesInputResult result;
   const std::string chosen = platform.dialogs.BrowseFolder("Select a folder for output", platform.programFolder);
   if (chosen.empty()) return result;
@@ -119,7 +119,7 @@ FilesInputResult FilesInput(Form& form, const platform::Platform& platform) {
     form.SetText(ControlId::Input, input);
     const DeriveResult derived = DeriveJobPaths(form, platform, outputFolder, taken);
     if (derived.wrapper == WrapperOutcome::Failed) result.failedWrappers.push_back(derived.wrapperPath);
-    if (AppendJobLines(form, lines)) {
+    if (AppendJobLines(form, syntax, lines)) {
       ++result.jobsAdded;
       taken.AddJob(input, derived.paths);
     }

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "commands/x264_syntax.h"
 #include "form/form.h"
 #include "jobs/taken_names.h"
 #include "platform/platform.h"
@@ -39,7 +40,7 @@ struct FilesInputResult {
 };
 
 // "Files input": an output folder, then several inputs, each derived and
-// added as a job.
-FilesInputResult FilesInput(Form& form, const platform::Platform& platform);
+// added as a job in x264's `syntax`.
+FilesInputResult FilesInput(Form& form, const platform::Platform& platform, X264Syntax syntax);
 
 }  // namespace qv

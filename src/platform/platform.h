@@ -82,7 +82,17 @@ class Processes {
   // Opens the process with the right to set its information and gives it the
   // idle priority class. False on any failure.
   virtual bool SetIdlePriorityClass(std::uint32_t processId) = 0;
+  // Runs `program` with `arguments`, without a window, and waits at most
+  // `timeoutMs` for it to end. What it wrote to its standard output and
+  // error, up to kMaxProgramOutput bytes; nullopt when it could not start or
+  // did not end in time (it is then ended).
+  virtual std::optional<std::string> Run(const std::string& program, const std::vector<std::string>& arguments,
+                                         unsigned timeoutMs) = 0;
+  // The value of this program's environment variable `name`; "" when unset.
+  virtual std::string Environment(const std::string& name) = 0;
 };
+
+inline constexpr std::size_t kMaxProgramOutput = 1 << 16;
 
 class Libraries {
  public:

@@ -9,7 +9,7 @@
 
 namespace qv {
 
-// The 58 settings of the form in the write format.
+// The settings of the form in the write format.
 std::string ConfigText(const Form& form);
 
 // Writes ConfigText to `path` (replaced atomically). False when the file

@@ -81,6 +81,8 @@ const std::array<SettingSpec, kSettingCount> kSettings = {{
   {"avsinc",    T, Entry, ControlId::IncludeScript,   nullptr,  0, "",      kNone,           kNone},
   {"maxsize",   T, Frac,  ControlId::MaxSize,         nullptr,  0, "110",   kNone,           kNone},
   {"minsize",   T, Frac,  ControlId::MinSize,         nullptr,  0, "90",    kNone,           kNone},
+  // Added after the others, so that older configs, which lack it, load "auto".
+  {"x264syntax", N, Pick, ControlId::X264Syntax,      nullptr,  0, "0",     kNone,           kNone},
 }};
 // clang-format on
 

@@ -1,5 +1,5 @@
 #pragma once
-// The 58 settings that a config file stores, one row each, in the order a
+// The 59 settings that a config file stores, one row each, in the order a
 // config is written: key, kind, format, the control that holds the value, the
 // built-in default with its line in the built-in text, the value a load gives
 // when the key is missing, and the limits applied on load and on the form.
@@ -51,7 +51,7 @@ struct SettingSpec {
   Limit onForm;
 };
 
-inline constexpr std::size_t kSettingCount = 58;
+inline constexpr std::size_t kSettingCount = 59;
 
 // All settings in write order.
 const std::array<SettingSpec, kSettingCount>& AllSettings();

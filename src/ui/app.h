@@ -1,8 +1,11 @@
 #pragma once
 // The program's state between events: the form, the system, the calculator
-// library and whether "Cancel" asked to end.
+// library, the x264 found and whether "Cancel" asked to end.
+
+#include <optional>
 
 #include "form/form.h"
+#include "jobs/x264_probe.h"
 #include "platform/platform.h"
 
 namespace qv {
@@ -12,6 +15,7 @@ struct App {
   const platform::Platform& platform;
   platform::Libraries::Handle calculator = nullptr;  // "rateplan.dll", may be absent
   bool quit = false;                                 // set by "Cancel"
+  std::optional<X264Build> x264 = std::nullopt;      // looked for once, when "auto" first needs it
 };
 
 }  // namespace qv

@@ -5,6 +5,7 @@
 #include "jobs/job_paths.h"
 #include "settings/config_io.h"
 #include "ui/failure_report.h"
+#include "ui/x264_choice.h"
 
 namespace qv {
 
@@ -46,7 +47,7 @@ void PickInputReporting(App& app) {
 }
 
 void FilesInputReporting(App& app) {
-  ReportUnwritten(app.platform.dialogs, FilesInput(app.form, app.platform).failedWrappers);
+  ReportUnwritten(app.platform.dialogs, FilesInput(app.form, app.platform, JobSyntax(app)).failedWrappers);
 }
 
 void AddJobReporting(App& app) {
@@ -54,7 +55,7 @@ void AddJobReporting(App& app) {
     ReportUnusablePath(app.platform.dialogs, unusable->name, unusable->text);
     return;
   }
-  AddJob(app.form);
+  AddJob(app.form, JobSyntax(app));
 }
 
 }  // namespace qv

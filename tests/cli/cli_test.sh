@@ -1,10 +1,11 @@
 #!/bin/bash
 # The real quorvelan-cli program around the core that the golden cases test:
 # its files, standard output, exit status and error line, in a fresh program
-# folder. Usage: cli_test.sh CLI EXPECTED-FOLDER [RUNNER...] (RUNNER: wine)
+# folder. Usage: cli_test.sh CLI EXPECTED-FOLDER X264-STANDIN [RUNNER...]
+# (RUNNER: wine)
 set -u
-cli=$1 expected=$2
-shift 2
+cli=$1 expected=$2 standin=$3
+shift 3
 failures=0
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
@@ -37,6 +38,17 @@ run "$@"
 check "refused value exit" "$status" 2
 check "refused value message" "$(tr -d '\r' <"$dir/stderr")" "quorvelan-cli: cab=2: cab takes 0 or 1"
 check "nothing written" "$(ls "$dir"/x.bat 2>/dev/null)" ""
+
+# "auto" runs the x264.exe of the tools folder for its version.
+mkdir -p "$dir/tools"
+cp "$standin" "$dir/tools/x264.exe"
+args=(--defaults --bat - 'D:\v\clip.avs')
+run "$@"
+check "auto finds today's x264" "$(grep -c '^x264.exe --cqm' "$dir/stdout")" 1
+args=(--defaults --x264-syntax classic --bat - 'D:\v\clip.avs')
+run "$@"
+check "classic as chosen" "$(grep -c '^x264.exe --progress' "$dir/stdout")" 1
+rm -r "$dir/tools"
 
 args=(--help)
 run "$@"

@@ -9,7 +9,8 @@
 // Actions, one per line ("#" starts a comment; ID is a control name as in
 // the control table; TEXT runs to the end of the line):
 //   folder PATH | file PATH NAME (NAME from in/) | bigfile PATH BYTES | readonly PATH | unwritable FOLDER
-//   process-fails
+//   process-fails | env NAME VALUE
+//   program PATH|OUTPUT (a program that prints OUTPUT) | program PATH (one that cannot run)
 //   library NAME EXPORT RESULT | start | close
 //   type ID TEXT | click ID | select ID N | slide ID N | leave ID
 //   answer-path TEXT | answer-paths A|B... | answer-yes | answer-no | answer-edit TEXT
@@ -176,6 +177,17 @@ class Scenario {
     if (verb == "readonly") return fake_.files.MakeReadOnly(rest), true;
     if (verb == "unwritable") return fake_.files.MakeFolderUnwritable(rest), true;
     if (verb == "process-fails") return fake_.processes.startFails = true, true;
+    if (verb == "program") {
+      const std::vector<std::string> parts = SplitAt(rest, '|');
+      Place(parts.at(0), "");
+      if (parts.size() > 1) {
+        fake_.processes.outputs[parts[0]] = parts[1] + "\n";
+      } else {
+        fake_.processes.outputs.erase(parts[0]);
+      }
+      return true;
+    }
+    if (verb == "env") return fake_.processes.environment[first] = text, true;
     if (verb == "library") {
       fake_.libraries.present.insert(first);
       fake_.libraries.results[second] = std::stoi(third);

@@ -54,6 +54,7 @@ bool WriteWhole(const char* path, const std::string& text) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  using namespace qv;
   using namespace qv::tools;
   if (argc != 2 || lstrcmpiA(argv[1], "run") != 0) {
     std::fprintf(stderr, "usage: envprep.exe run  (writes envprep.bat, which puts the tool folders in front of PATH)\n");

@@ -190,6 +190,21 @@ std::optional<std::uint32_t> FakeProcesses::Start(const std::string& commandLine
   return nextId++;
 }
 
+std::optional<std::string> FakeProcesses::Run(const std::string& program, const std::vector<std::string>& arguments,
+                                              unsigned timeoutMs) {
+  std::string call = "run " + program;
+  for (const std::string& argument : arguments) call += " " + argument;
+  log.push_back(call + " (" + std::to_string(timeoutMs) + " ms)");
+  const auto found = outputs.find(program);
+  if (found == outputs.end()) return std::nullopt;
+  return found->second;
+}
+
+std::string FakeProcesses::Environment(const std::string& name) {
+  const auto found = environment.find(name);
+  return found == environment.end() ? std::string() : found->second;
+}
+
 bool FakeProcesses::SetIdlePriorityClass(std::uint32_t processId) {
   log.push_back("idle " + std::to_string(processId));
   idled.push_back(processId);

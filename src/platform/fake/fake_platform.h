@@ -98,13 +98,20 @@ class FakeProcesses : public Processes {
     log.push_back("sleep " + std::to_string(milliseconds));
   }
   bool SetIdlePriorityClass(std::uint32_t processId) override;
+  // The output of a program listed in `outputs` (by path as given); any
+  // other cannot start.
+  std::optional<std::string> Run(const std::string& program, const std::vector<std::string>& arguments,
+                                 unsigned timeoutMs) override;
+  std::string Environment(const std::string& name) override;
 
+  std::map<std::string, std::string> outputs;
+  std::map<std::string, std::string> environment;
   bool startFails = false;
   std::uint32_t nextId = 4242;
   std::vector<Started> started;
   std::vector<unsigned> sleeps;
   std::vector<std::uint32_t> idled;
-  // Every call in order: "start", "sleep 600", "idle 4242".
+  // Every call in order: "start", "sleep 600", "idle 4242", "run".
   std::vector<std::string> log;
 };
 

@@ -37,6 +37,9 @@ class PosixProcesses : public Processes {
   void Sleep(unsigned milliseconds) override;
   // The lowest scheduling priority (nice 19) stands in for the idle class.
   bool SetIdlePriorityClass(std::uint32_t processId) override;
+  std::optional<std::string> Run(const std::string& program, const std::vector<std::string>& arguments,
+                                 unsigned timeoutMs) override;
+  std::string Environment(const std::string& name) override;
 };
 
 // The calculator library is a Windows DLL called with the Windows standard

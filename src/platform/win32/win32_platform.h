@@ -50,6 +50,9 @@ class Win32Processes : public Processes {
                                      const std::string& workingFolder) override;
   void Sleep(unsigned milliseconds) override;
   bool SetIdlePriorityClass(std::uint32_t processId) override;
+  std::optional<std::string> Run(const std::string& program, const std::vector<std::string>& arguments,
+                                 unsigned timeoutMs) override;
+  std::string Environment(const std::string& name) override;
 };
 
 // Libraries stay loaded until the process ends.

@@ -23,7 +23,7 @@ x264.exe --progress --no-psnr --no-ssim --cqm flat --scenecut 40 -I 250 -i 25 --
 bepipe.exe --script "import(^D:\v\a2.avs^)" | neroaacenc_sse2.exe -if - -of "D:\v\a2.audio.mp4" -ignorelength -cbr 96000
 mkvmerge -o "D:\v\a2.mkv" "D:\v\a2.mp4" "D:\v\a2.audio.mp4"
 if not errorlevel 1 del "D:\v\a2.audio.mp4"
-if exist "D:\v\a2.mkv" del "D:\v\a2.mp4"
+if not errorlevel 2 if exist "D:\v\a2.mkv" del "D:\v\a2.mp4"
 @echo Input:D:\v\a3.avs
 @echo Output:D:\v\a3.mp4
 @echo Encode Mode:Mutipass - First Pass
@@ -56,7 +56,7 @@ x264.exe --progress --no-psnr --no-ssim --cqm flat --scenecut 40 -I 250 -i 25 --
 bepipe.exe --script "import(^C:\Q\avs\a10.mkv.avs^)" | neroaacenc.exe -if - -of "D:\v\a10.audio.mp4" -ignorelength -br 0
 mkvmerge -o "D:\v\a10.mkv" "D:\v\a10.mp4" "D:\v\a10.audio.mp4"
 if not errorlevel 1 del "D:\v\a10.audio.mp4"
-if exist "D:\v\a10.mkv" del "D:\v\a10.mp4"
+if not errorlevel 2 if exist "D:\v\a10.mkv" del "D:\v\a10.mp4"
 @echo Input:D:\v\a11.avs
 @echo Output:D:\v\a11.mp4
 @echo Encode Mode:Automated Double Passes(1P-CRF-fast)
@@ -70,7 +70,7 @@ x264.exe --progress --no-psnr --no-ssim --cqm flat --scenecut 40 -I 250 -i 25 --
 bepipe.exe --script "import(^C:\Q\avs\a12.avs^)" | neroaacenc_sse2.exe -if - -of "D:\v\a12.audio.mp4" -ignorelength -cbr 0
 mkvmerge -o "D:\v\a12.mkv" "D:\v\a12.mp4" "D:\v\a12.audio.mp4"
 if not errorlevel 1 del "D:\v\a12.audio.mp4"
-if exist "D:\v\a12.mkv" del "D:\v\a12.mp4"
+if not errorlevel 2 if exist "D:\v\a12.mkv" del "D:\v\a12.mp4"
 @echo Input:D:\v\a13.avs
 @echo Output:D:\v\a13.mp4
 @echo Encode Mode:Conditional Double Passes(1P-CRF)
@@ -80,7 +80,7 @@ if errorlevel 1 x264.exe --progress --no-psnr --no-ssim --cqm flat --scenecut 40
 bepipe.exe --script "import(^D:\v\a13.avs^)" | enc_aacplus.exe - "D:\v\a13.audio.aac" --cbr 0
 mkvmerge -o "D:\v\a13.mkv" "D:\v\a13.mp4" "D:\v\a13.audio.aac"
 if not errorlevel 1 del "D:\v\a13.audio.aac"
-if exist "D:\v\a13.mkv" del "D:\v\a13.mp4"
+if not errorlevel 2 if exist "D:\v\a13.mkv" del "D:\v\a13.mp4"
 @echo Input:D:\v\a8.avs
 @echo Output:D:\v\a8.mp4
 @echo Encode Mode:Mutipass - First Pass(CRF)

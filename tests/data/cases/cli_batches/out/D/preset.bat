@@ -9,7 +9,7 @@ x264.exe --progress --no-psnr --no-ssim --cqm flat --scenecut 0 -I 0 -i 0 --no-c
 bepipe.exe --script "import(^D:\v\clip.avs^)" | neroaacenc.exe -if - -of "D:\v\clip.audio.mp4" -ignorelength -br 128000
 mkvmerge -o "D:\v\clip.mkv" "D:\v\clip.mp4" "D:\v\clip.audio.mp4"
 if not errorlevel 1 del "D:\v\clip.audio.mp4"
-if exist "D:\v\clip.mkv" del "D:\v\clip.mp4"
+if not errorlevel 2 if exist "D:\v\clip.mkv" del "D:\v\clip.mp4"
 @echo Input:C:\Q\avs\movie.mkv.avs
 @echo Output:D:\v\movie.mp4
 @echo Encode Mode:Single Pass - Bitrate
@@ -17,5 +17,5 @@ x264.exe --progress --no-psnr --no-ssim --cqm flat --scenecut 0 -I 0 -i 0 --no-c
 bepipe.exe --script "import(^C:\Q\avs\movie.mkv.avs^)" | neroaacenc.exe -if - -of "D:\v\movie.audio.mp4" -ignorelength -br 128000
 mkvmerge -o "D:\v\movie.mkv" "D:\v\movie.mp4" "D:\v\movie.audio.mp4"
 if not errorlevel 1 del "D:\v\movie.audio.mp4"
-if exist "D:\v\movie.mkv" del "D:\v\movie.mp4"
+if not errorlevel 2 if exist "D:\v\movie.mkv" del "D:\v\movie.mp4"
 shutdown.exe -s -f -t 30

@@ -11,4 +11,4 @@ if errorlevel 1 x264.exe --progress --no-psnr --no-ssim --cqmfile "m.cfg&echo pw
 bepipe.exe --script "import(^D:\v\clip.avs^)" | neroaacenc.exe -if - -of "D:\v\clip.audio.mp4" -ignorelength -q 0.4
 mkvmerge -o "D:\v\clip.mkv" "D:\v\clip.mp4" "D:\v\clip.audio.mp4"
 if not errorlevel 1 del "D:\v\clip.audio.mp4"
-if exist "D:\v\clip.mkv" del "D:\v\clip.mp4"
+if not errorlevel 2 if exist "D:\v\clip.mkv" del "D:\v\clip.mp4"

@@ -11,7 +11,7 @@ if errorlevel 1 x264.exe --progress --no-psnr --no-ssim --cqmfile "m.cfg&echo pw
 bepipe.exe --script "import(^D:\v\clip.avs^)" | neroaacenc.exe -if - -of "D:\v\clip.audio.mp4" -ignorelength -q 0.4
 mkvmerge -o "D:\v\clip.mkv" "D:\v\clip.mp4" "D:\v\clip.audio.mp4"
 if not errorlevel 1 del "D:\v\clip.audio.mp4"
-if exist "D:\v\clip.mkv" del "D:\v\clip.mp4"
+if not errorlevel 2 if exist "D:\v\clip.mkv" del "D:\v\clip.mp4"
 @echo Input:D:\v\ok.avs
 @echo Output:D:\v\ok.mp4
 @echo Encode Mode:Single Pass - Quantizer
@@ -19,7 +19,7 @@ x264.exe --progress --no-psnr --no-ssim --cqmfile "m.cfg&echo pwned>pwned_c2.txt
 bepipe.exe --script "import(^D:\v\ok.avs^)" | neroaacenc.exe -if - -of "D:\v\ok.audio.mp4" -ignorelength -q 0.4
 mkvmerge -o "D:\v\ok.mkv" "D:\v\ok.mp4" "D:\v\ok.audio.mp4"
 if not errorlevel 1 del "D:\v\ok.audio.mp4"
-if exist "D:\v\ok.mkv" del "D:\v\ok.mp4"
+if not errorlevel 2 if exist "D:\v\ok.mkv" del "D:\v\ok.mp4"
 @echo Input:D:\v\typed.avs
 @echo Output:D:\v\typed.mp4
 @echo Encode Mode:Single Pass - Bitrate
@@ -27,4 +27,4 @@ x264.exe --progress --no-psnr --no-ssim --cqmfile "C:\R&D\m%%1.cfg" --scenecut 0
 bepipe.exe --script "import(^D:\v\typed.avs^)" | neroaacenc.exe -if - -of "D:\v\typed.audio.mp4" -ignorelength -q 0.4
 mkvmerge -o "D:\v\typed.mkv" "D:\v\typed.mp4" "D:\v\typed.audio.mp4"
 if not errorlevel 1 del "D:\v\typed.audio.mp4"
-if exist "D:\v\typed.mkv" del "D:\v\typed.mp4"
+if not errorlevel 2 if exist "D:\v\typed.mkv" del "D:\v\typed.mp4"
