@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "text/leading_integer.h"
+#include "text/number_text.h"
 #include "text/wide_text.h"
 #include "text/wildcard_match.h"
 
@@ -20,6 +21,19 @@ TEST(LeadingInteger, ReadsSignAndDigitsUpToTheEndOfTheView) {
       {"99999999999", 2147483647},  {"-99999999999", -2147483647 - 1},  {"2147483648", 2147483647},
   };
   for (const Case& c : cases) EXPECT_EQ(LeadingInteger(c.text), c.value) << c.text;
+}
+
+TEST(NumberText, TakesTheNumberTheTextStartsWithAndNoMore) {
+  struct Case {
+    std::string_view text;
+    bool fraction;
+    std::optional<std::string> number;
+  } cases[] = {
+      {"0.9", true, "0.9"},   {"0.9", false, "0"},      {" +26abc", false, "26"}, {"-2", false, "-2"},
+      {"5.", true, "5"},      {".5", true, std::nullopt}, {"x1", false, std::nullopt}, {"-", false, std::nullopt},
+      {"007", false, "007"},  {"1.2.3", true, "1.2"},   {std::string_view("0.9").substr(0, 2), true, "0"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(NumberText(c.text, c.fraction), c.number) << c.text;
 }
 
 TEST(WildcardMatch, MatchesOnlyWithinTheViewsAndIgnoresCase) {
