@@ -1,12 +1,12 @@
 #include "text/leading_integer.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace qv {
 
 std::int32_t LeadingInteger(std::string_view text) {
-  std::size_t i = 0;
-  while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+  std::size_t i = std::min(text.find_first_not_of(" \t"), text.size());
   bool negative = false;
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
     negative = text[i] == '-';
@@ -22,8 +22,7 @@ std::int32_t LeadingInteger(std::string_view text) {
       value = kMin - 1;  // saturated; keep consuming digits
     }
   }
-  if (negative) return static_cast<std::int32_t>(value < kMin ? kMin : value);
-  return static_cast<std::int32_t>(-value > kMax ? kMax : -value);
+  return static_cast<std::int32_t>(negative ? std::max(value, kMin) : std::min(-value, kMax));
 }
 
 }  // namespace qv

@@ -50,36 +50,45 @@ void Encode(char32_t point, std::string& out) {
 bool IsHighSurrogate(char32_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
 bool IsLowSurrogate(char32_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
 
-}  // namespace
-
-std::wstring Widen(std::string_view utf8) {
-  std::wstring wide;
-  wide.reserve(utf8.size());
+// UTF-16 where the units are 16 bits wide (surrogate pairs beyond the basic
+// plane), UTF-32 where they are wider.
+template <typename Unit>
+std::basic_string<Unit> ToUnits(std::string_view utf8) {
+  std::basic_string<Unit> units;
+  units.reserve(utf8.size());
   for (std::size_t i = 0, length = 0; i < utf8.size(); i += length) {
     const char32_t point = Decode(utf8, i, length);
-    if (sizeof(wchar_t) == 2 && point >= 0x10000) {
-      wide += static_cast<wchar_t>(0xD800 + ((point - 0x10000) >> 10));
-      wide += static_cast<wchar_t>(0xDC00 + ((point - 0x10000) & 0x3FF));
+    if (sizeof(Unit) == 2 && point >= 0x10000) {
+      units += static_cast<Unit>(0xD800 + ((point - 0x10000) >> 10));
+      units += static_cast<Unit>(0xDC00 + ((point - 0x10000) & 0x3FF));
     } else {
-      wide += static_cast<wchar_t>(point);
+      units += static_cast<Unit>(point);
     }
   }
-  return wide;
+  return units;
 }
 
-std::string Narrow(std::wstring_view wide) {
+template <typename Unit>
+std::string FromUnits(std::basic_string_view<Unit> units) {
   std::string utf8;
-  utf8.reserve(wide.size());
-  for (std::size_t i = 0; i < wide.size(); ++i) {
-    auto point = static_cast<char32_t>(wide[i]);
-    if (sizeof(wchar_t) == 2 && IsHighSurrogate(point) && i + 1 < wide.size() &&
-        IsLowSurrogate(static_cast<char32_t>(wide[i + 1]))) {
-      point = 0x10000 + ((point - 0xD800) << 10) + (static_cast<char32_t>(wide[++i]) - 0xDC00);
+  utf8.reserve(units.size());
+  for (std::size_t i = 0; i < units.size(); ++i) {
+    auto point = static_cast<char32_t>(units[i]);
+    if (sizeof(Unit) == 2 && IsHighSurrogate(point) && i + 1 < units.size() &&
+        IsLowSurrogate(static_cast<char32_t>(units[i + 1]))) {
+      point = 0x10000 + ((point - 0xD800) << 10) + (static_cast<char32_t>(units[++i]) - 0xDC00);
     }
     Encode(point, utf8);
   }
   return utf8;
 }
+
+}  // namespace
+
+std::wstring Widen(std::string_view utf8) { return ToUnits<wchar_t>(utf8); }
+std::string Narrow(std::wstring_view wide) { return FromUnits(wide); }
+std::u16string ToUtf16(std::string_view utf8) { return ToUnits<char16_t>(utf8); }
+std::string FromUtf16(std::u16string_view utf16) { return FromUnits(utf16); }
 
 bool IsUtf8(std::string_view text) {
   for (std::size_t i = 0, length = 0; i < text.size(); i += length) {

@@ -12,6 +12,10 @@ namespace qv {
 std::wstring Widen(std::string_view utf8);
 std::string Narrow(std::wstring_view wide);
 
+// The same in UTF-16 wherever the program runs.
+std::u16string ToUtf16(std::string_view utf8);
+std::string FromUtf16(std::u16string_view utf16);
+
 // True for well-formed UTF-8 (lone surrogates included, as Narrow writes them).
 bool IsUtf8(std::string_view text);
 

@@ -57,8 +57,17 @@ TEST(WideText, CarriesEveryNameBothWays) {
                                 L"\U0001F3AC x", std::wstring(1, wchar_t(0xD800)) + L"a",
                                 std::wstring(1, wchar_t(0xDC00))};
   for (const std::wstring& name : names) EXPECT_EQ(Widen(Narrow(name)), name);
-  EXPECT_EQ(Narrow(L"caf\u00e9 \u6587"), "caf\xC3\xA9 \xE6\x96\x87");
-  EXPECT_EQ(Narrow(L"\U0001F3AC"), "\xF0\x9F\x8E\xAC");
+  // UTF-16 at the edges of each length of sequence, and lone surrogates.
+  const std::pair<std::u16string, std::string_view> edges[] = {
+      {u"\u007F\u0080", "\x7F\xC2\x80"},       {u"\u07FF\u0800", "\xDF\xBF\xE0\xA0\x80"},
+      {u"\uFFFF", "\xEF\xBF\xBF"},              {u"\U00010000\U0010FFFF", "\xF0\x90\x80\x80\xF4\x8F\xBF\xBF"},
+      {u"\xD800", "\xED\xA0\x80"},              {u"\xDBFF\xDBFF\xDFFF", "\xED\xAF\xBF\xF4\x8F\xBF\xBF"},
+      {u"\xDC00\xD800", "\xED\xB0\x80\xED\xA0\x80"}};
+  for (const auto& [utf16, utf8] : edges) {
+    EXPECT_EQ(FromUtf16(utf16), utf8);
+    EXPECT_EQ(ToUtf16(utf8), utf16);
+  }
+  EXPECT_EQ(Narrow(L"caf\u00e9 \U0001F3AC"), "caf\xC3\xA9 \xF0\x9F\x8E\xAC");
   struct Case {
     std::string_view bytes;
     bool utf8;
