@@ -1,6 +1,7 @@
 #pragma once
 // The program's state between events: the form, the system, the calculator
-// library and whether "Cancel" asked to end.
+// library, how far the job list's file is behind, and whether "Cancel" asked
+// to end.
 
 #include "form/form.h"
 #include "platform/platform.h"
@@ -12,6 +13,14 @@ struct App {
   const platform::Platform& platform;
   platform::Libraries::Handle calculator = nullptr;  // "rateplan.dll", may be absent
   bool quit = false;                                 // set by "Cancel"
+  // The window keeps the job list in its file; the command line leaves the
+  // file alone. The file: the revision of the list that it holds; whether it
+  // may be written (not while a damaged one that could not be moved is
+  // there); whether the user knows that the last write failed.
+  bool keepsJobList = true;
+  unsigned jobListWritten = 0;
+  bool jobListWritable = true;
+  bool jobListFailureTold = false;
 };
 
 }  // namespace qv

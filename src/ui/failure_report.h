@@ -11,6 +11,9 @@ namespace qv {
 // One message box naming every file that could not be written.
 void ReportUnwritten(platform::Dialogs& dialogs, const std::vector<std::string>& paths);
 
+// The same files named in the question whether to close anyway; true for Yes.
+bool AskCloseAnyway(platform::Dialogs& dialogs, const std::vector<std::string>& paths);
+
 // One message box naming a config name that no file may carry.
 void ReportInvalidConfigName(platform::Dialogs& dialogs, const std::string& name);
 

@@ -227,7 +227,7 @@ TEST_F(WindowTest, TheCloseBoxAndCancelSaveTheStateFileThatTheNextStartShows) {
   program.ShowPage(kRateControl);
   Type(ControlId::Kfb, "55", "55");
   EXPECT_EQ(program.CloseWindow(), std::optional<DWORD>(0));
-  ASSERT_TRUE(qv::ShutDown(twin->app));
+  ASSERT_TRUE(qv::MayClose(twin->app));
   EXPECT_EQ(ReadBytes(File("quorvelan.ini")), TwinFile("quorvelan.ini"));
 
   ASSERT_TRUE(program.Start());
@@ -237,7 +237,7 @@ TEST_F(WindowTest, TheCloseBoxAndCancelSaveTheStateFileThatTheNextStartShows) {
   Type(ControlId::Kfb, "66", "66");
   program.ClickOpeningDialog(ControlId::Cancel);
   EXPECT_EQ(program.WaitForExit(), std::optional<DWORD>(0));
-  ASSERT_TRUE(qv::ShutDown(twin->app));
+  ASSERT_TRUE(qv::MayClose(twin->app));
   EXPECT_EQ(ReadBytes(File("quorvelan.ini")), TwinFile("quorvelan.ini"));
 }
 
