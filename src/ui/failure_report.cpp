@@ -24,6 +24,13 @@ bool AskCloseAnyway(platform::Dialogs& dialogs, const std::vector<std::string>& 
   return dialogs.AskYesNo(kCaption, UnwrittenText(paths) + "\n\nClose anyway?");
 }
 
+void ReportRefusedInputs(platform::Dialogs& dialogs, const std::vector<std::string>& paths) {
+  if (paths.empty()) return;
+  dialogs.ShowMessage(kCaption, Listed("These were not added as jobs: folders, and names that hold a double "
+                                       "quote or a control character or start with \"-\":",
+                                       paths));
+}
+
 void ReportInvalidConfigName(platform::Dialogs& dialogs, const std::string& name) {
   dialogs.ShowMessage(kCaption, "A config file cannot be named:\n" + name);
 }

@@ -7,6 +7,14 @@
 #include "ui/failure_report.h"
 
 namespace qv {
+namespace {
+
+void ReportQueued(platform::Dialogs& dialogs, const QueuedInputs& queued) {
+  ReportUnwritten(dialogs, queued.failedWrappers);
+  ReportRefusedInputs(dialogs, queued.refused);
+}
+
+}  // namespace
 
 void SaveNamedConfigReporting(App& app) {
   // Saving clears the typed name, so it is taken first for the message.
@@ -45,8 +53,10 @@ void PickInputReporting(App& app) {
   if (result.wrapper == WrapperOutcome::Failed) ReportUnwritten(app.platform.dialogs, {result.wrapperPath});
 }
 
-void FilesInputReporting(App& app) {
-  ReportUnwritten(app.platform.dialogs, FilesInput(app.form, app.platform).failedWrappers);
+void FilesInputReporting(App& app) { ReportQueued(app.platform.dialogs, FilesInput(app.form, app.platform)); }
+
+void DropFilesReporting(App& app, const std::vector<std::string>& paths) {
+  ReportQueued(app.platform.dialogs, DropFiles(app.form, app.platform, paths));
 }
 
 void AddJobReporting(App& app) {

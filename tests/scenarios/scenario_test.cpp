@@ -11,7 +11,7 @@
 //   folder PATH | file PATH NAME (NAME from in/) | bigfile PATH BYTES | readonly PATH | unwritable FOLDER
 //   unreadable PATH | process-fails
 //   library NAME EXPORT RESULT | start | close (closes or stays open) | restart (a new start on the same
-//   files with nothing saved, as after a crash)
+//   files with nothing saved, as after a crash) | drop A|B...
 //   type ID TEXT | click ID | select ID N | slide ID N | leave ID
 //   answer-path TEXT | answer-paths A|B... | answer-yes | answer-no | answer-edit TEXT
 //   show ID... | show-form | show-jobs | show-folders | show-file PATH | cli ARGS ("..." or {{...}} holds one argument)
@@ -28,6 +28,7 @@
 #include "platform/fake/fake_platform.h"
 #include "ui/dispatch.h"
 #include "ui/lifecycle.h"
+#include "ui/reported_operations.h"
 
 namespace qv {
 namespace {
@@ -193,6 +194,7 @@ class Scenario {
       return true;
     }
     if (verb == "close") return Note(MayClose(*app_) ? "closes" : "stays open"), true;
+    if (verb == "drop") return DropFilesReporting(*app_, SplitAt(rest, '|')), true;
     if (verb == "show-file") {
       const platform::FileContent file = fake_.files.ReadFile(rest, std::string::npos);
       if (file.status != platform::ReadStatus::Read) return Note("no file"), true;
