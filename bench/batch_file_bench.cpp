@@ -1,5 +1,5 @@
 // Writing a 100,000-line batch, beside one plain write of the same bytes
-// into the same folder.
+// into the same folder; rewriting the job list's file of the same lines.
 
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
@@ -12,6 +12,7 @@
 
 #include "bench_form.h"
 #include "jobs/batch_file.h"
+#include "jobs/job_list_file.h"
 #include "platform/posix/posix_platform.h"
 
 namespace qv::bench {
@@ -45,6 +46,7 @@ struct BatchSetup {
   ~BatchSetup() {
     unlink((folder + "/jobs.bat").c_str());
     unlink((folder + "/plain.bat").c_str());
+    unlink((folder + "/quorvelan-jobs.txt").c_str());
     rmdir(folder.c_str());
   }
 };
@@ -91,6 +93,18 @@ void BM_PlainWriteOfTheSameBytes(benchmark::State& state) {
   state.SetBytesProcessed(state.iterations() * bytes.size());
 }
 BENCHMARK(BM_PlainWriteOfTheSameBytes)->Unit(benchmark::kMillisecond);
+
+// What every change of the list costs.
+void BM_WriteJobList100kLines(benchmark::State& state) {
+  BatchSetup& setup = Setup();
+  const std::string path = setup.folder + "/quorvelan-jobs.txt";
+  for (auto _ : state) {
+    if (!WriteJobList(setup.files, path, setup.job.form.Items(ControlId::JobList))) {
+      state.SkipWithError("job list not written");
+    }
+  }
+}
+BENCHMARK(BM_WriteJobList100kLines)->Unit(benchmark::kMillisecond);
 
 // Both, alternately in each iteration, so that the ratio comes from the same
 // moments of the machine's load.

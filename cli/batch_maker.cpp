@@ -240,6 +240,7 @@ MakeOutcome WriteOrStart(const Form& form, const platform::Platform& platform, c
 MakeOutcome MakeBatch(const Options& options, const platform::Platform& platform) {
   Form form;
   App app{form, platform};
+  app.keepsJobList = false;
   const std::string startProblem = StartUp(app);
   if (std::string error = LoadSettings(app, options, startProblem); !error.empty()) return Error(error);
   RunPendingEvents(app);

@@ -93,6 +93,7 @@ const std::vector<std::string>& Form::Items(ControlId id) const { return At(id).
 void Form::AddItem(ControlId id, std::string text) {
   State& state = At(id);
   state.items.push_back(std::move(text));
+  ++state.revision;
   if (observer_) observer_->OnItemsInserted(id, static_cast<int>(state.items.size()) - 1, 1);
 }
 
@@ -103,6 +104,7 @@ void Form::AddItems(ControlId id, std::vector<std::string> texts) {
   const int count = static_cast<int>(texts.size());
   state.items.insert(state.items.end(), std::make_move_iterator(texts.begin()),
                      std::make_move_iterator(texts.end()));
+  ++state.revision;
   if (observer_) observer_->OnItemsInserted(id, first, count);
 }
 
@@ -110,6 +112,7 @@ void Form::InsertItem(ControlId id, int index, std::string text) {
   State& state = At(id);
   index = std::clamp(index, 0, static_cast<int>(state.items.size()));
   state.items.insert(state.items.begin() + index, std::move(text));
+  ++state.revision;
   // The platform's list keeps the selection on the same item.
   if (state.value >= index) ++state.value;
   if (observer_) observer_->OnItemsInserted(id, index, 1);
@@ -119,6 +122,7 @@ void Form::RemoveItem(ControlId id, int index) {
   State& state = At(id);
   if (index < 0 || index >= static_cast<int>(state.items.size())) return;
   state.items.erase(state.items.begin() + index);
+  ++state.revision;
   if (state.value == index) {
     state.value = -1;
   } else if (state.value > index) {
@@ -129,6 +133,7 @@ void Form::RemoveItem(ControlId id, int index) {
 
 void Form::ClearItems(ControlId id) {
   State& state = At(id);
+  if (!state.items.empty()) ++state.revision;
   state.items.clear();
   state.value = -1;
   if (ControlRow(id).kind == ControlKind::EditableCombo) state.text.clear();

@@ -75,6 +75,9 @@ class Form {
   void RemoveItem(ControlId id, int index);
   // Removes every item and the selection; an editable combo loses its text too.
   void ClearItems(ControlId id);
+  // Counts the changes of the control's items, so that a copy of them kept
+  // elsewhere (a file) can tell whether it is behind.
+  unsigned ItemsRevision(ControlId id) const { return At(id).revision; }
   int Selection(ControlId id) const { return Number(id); }
   void Select(ControlId id, int index) { SetNumber(id, index); }
 
@@ -96,6 +99,7 @@ class Form {
     std::string text;
     std::vector<std::string> items;
     int value = 0;  // check mark, selection or position
+    unsigned revision = 0;
     bool enabled = true;
     bool visible = true;
   };

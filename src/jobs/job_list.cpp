@@ -59,11 +59,14 @@ void AppendPasses(const Form& form, X264Syntax syntax, std::vector<std::string>&
 
 }  // namespace
 
+bool IsUnusablePath(std::string_view path) {
+  return HoldsQuoteOrControl(path) || (!path.empty() && path.front() == '-');
+}
+
 std::optional<UnusablePath> FindUnusablePath(const Form& form) {
   for (const PathField& path : kJobFields) {
     std::string text = form.Text(path.field);
-    const bool unusable = HoldsQuoteOrControl(text) || (!text.empty() && text.front() == '-');
-    if (unusable && path.used(form)) return UnusablePath{path.field, path.name, std::move(text)};
+    if (IsUnusablePath(text) && path.used(form)) return UnusablePath{path.field, path.name, std::move(text)};
   }
   return std::nullopt;
 }

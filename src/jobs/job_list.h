@@ -3,6 +3,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "catalog/encode_modes.h"
@@ -11,9 +12,12 @@
 
 namespace qv {
 
-// A job field whose path no batch line may take: it holds a double quote or
-// a control character, or starts with "-" (which a program reads as an
-// option). Only the fields that the job's lines use are looked at.
+// True for a path that no batch line may take: it holds a double quote or a
+// control character, or starts with "-" (which a program reads as an option).
+bool IsUnusablePath(std::string_view path);
+
+// A job field whose path is unusable. Only the fields that the job's lines
+// use are looked at.
 struct UnusablePath {
   ControlId field;
   const char* name;  // the field's caption

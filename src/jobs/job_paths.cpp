@@ -1,5 +1,6 @@
 #include "jobs/job_paths.h"
 
+#include <algorithm>
 #include <cctype>
 #include <string>
 #include <utility>
@@ -49,6 +50,36 @@ std::string NumberedName(std::string_view file, int number) {
 std::string WithTrailingSeparator(std::string folder) {
   if (folder.empty() || (folder.back() != '\\' && folder.back() != '/')) folder += '\\';
   return folder;
+}
+
+// Each input derived (its output in `outputFolder`, or beside it when that is
+// "") and added as a job. All lines go into the list at once: thousands of
+// inputs must not cost a list update per job.
+QueuedInputs QueueInputs(Form& form, const platform::Platform& platform, const std::vector<std::string>& inputs,
+                         const std::string& outputFolder, X264Syntax syntax) {
+  QueuedInputs result;
+  std::vector<std::string> lines;
+  TakenNames taken(platform);
+  taken.AddLines(form.Items(ControlId::JobList));
+  for (const std::string& input : inputs) {
+    // Refused before a wrapper script could carry the name.
+    if (IsUnusablePath(input) || platform.files.FolderExists(input)) {
+      result.refused.push_back(input);
+      continue;
+    }
+    form.SetText(ControlId::Input, input);
+    const DeriveResult derived =
+        DeriveJobPaths(form, platform, outputFolder.empty() ? std::string(FolderPart(input)) : outputFolder, taken);
+    if (derived.wrapper == WrapperOutcome::Failed) result.failedWrappers.push_back(derived.wrapperPath);
+    if (AppendJobLines(form, syntax, lines)) {
+      ++result.jobsAdded;
+      taken.AddJob(input, derived.paths);
+    } else {
+      result.refused.push_back(input);
+    }
+  }
+  form.AddItems(ControlId::JobList, std::move(lines));
+  return result;
 }
 
 }  // namespace
@@ -102,30 +133,18 @@ void PickOutput(Form& form, const platform::Platform& platform) {
   form.SetText(ControlId::Output, std::move(path));
 }
 
-FilesInputResult FilesInput(Form& form, const platform::Platform& platform, X264Syntax syntax) {
-  FilesInputResult result;
+QueuedInputs FilesInput(Form& form, const platform::Platform& platform, X264Syntax syntax) {
   const std::string chosen = platform.dialogs.BrowseFolder("Select a folder for output", platform.programFolder);
-  if (chosen.empty()) return result;
-  const std::string outputFolder = WithTrailingSeparator(chosen);
+  if (chosen.empty()) return {};
+  std::vector<std::string> inputs = platform.dialogs.OpenFiles("Select some files", "", kFilesInputFilter);
+  const auto empty = std::find(inputs.begin(), inputs.end(), std::string());
+  inputs.erase(empty, inputs.end());
+  return QueueInputs(form, platform, inputs, WithTrailingSeparator(chosen), syntax);
+}
 
-  const std::vector<std::string> inputs = platform.dialogs.OpenFiles("Select some files", "", kFilesInputFilter);
-  // All lines go into the list at once: thousands of inputs must not cost a
-  // list update per job.
-  std::vector<std::string> lines;
-  TakenNames taken(platform);
-  taken.AddLines(form.Items(ControlId::JobList));
-  for (const std::string& input : inputs) {
-    if (input.empty()) break;
-    form.SetText(ControlId::Input, input);
-    const DeriveResult derived = DeriveJobPaths(form, platform, outputFolder, taken);
-    if (derived.wrapper == WrapperOutcome::Failed) result.failedWrappers.push_back(derived.wrapperPath);
-    if (AppendJobLines(form, syntax, lines)) {
-      ++result.jobsAdded;
-      taken.AddJob(input, derived.paths);
-    }
-  }
-  form.AddItems(ControlId::JobList, std::move(lines));
-  return result;
+QueuedInputs DropFiles(Form& form, const platform::Platform& platform, const std::vector<std::string>& paths,
+                       X264Syntax syntax) {
+  return QueueInputs(form, platform, paths, "", syntax);
 }
 
 }  // namespace qv

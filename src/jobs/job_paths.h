@@ -34,13 +34,20 @@ DeriveResult PickInput(Form& form, const platform::Platform& platform);
 // The "..." button beside "Output file:". A cancelled dialog changes nothing.
 void PickOutput(Form& form, const platform::Platform& platform);
 
-struct FilesInputResult {
+struct QueuedInputs {
   int jobsAdded = 0;
   std::vector<std::string> failedWrappers;  // wrappers that could not be written
+  std::vector<std::string> refused;         // folders and unusable names, not added
 };
 
 // "Files input": an output folder, then several inputs, each derived and
 // added as a job in x264's `syntax`.
-FilesInputResult FilesInput(Form& form, const platform::Platform& platform, X264Syntax syntax);
+QueuedInputs FilesInput(Form& form, const platform::Platform& platform, X264Syntax syntax);
+
+// Files dropped on the window, in the order dropped: each as if picked with
+// the "..." beside "Input file:" and added with "Add". The jobs enter the
+// list in one insertion.
+QueuedInputs DropFiles(Form& form, const platform::Platform& platform, const std::vector<std::string>& paths,
+                       X264Syntax syntax);
 
 }  // namespace qv

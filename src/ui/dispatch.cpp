@@ -8,6 +8,7 @@
 #include "settings/config_lists.h"
 #include "ui/calculator.h"
 #include "ui/job_line_dialogs.h"
+#include "ui/job_list_keeping.h"
 #include "ui/pickers.h"
 #include "ui/reported_operations.h"
 
@@ -142,9 +143,10 @@ void Dispatch(App& app, const FormEvent& event) {
 void RunPendingEvents(App& app) {
   while (!app.quit) {
     const std::optional<FormEvent> event = app.form.PopEvent();
-    if (!event) return;
+    if (!event) break;
     Dispatch(app, *event);
   }
+  KeepJobList(app);
 }
 
 }  // namespace qv

@@ -12,7 +12,7 @@ void Dispatch(App& app, const FormEvent& event);
 
 // Dispatches queued events until none is left (handlers may queue more) or
 // "Cancel" has set quit; events after it stay unhandled, as the window is
-// closing.
+// closing. Then the job list's file catches up with the list.
 void RunPendingEvents(App& app);
 
 }  // namespace qv

@@ -1,5 +1,6 @@
 #pragma once
-// Telling the user that a file they asked for was not written or started.
+// Telling the user that a file they asked for was not written, added or
+// started.
 
 #include <string>
 #include <vector>
@@ -10,6 +11,13 @@ namespace qv {
 
 // One message box naming every file that could not be written.
 void ReportUnwritten(platform::Dialogs& dialogs, const std::vector<std::string>& paths);
+
+// The same files named in the question whether to close anyway; true for Yes.
+bool AskCloseAnyway(platform::Dialogs& dialogs, const std::vector<std::string>& paths);
+
+// One message box naming the inputs (dropped or chosen) that were not added
+// as jobs.
+void ReportRefusedInputs(platform::Dialogs& dialogs, const std::vector<std::string>& paths);
 
 // One message box naming a config name that no file may carry.
 void ReportInvalidConfigName(platform::Dialogs& dialogs, const std::string& name);

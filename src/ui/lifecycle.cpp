@@ -1,8 +1,11 @@
 #include "ui/lifecycle.h"
 
+#include "jobs/job_list_file.h"
 #include "settings/config_io.h"
 #include "settings/config_lists.h"
 #include "ui/dispatch.h"
+#include "ui/failure_report.h"
+#include "ui/job_list_keeping.h"
 
 namespace qv {
 namespace {
@@ -20,16 +23,29 @@ std::string StartUp(App& app) {
   RefreshConfigLists(app.form, platform);
   const std::string path = StateFilePath(platform);
   const ConfigFile state = LoadConfig(app.form, platform, path);
+  const std::string jobListProblem = LoadJobList(app);
   // The load rewrote every field; their checks run now, as the first events
   // of the loop would run them, so the window opens on a settled form.
   RunPendingEvents(app);
-  if (state.status != ConfigStatus::Refused) return {};
+  if (state.status != ConfigStatus::Refused) return jobListProblem;
   const std::string aside = path + ".refused";
   const bool kept = platform.files.RenameFile(path, aside);
   return "The settings were not loaded from " + path + ": " + state.reason + ".\n" +
-         (kept ? "It is kept as " + aside + "; the" : "The") + " built-in settings are used.";
+         (kept ? "It is kept as " + aside + "; the" : "The") + " built-in settings are used." +
+         (jobListProblem.empty() ? "" : "\n\n" + jobListProblem);
 }
 
-bool ShutDown(App& app) { return SaveConfig(app.form, app.platform.files, StateFilePath(app.platform)); }
+std::vector<std::string> ShutDown(App& app) {
+  std::vector<std::string> unwritten;
+  const std::string state = StateFilePath(app.platform);
+  if (!SaveConfig(app.form, app.platform.files, state)) unwritten.push_back(state);
+  if (!JobListKept(app)) unwritten.push_back(JobListPath(app.platform));
+  return unwritten;
+}
+
+bool MayClose(App& app) {
+  const std::vector<std::string> unwritten = ShutDown(app);
+  return unwritten.empty() || AskCloseAnyway(app.platform.dialogs, unwritten);
+}
 
 }  // namespace qv

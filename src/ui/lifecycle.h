@@ -2,20 +2,26 @@
 // The program's start and end around the event loop.
 
 #include <string>
+#include <vector>
 
 #include "ui/app.h"
 
 namespace qv {
 
 // Start-up after the window is built: working folders, the calculator
-// library, the lists, the state file (or the built-in defaults). Ends with
-// the queue worked off, so the window opens on a settled form. A refused
-// state file is kept aside under the name `path` + ".refused", so that the
-// end does not write over it; what happened is returned to be told, else "".
+// library, the lists, the state file (or the built-in defaults), the job
+// list. Ends with the queue worked off, so the window opens on a settled
+// form. A refused state file is kept aside under the name `path` +
+// ".refused", so that the end does not write over it; what happened to it
+// and to the job list's file is returned to be told, else "".
 std::string StartUp(App& app);
 
-// The end: saves the state file in the program folder. False when it could
-// not be written.
-bool ShutDown(App& app);
+// The end: saves the state file in the program folder, and the job list when
+// its file is behind. The files that could not be written.
+std::vector<std::string> ShutDown(App& app);
+
+// The close box and "Cancel": ShutDown, and when a file could not be
+// written, the question whether to close anyway. True when the program ends.
+bool MayClose(App& app);
 
 }  // namespace qv

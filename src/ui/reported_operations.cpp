@@ -8,6 +8,14 @@
 #include "ui/x264_choice.h"
 
 namespace qv {
+namespace {
+
+void ReportQueued(platform::Dialogs& dialogs, const QueuedInputs& queued) {
+  ReportUnwritten(dialogs, queued.failedWrappers);
+  ReportRefusedInputs(dialogs, queued.refused);
+}
+
+}  // namespace
 
 void SaveNamedConfigReporting(App& app) {
   // Saving clears the typed name, so it is taken first for the message.
@@ -47,7 +55,11 @@ void PickInputReporting(App& app) {
 }
 
 void FilesInputReporting(App& app) {
-  ReportUnwritten(app.platform.dialogs, FilesInput(app.form, app.platform, JobSyntax(app)).failedWrappers);
+  ReportQueued(app.platform.dialogs, FilesInput(app.form, app.platform, JobSyntax(app)));
+}
+
+void DropFilesReporting(App& app, const std::vector<std::string>& paths) {
+  ReportQueued(app.platform.dialogs, DropFiles(app.form, app.platform, paths, JobSyntax(app)));
 }
 
 void AddJobReporting(App& app) {

@@ -9,12 +9,13 @@
 // Actions, one per line ("#" starts a comment; ID is a control name as in
 // the control table; TEXT runs to the end of the line):
 //   folder PATH | file PATH NAME (NAME from in/) | bigfile PATH BYTES | readonly PATH | unwritable FOLDER
-//   process-fails | env NAME VALUE
+//   unreadable PATH | process-fails | env NAME VALUE
 //   program PATH|OUTPUT (a program that prints OUTPUT) | program PATH (one that cannot run)
-//   library NAME EXPORT RESULT | start | close
+//   library NAME EXPORT RESULT | start | close (closes or stays open) | restart (a new start on the same
+//   files with nothing saved, as after a crash) | drop A|B...
 //   type ID TEXT | click ID | select ID N | slide ID N | leave ID
 //   answer-path TEXT | answer-paths A|B... | answer-yes | answer-no | answer-edit TEXT
-//   show ID... | show-form | show-jobs | show-folders | cli ARGS ("..." or {{...}} holds one argument)
+//   show ID... | show-form | show-jobs | show-folders | show-file PATH | cli ARGS ("..." or {{...}} holds one argument)
 
 #include <gtest/gtest.h>
 
@@ -28,6 +29,7 @@
 #include "platform/fake/fake_platform.h"
 #include "ui/dispatch.h"
 #include "ui/lifecycle.h"
+#include "ui/reported_operations.h"
 
 namespace qv {
 namespace {
@@ -125,7 +127,7 @@ class Scenario {
       const std::string verb = line.substr(0, blank);
       const std::string rest = blank == std::string::npos ? "" : line.substr(blank + 1);
       if (!Act(verb, rest)) ADD_FAILURE() << folder_.filename() << " line " << number << ": cannot " << line;
-      RunPendingEvents(app_);
+      RunPendingEvents(*app_);
       LogCalls();
     }
   }
@@ -193,12 +195,24 @@ class Scenario {
       fake_.libraries.results[second] = std::stoi(third);
       return true;
     }
-    if (verb == "start") {
-      const std::string problem = StartUp(app_);
+    if (verb == "unreadable") return fake_.files.MakeUnreadable(rest), true;
+    if (verb == "restart") {
+      form_ = Form();
+      app_.emplace(App{form_, fake_.platform});
+    }
+    if (verb == "start" || verb == "restart") {
+      const std::string problem = StartUp(*app_);
       if (!problem.empty()) Note("start-up: " + problem);
       return true;
     }
-    if (verb == "close") return Note(ShutDown(app_) ? "state saved" : "state not saved"), true;
+    if (verb == "close") return Note(MayClose(*app_) ? "closes" : "stays open"), true;
+    if (verb == "drop") return DropFilesReporting(*app_, SplitAt(rest, '|')), true;
+    if (verb == "show-file") {
+      const platform::FileContent file = fake_.files.ReadFile(rest, std::string::npos);
+      if (file.status != platform::ReadStatus::Read) return Note("no file"), true;
+      for (std::string line : SplitAt(file.bytes, '\n')) Note("| " + line.substr(0, line.find('\r')));
+      return true;
+    }
     if (verb == "answer-path") return fake_.dialogs.paths.push_back(rest), true;
     if (verb == "answer-paths") return fake_.dialogs.pathLists.push_back(SplitAt(rest, '|')), true;
     if (verb == "answer-yes" || verb == "answer-no") return fake_.dialogs.answers.push_back(verb == "answer-yes"), true;
@@ -309,7 +323,7 @@ class Scenario {
   fs::path folder_;
   platform::FakePlatform fake_;
   Form form_;
-  App app_{form_, fake_.platform};
+  std::optional<App> app_{App{form_, fake_.platform}};
   std::map<std::string, std::string> placed_;
   std::string transcript_, stdout_;
   std::size_t dialogsSeen_ = 0, processesSeen_ = 0, clipboardSeen_ = 0, librarySeen_ = 0;

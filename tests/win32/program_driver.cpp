@@ -1,6 +1,7 @@
 #include "program_driver.h"
 
 #include <commctrl.h>
+#include <shlobj.h>
 
 #include "ui/win32/control_ids.h"
 
@@ -95,6 +96,11 @@ bool ProgramDriver::Start() {
   return window_ != nullptr;
 }
 
+void ProgramDriver::Crash() {
+  TerminateProcess(process_.hProcess, 1);
+  WaitForSingleObject(process_.hProcess, kPatience);
+}
+
 LRESULT ProgramDriver::Send(HWND target, UINT message, WPARAM wParam, LPARAM lParam) const {
   DWORD_PTR result = 0;
   SendMessageTimeoutA(target, message, wParam, lParam, SMTO_NORMAL, kPatience, &result);
@@ -122,6 +128,31 @@ bool ProgramDriver::Enabled(qv::ControlId id) const { return IsWindowEnabled(Con
 
 bool ProgramDriver::Visible(qv::ControlId id) const {
   return (GetWindowLongA(Control(id), GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+HWND ProgramDriver::Focus() const {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof(info);
+  return GetGUIThreadInfo(process_.dwThreadId, &info) ? info.hwndFocus : nullptr;
+}
+
+std::string ProgramDriver::TipAt(qv::ControlId id, POINT at) {
+  ClientToScreen(Control(id), &at);
+  // Moved twice: a pointer already there sends no move, and a pointer that
+  // keeps moving shows no tip.
+  SetCursorPos(at.x + 1, at.y);
+  Sleep(100);
+  SetCursorPos(at.x, at.y);
+  std::string text;
+  AwaitThat([&] {
+    HWND tip = FindProgramWindow(process_.dwProcessId, TOOLTIPS_CLASSA, nullptr);
+    return tip && !(text = TextOf(tip)).empty();
+  });
+  return text;
+}
+
+LRESULT ProgramDriver::Ask(qv::ControlId id, UINT message, WPARAM wParam) const {
+  return Send(Control(id), message, wParam, 0);
 }
 
 std::vector<std::string> ProgramDriver::Lines(qv::ControlId id) const {
@@ -216,6 +247,25 @@ void ProgramDriver::Pick(qv::ControlId id, int index) {
   Settle();
 }
 
+// The drop handle is a DROPFILES block with the wide names, placed in the
+// program's memory: Wine takes a pointer to fixed memory as a global memory
+// handle. The block lives as long as the program.
+void ProgramDriver::DropFiles(const std::vector<std::string>& paths) {
+  std::wstring names;
+  for (const std::string& path : paths) names += std::wstring(path.begin(), path.end()) + L'\0';  // ASCII paths
+  names += L'\0';
+  DROPFILES header{};
+  header.pFiles = sizeof(header);
+  header.fWide = TRUE;
+  const SIZE_T size = sizeof(header) + names.size() * sizeof(wchar_t);
+  auto* remote = static_cast<char*>(VirtualAllocEx(process_.hProcess, nullptr, size, MEM_COMMIT, PAGE_READWRITE));
+  SIZE_T moved = 0;
+  if (remote && WriteProcessMemory(process_.hProcess, remote, &header, sizeof(header), &moved) &&
+      WriteProcessMemory(process_.hProcess, remote + sizeof(header), names.data(), size - sizeof(header), &moved)) {
+    PostMessageA(window_, WM_DROPFILES, reinterpret_cast<WPARAM>(remote), 0);
+  }
+}
+
 void ProgramDriver::PressKey(HWND control, WPARAM key) {
   const LPARAM down = 1 | static_cast<LPARAM>(MapVirtualKeyA(static_cast<UINT>(key), MAPVK_VK_TO_VSC)) << 16;
   Send(control, WM_KEYDOWN, key, down);
@@ -287,8 +337,10 @@ void ProgramDriver::WaitUntilClosed(HWND dialog) {
   Settle();
 }
 
+void ProgramDriver::PressCloseBox() { PostMessageA(window_, WM_SYSCOMMAND, SC_CLOSE, 0); }
+
 std::optional<DWORD> ProgramDriver::CloseWindow() {
-  PostMessageA(window_, WM_SYSCOMMAND, SC_CLOSE, 0);
+  PressCloseBox();
   return WaitForExit();
 }
 

@@ -25,6 +25,8 @@ class ProgramDriver {
 
   // Starts the program in its folder and waits for its window.
   bool Start();
+  // Ends the program at once, as a crash or a power cut would.
+  void Crash();
   HWND Window() const { return window_; }
   HWND Control(qv::ControlId id) const;
 
@@ -36,6 +38,12 @@ class ProgramDriver {
   bool Enabled(qv::ControlId id) const;
   bool Visible(qv::ControlId id) const;
   std::vector<std::string> Lines(qv::ControlId id) const;  // of a list or a drop-down
+  HWND Focus() const;  // the control with the keyboard focus
+  // Rests the mouse pointer on a control at `at` (client pixels): the text of
+  // the tool tip that shows, or "".
+  std::string TipAt(qv::ControlId id, POINT at);
+  // Sends `message` to a control and returns its answer.
+  LRESULT Ask(qv::ControlId id, UINT message, WPARAM wParam = 0) const;
 
   // --- what a person does; each returns once the program has handled it
   void ShowPage(int index);
@@ -46,6 +54,8 @@ class ProgramDriver {
   void ClickOpeningDialog(qv::ControlId id);
   // Picks an item of a drop-down, or a line of a list with the keyboard.
   void Pick(qv::ControlId id, int index);
+  // Drops files on the window as the shell does; returns at once.
+  void DropFiles(const std::vector<std::string>& paths);
   // Presses a key on a control that handles it itself (not Tab or Enter).
   void PressKey(HWND control, WPARAM key);
   // Waits until the program has handled everything sent to it.
@@ -66,6 +76,7 @@ class ProgramDriver {
   void WaitUntilClosed(HWND dialog);
 
   // --- the end: its exit code, or nullopt
+  void PressCloseBox();  // returns at once
   std::optional<DWORD> CloseWindow();  // with the close box
   std::optional<DWORD> WaitForExit();
 

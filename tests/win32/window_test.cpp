@@ -4,6 +4,8 @@
 // holds, and every file the program writes must be the one the model writes.
 
 #include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
 
 #include <functional>
 
@@ -11,6 +13,7 @@
 #include "program_driver.h"
 #include "ui/dispatch.h"
 #include "ui/lifecycle.h"
+#include "ui/reported_operations.h"
 
 namespace qvtest {
 namespace {
@@ -23,31 +26,42 @@ namespace fs = std::filesystem;
 
 enum PageIndex { kBitrate, kRateControl, kFrames, kMore, kJob, kPageCount };
 
-// The model of the window: its start-up (from `stateFile`, else the built-in
-// defaults) on fakes whose dialogs give the answers queued in `fake`.
+// The model of the window: its start-up from the state and job-list files
+// that the program folder holds now, on fakes whose dialogs give the answers
+// queued in `fake`.
 struct Twin {
-  explicit Twin(const std::string& folder, const std::optional<std::string>& stateFile = std::nullopt)
+  explicit Twin(const std::string& folder)
       : platform{fake.files, fake.dialogs, fake.processes, fake.libraries, fake.clipboard, folder, folder} {
     for (auto at = folder.find('\\'); at != std::string::npos; at = folder.find('\\', at + 1)) {
       fake.files.AddFolder(folder.substr(0, at));
     }
-    if (stateFile) fake.files.AddFile(folder + "quorvelan.ini", *stateFile);
-    qv::StartUp(app);
+    for (const std::string name : {"quorvelan.ini", "quorvelan-jobs.txt"}) {
+      if (std::optional<std::string> bytes = ReadBytes(folder + name)) fake.files.AddFile(folder + name, *bytes);
+    }
+    problem = qv::StartUp(app);
   }
   qv::platform::FakePlatform fake;
   qv::platform::Platform platform;
   qv::Form form;
   qv::App app{form, platform};
+  std::string problem;  // told at start-up
 };
 
 class WindowTest : public testing::Test {
  protected:
-  void SetUp() override {
-    ASSERT_TRUE(program.Start()) << "no window appeared";
-    twin.emplace(program.Folder());
-  }
+  void SetUp() override { Restart(); }
 
+  // The model reads the files before the program can move a damaged one.
+  void Restart() {
+    twin.emplace(program.Folder());
+    ASSERT_TRUE(program.Start()) << "no window appeared";
+  }
   std::string File(const std::string& name) const { return program.Folder() + name; }
+  // The text of the model's last dialog.
+  std::string TwinTold() const {
+    const auto& calls = twin->fake.dialogs.calls;
+    return calls.empty() ? "(no dialog)" : calls.back().defaultName;
+  }
   std::optional<std::string> TwinFile(const std::string& name) {
     qv::platform::FileContent content = twin->fake.files.ReadFile(File(name), std::string::npos);
     if (content.status != qv::platform::ReadStatus::Read) return std::nullopt;
@@ -202,7 +216,7 @@ TEST_F(WindowTest, FilesInputFillsTheJobListThatItsButtonsEdit) {
     shown = program.DialogText(view);
     program.PressDialogButton(view, IDOK);
   });
-  EXPECT_NE(shown.find(twin->fake.dialogs.calls.back().defaultName), std::string::npos) << shown;
+  EXPECT_NE(shown.find(TwinTold()), std::string::npos) << shown;
   ExpectWindowShows();
 }
 
@@ -223,22 +237,104 @@ TEST_F(WindowTest, StartRunsTheBatchAtIdlePriorityAndTheBatchDeletesItself) {
   EXPECT_EQ(ReadBytes(File("quorvelan.ini")), TwinFile("quorvelan.ini"));
 }
 
+// A value that the form keeps (200 becomes 70 as typed) comes back unchanged.
 TEST_F(WindowTest, TheCloseBoxAndCancelSaveTheStateFileThatTheNextStartShows) {
   program.ShowPage(kRateControl);
-  Type(ControlId::Kfb, "55", "55");
+  Type(ControlId::Kfb, "200", "70");
+  Type(ControlId::Bfr, "200", "60");
   EXPECT_EQ(program.CloseWindow(), std::optional<DWORD>(0));
-  ASSERT_TRUE(qv::ShutDown(twin->app));
+  ASSERT_TRUE(qv::MayClose(twin->app));
   EXPECT_EQ(ReadBytes(File("quorvelan.ini")), TwinFile("quorvelan.ini"));
 
-  ASSERT_TRUE(program.Start());
-  twin.emplace(program.Folder(), ReadBytes(File("quorvelan.ini")));
+  Restart();
   ExpectWindowShows();
   program.ShowPage(kRateControl);
   Type(ControlId::Kfb, "66", "66");
   program.ClickOpeningDialog(ControlId::Cancel);
   EXPECT_EQ(program.WaitForExit(), std::optional<DWORD>(0));
-  ASSERT_TRUE(qv::ShutDown(twin->app));
+  ASSERT_TRUE(qv::MayClose(twin->app));
   EXPECT_EQ(ReadBytes(File("quorvelan.ini")), TwinFile("quorvelan.ini"));
+}
+
+TEST_F(WindowTest, StartsWithTheFocusOnTheModeListNotOnAButton) {
+  EXPECT_EQ(program.Focus(), program.Control(ControlId::Mode));
+}
+
+// Written after each change: a crash right after it loses nothing. A line
+// wider than the list makes it scroll sideways, and shows whole as a tip.
+TEST_F(WindowTest, TheJobListComesBackAfterACrash) {
+  program.ShowPage(kJob);
+  Click(ControlId::JobShut);
+  Click(ControlId::JobShut);
+  EditJobLine(0, "@echo " + std::string(300, 'w') + " end");
+  program.Crash();
+  EXPECT_EQ(ReadBytes(File("quorvelan-jobs.txt")), TwinFile("quorvelan-jobs.txt"));
+
+  Restart();
+  ExpectWindowShows();
+  RECT list{};
+  GetClientRect(program.Control(ControlId::JobList), &list);
+  EXPECT_GT(program.Ask(ControlId::JobList, LVM_GETCOLUMNWIDTH), list.right);
+  program.ShowPage(kJob);
+  EXPECT_EQ(program.TipAt(ControlId::JobList, POINT{30, 4}), twin->form.Item(ControlId::JobList, 0));
+}
+
+TEST_F(WindowTest, ADamagedJobListIsMovedAsideAndTold) {
+  const std::string damaged("@echo one\r\n@echo t\0wo\r\n", 23);
+  EXPECT_EQ(program.CloseWindow(), std::optional<DWORD>(0));
+  WriteBytes(File("quorvelan-jobs.txt"), damaged);
+  Restart();
+  HWND told = program.WaitForDialog("quorvelan");
+  ASSERT_NE(told, nullptr);
+  EXPECT_NE(program.DialogText(told).find(twin->problem), std::string::npos) << twin->problem;
+  program.PressDialogButton(told, IDOK);
+  EXPECT_EQ(ReadBytes(File("quorvelan-jobs.damaged.txt")), damaged);
+  ExpectWindowShows();
+}
+
+// Three files and a folder, dropped on the window: the folder is refused.
+TEST_F(WindowTest, DroppedFilesAreQueuedAndAFolderIsRefused) {
+  fs::create_directories(File("media\\sub"));
+  twin->fake.files.AddFolder(File("media"));
+  twin->fake.files.AddFolder(File("media\\sub"));
+  std::vector<std::string> dropped;
+  for (const std::string name : {"a.avs", "sub", "b.mkv", "c.avs"}) {
+    if (name != "sub") WriteBytes(File("media\\" + name), "Version()\r\n");
+    dropped.push_back(File("media\\" + name));
+  }
+  program.DropFiles(dropped);
+  HWND refused = program.WaitForDialog("quorvelan");
+  ASSERT_NE(refused, nullptr);
+  const std::string shown = program.DialogText(refused);
+  program.PressDialogButton(refused, IDOK);
+  qv::DropFilesReporting(twin->app, dropped);
+  qv::RunPendingEvents(twin->app);
+  EXPECT_NE(shown.find(TwinTold()), std::string::npos) << shown;
+  EXPECT_EQ(ReadBytes(File("quorvelan-jobs.txt")), TwinFile("quorvelan-jobs.txt"));
+  EXPECT_EQ(ReadBytes(File("avs\\b.mkv.avs")), TwinFile("avs\\b.mkv.avs"));
+  ExpectWindowShows();
+}
+
+// Wine ignores the read-only flag of a folder (and the tests may run as root),
+// so the state file itself is read-only here.
+TEST_F(WindowTest, ClosingAsksWhenTheStateFileCannotBeWritten) {
+  WriteBytes(File("quorvelan.ini"), "kfb = 50\r\n");
+  SetFileAttributesA(File("quorvelan.ini").c_str(), FILE_ATTRIBUTE_READONLY);
+  twin->fake.files.AddFile(File("quorvelan.ini"), "kfb = 50\r\n");
+  twin->fake.files.MakeReadOnly(File("quorvelan.ini"));
+  twin->fake.dialogs.answers = {false, true};
+  for (const int answer : {IDNO, IDYES}) {
+    program.PressCloseBox();
+    HWND question = program.WaitForDialog("quorvelan");
+    ASSERT_NE(question, nullptr);
+    EXPECT_EQ(qv::MayClose(twin->app), answer == IDYES);
+    EXPECT_NE(program.DialogText(question).find(TwinTold()), std::string::npos) << TwinTold();
+    program.PressDialogButton(question, answer);
+    EXPECT_EQ(IsWindow(program.Window()) != FALSE, answer == IDNO);
+  }
+  EXPECT_EQ(program.WaitForExit(), std::optional<DWORD>(0));
+  SetFileAttributesA(File("quorvelan.ini").c_str(), FILE_ATTRIBUTE_NORMAL);
+  EXPECT_EQ(ReadBytes(File("quorvelan.ini")), "kfb = 50\r\n");
 }
 
 }  // namespace

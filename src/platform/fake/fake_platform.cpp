@@ -27,7 +27,7 @@ std::string FakeFileSystem::Parent(const std::string& key) {
 
 FileContent FakeFileSystem::ReadFile(const std::string& path, std::size_t limit) {
   const auto found = files_.find(Key(path));
-  if (found == files_.end()) return {};
+  if (found == files_.end() || unreadable_.count(Key(path))) return {};
   if (found->second.bytes.size() > limit) return {ReadStatus::TooLarge, {}};
   return {ReadStatus::Read, found->second.bytes};
 }

@@ -33,6 +33,8 @@ class FakeFileSystem : public FileSystem {
   void AddFolder(const std::string& path) { CreateFolder(path); }
   // Paths (as created) for which every write fails; reads still work.
   void MakeReadOnly(const std::string& path) { readOnly_.insert(Key(path)); }
+  // The file exists but every read fails.
+  void MakeUnreadable(const std::string& path) { unreadable_.insert(Key(path)); }
   // Every write into this folder fails.
   void MakeFolderUnwritable(const std::string& folder) { unwritableFolders_.insert(Key(folder)); }
   // Paths of all files, as created, in creation order of first write.
@@ -52,6 +54,7 @@ class FakeFileSystem : public FileSystem {
   std::map<std::string, File> files_;
   std::map<std::string, std::string> folders_;  // key -> path as created
   std::set<std::string> readOnly_;
+  std::set<std::string> unreadable_;
   std::set<std::string> unwritableFolders_;
   long nextOrder_ = 0;
 };

@@ -68,6 +68,13 @@ void FormBinding::OnScroll(HWND control, int request) {
 
 bool FormBinding::OnNotify(NMHDR& header, LRESULT& result) {
   ControlId id{};
+  if (header.code == TTN_GETDISPINFOW && FromWindow(reinterpret_cast<HWND>(header.idFrom), id)) {
+    auto& tip = reinterpret_cast<NMTTDISPINFOW&>(header);
+    const int line = ListLineUnderPointer(reinterpret_cast<HWND>(header.idFrom));
+    tipText_ = line >= 0 && line < form_.ItemCount(id) ? Widen(form_.Item(id, line)) : std::wstring();
+    tip.lpszText = tipText_.data();
+    return true;
+  }
   if (!FromWindow(header.hwndFrom, id) || ControlRow(id).kind != ControlKind::List) return false;
   result = 0;
   switch (header.code) {
@@ -91,7 +98,7 @@ bool FormBinding::OnNotify(NMHDR& header, LRESULT& result) {
       result = -1;  // typing does not search the lines
       break;
     case NM_CUSTOMDRAW:
-      result = DrawSelectedLineHighlighted(reinterpret_cast<NMLVCUSTOMDRAW&>(header));
+      result = DrawListLine(reinterpret_cast<NMLVCUSTOMDRAW&>(header), form_.Items(id));
       break;
     default:
       break;
@@ -168,7 +175,16 @@ void FormBinding::ShowValue(ControlId id) {
 
 void FormBinding::OnValueChanged(ControlId id) {
   ShowValue(id);
-  if (id == ControlId::Tabs) ShowPage(window_, form_, PageOfTab(form_.Number(id)));
+  if (id != ControlId::Tabs) return;
+  ShowPage(window_, form_, PageOfTab(form_.Number(id)));
+  HWND list = window_.Control(ControlId::JobList);
+  if (!list || lineWidths_.Measured()) return;
+  lineWidths_.MeasureAll(list, form_.Items(ControlId::JobList));
+  FitListColumn(list, lineWidths_.Widest());
+}
+
+HWND FormBinding::MeasuredList(ControlId id) {
+  return ControlRow(id).kind == ControlKind::List && lineWidths_.Measured() ? window_.Control(id) : nullptr;
 }
 
 void FormBinding::OnEnabledChanged(ControlId id) {
@@ -196,6 +212,7 @@ void FormBinding::MirrorItems(ControlId id, const std::function<void(HWND)>& cha
   mirroring_ = true;
   if (kind == ControlKind::List) {
     SetListLineCount(control, form_.ItemCount(id));
+    FitListColumn(control, lineWidths_.Widest());
   } else {
     changeBox(control);
   }
@@ -204,6 +221,7 @@ void FormBinding::MirrorItems(ControlId id, const std::function<void(HWND)>& cha
 }
 
 void FormBinding::OnItemsInserted(ControlId id, int index, int count) {
+  if (HWND list = MeasuredList(id)) lineWidths_.Inserted(list, form_.Items(id), index, count);
   MirrorItems(id, [&](HWND box) {
     for (int k = 0; k < count; ++k) {
       SendMessageW(box, CB_INSERTSTRING, index + k, reinterpret_cast<LPARAM>(Widen(form_.Item(id, index + k)).c_str()));
@@ -212,10 +230,12 @@ void FormBinding::OnItemsInserted(ControlId id, int index, int count) {
 }
 
 void FormBinding::OnItemRemoved(ControlId id, int index) {
+  if (MeasuredList(id)) lineWidths_.Removed(index);
   MirrorItems(id, [&](HWND box) { SendMessageW(box, CB_DELETESTRING, index, 0); });
 }
 
 void FormBinding::OnItemsCleared(ControlId id) {
+  if (MeasuredList(id)) lineWidths_.Cleared();
   MirrorItems(id, [](HWND box) { SendMessageW(box, CB_RESETCONTENT, 0, 0); });
 }
 

@@ -8,8 +8,10 @@
 
 #include <bitset>
 #include <functional>
+#include <string>
 
 #include "form/form.h"
+#include "ui/win32/line_widths.h"
 #include "ui/win32/main_window.h"
 
 namespace qv::win32 {
@@ -22,8 +24,8 @@ class FormBinding final : public FormObserver {
   bool OnCommand(HWND control, int notification);
   // WM_HSCROLL from a track bar.
   void OnScroll(HWND control, int request);
-  // WM_NOTIFY from the job list: its requests for line texts and its
-  // selection changes. False when it comes from no list of the form.
+  // WM_NOTIFY from the job list and its tool tip: requests for line texts,
+  // drawing and selection changes. False when it comes from neither.
   bool OnNotify(NMHDR& header, LRESULT& result);
   // The tab panel's selection changed: only the shown page changes.
   void OnPageSelected();
@@ -46,6 +48,8 @@ class FormBinding final : public FormObserver {
   void MirrorItems(ControlId id, const std::function<void(HWND)>& changeBox);
   void ShowValue(ControlId id);
   void ShowText(ControlId id);
+  // The job list once its page is built: its lines measured, its column fitted.
+  HWND MeasuredList(ControlId id);
 
   MainWindow& window_;
   Form& form_;
@@ -53,6 +57,8 @@ class FormBinding final : public FormObserver {
   // notification must not reach the model a second time.
   bool mirroring_ = false;
   std::bitset<kControlCount> changedTexts_;
+  LineWidths lineWidths_;
+  std::wstring tipText_;  // the tool tip's text while it shows
 };
 
 }  // namespace qv::win32

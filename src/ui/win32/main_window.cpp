@@ -15,7 +15,9 @@ namespace {
 // Not WS_CLIPCHILDREN: the window paints the page background beneath its
 // frames, which draw only their borders and which the tab panel leaves out.
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-constexpr DWORD kWindowExStyle = WS_EX_CONTROLPARENT;
+// WS_EX_ACCEPTFILES is what DragAcceptFiles sets; set here, it spares
+// loading the shell library at start-up.
+constexpr DWORD kWindowExStyle = WS_EX_CONTROLPARENT | WS_EX_ACCEPTFILES;
 constexpr int kClientWidth = 308;
 constexpr int kClientHeight = 359;
 

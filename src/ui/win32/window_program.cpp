@@ -7,6 +7,8 @@
 #include "ui/dispatch.h"
 #include "ui/failure_report.h"
 #include "ui/lifecycle.h"
+#include "ui/reported_operations.h"
+#include "ui/win32/dropped_files.h"
 #include "ui/win32/form_binding.h"
 #include "ui/win32/main_window.h"
 
@@ -22,6 +24,7 @@ struct Program {
   HWND lastFocus = nullptr;
   bool draining = false;
   bool closeRequested = false;
+  bool asking = false;  // whether to close although a file could not be written
   bool closed = false;
 
   // Handlers run to completion one after the other: a handler that opens a
@@ -41,9 +44,14 @@ struct Program {
       closeRequested = true;
       return;
     }
-    if (closed) return;
+    if (closed || asking) return;
+    asking = true;
+    const bool ends = MayClose(app);
+    asking = false;
+    closeRequested = false;
+    app.quit = false;
+    if (!ends) return;
     closed = true;
-    ShutDown(app);
     DestroyWindow(window.window);
   }
 
@@ -112,6 +120,10 @@ struct Program {
       case WM_SETFOCUS:
         RestoreFocus();
         return 0;
+      case WM_DROPFILES:
+        DropFilesReporting(app, TakeDroppedPaths(reinterpret_cast<HDROP>(wParam)));
+        Drain();
+        return 0;
       case WM_CLOSE:
         Close();
         return 0;
@@ -150,6 +162,9 @@ int RunWindowProgram(HINSTANCE instance) {
   program.form.SetObserver(&program.binding);
   const std::string problem = StartUp(program.app);
   program.binding.ShowChangedTexts();
+  // The first field, not the first button in the Tab order ("Load Default",
+  // which a stray Space would press).
+  program.lastFocus = program.window.Control(ControlId::Mode);
   ShowWindow(program.window.window, SW_SHOW);
   UpdateWindow(program.window.window);
   if (!problem.empty()) ReportProblem(program.system.dialogs, problem);

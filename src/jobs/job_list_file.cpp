@@ -1,0 +1,82 @@
+#include "jobs/job_list_file.h"
+
+#include <string_view>
+
+#include "text/wide_text.h"
+
+namespace qv {
+namespace {
+
+constexpr const char* kStem = "quorvelan-jobs";
+constexpr int kAsideNames = 100;
+
+bool HoldsNul(std::string_view bytes) { return bytes.find('\0') != std::string_view::npos; }
+bool NotUtf8(std::string_view bytes) { return !IsUtf8(bytes); }
+bool CutShort(std::string_view bytes) { return !bytes.empty() && bytes.back() != '\n'; }
+
+struct DamageCheck {
+  bool (*damaged)(std::string_view bytes);
+  const char* reason;
+};
+
+const DamageCheck kDamageChecks[] = {
+    {HoldsNul, "it holds NUL bytes"},
+    {NotUtf8, "it is not UTF-8 text"},
+    {CutShort, "its last line has no line end, so it was cut short"},
+};
+
+std::vector<std::string> SplitLines(std::string_view bytes) {
+  std::vector<std::string> lines;
+  while (!bytes.empty()) {
+    const std::size_t end = bytes.find('\n');
+    std::string_view line = bytes.substr(0, end);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    lines.emplace_back(line);
+    bytes.remove_prefix(end + 1);
+  }
+  return lines;
+}
+
+}  // namespace
+
+std::string JobListPath(const platform::Platform& platform) {
+  return platform.programFolder + kStem + ".txt";
+}
+
+JobListFile ReadJobList(platform::FileSystem& files, const std::string& path) {
+  const platform::FileContent content = files.ReadFile(path, kJobListSizeLimit);
+  switch (content.status) {
+    case platform::ReadStatus::Missing:
+      if (files.FileExists(path)) return {JobListStatus::Damaged, {}, "it could not be read"};
+      return {};
+    case platform::ReadStatus::TooLarge:
+      return {JobListStatus::Damaged, {}, "it is larger than 64 MiB"};
+    case platform::ReadStatus::Read:
+      break;
+  }
+  for (const DamageCheck& check : kDamageChecks) {
+    if (check.damaged(content.bytes)) return {JobListStatus::Damaged, {}, check.reason};
+  }
+  return {JobListStatus::Read, SplitLines(content.bytes), {}};
+}
+
+bool WriteJobList(platform::FileSystem& files, const std::string& path, const std::vector<std::string>& lines) {
+  std::size_t size = 0;
+  for (const std::string& line : lines) size += line.size() + 2;
+  std::string text;
+  text.reserve(size);
+  for (const std::string& line : lines) text.append(line).append("\r\n");
+  return files.WriteFile(path, text);
+}
+
+std::string KeepDamagedJobListAside(const platform::Platform& platform) {
+  const std::string stem = platform.programFolder + kStem + ".damaged";
+  for (int number = 1; number <= kAsideNames; ++number) {
+    const std::string aside = stem + (number == 1 ? "" : "-" + std::to_string(number)) + ".txt";
+    if (platform.files.FileExists(aside)) continue;
+    return platform.files.RenameFile(JobListPath(platform), aside) ? aside : std::string();
+  }
+  return {};
+}
+
+}  // namespace qv
