@@ -15,8 +15,9 @@ class PosixSystem : public SystemPlatform {
   platform::PosixProcesses processes_;
   platform::PosixLibraries libraries_;
   platform::MemoryClipboard clipboard_;
-  platform::Platform platform_{files_, dialogs_, processes_, libraries_, clipboard_, platform::ProgramFolder(),
-                               platform::WorkingFolder()};
+  platform::PosixCodePages codePages_;
+  platform::Platform platform_{files_, dialogs_, processes_, libraries_, clipboard_, codePages_,
+                               platform::ProgramFolder(), platform::WorkingFolder()};
 };
 
 }  // namespace

@@ -20,8 +20,9 @@ class Win32System : public SystemPlatform {
   platform::Win32Processes processes_;
   platform::Win32Libraries libraries_;
   platform::Win32Clipboard clipboard_;
-  platform::Platform platform_{files_, dialogs_, processes_, libraries_, clipboard_, platform::ProgramFolder(),
-                               platform::WorkingFolder()};
+  platform::Win32CodePages codePages_;
+  platform::Platform platform_{files_, dialogs_, processes_, libraries_, clipboard_, codePages_,
+                               platform::ProgramFolder(), platform::WorkingFolder()};
 };
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "platform/fake/fake_platform.h"
+#include "platform/win32/win32_platform.h"
 #include "program_driver.h"
 #include "ui/dispatch.h"
 #include "ui/lifecycle.h"
@@ -24,10 +25,11 @@ namespace fs = std::filesystem;
 enum PageIndex { kBitrate, kRateControl, kFrames, kMore, kJob, kPageCount };
 
 // The model of the window: its start-up (from `stateFile`, else the built-in
-// defaults) on fakes whose dialogs give the answers queued in `fake`.
+// defaults) on fakes whose dialogs give the answers queued in `fake`, with
+// the code pages of the system that runs the window.
 struct Twin {
   explicit Twin(const std::string& folder, const std::optional<std::string>& stateFile = std::nullopt)
-      : platform{fake.files, fake.dialogs, fake.processes, fake.libraries, fake.clipboard, folder, folder} {
+      : platform{fake.files, fake.dialogs, fake.processes, fake.libraries, fake.clipboard, codePages, folder, folder} {
     for (auto at = folder.find('\\'); at != std::string::npos; at = folder.find('\\', at + 1)) {
       fake.files.AddFolder(folder.substr(0, at));
     }
@@ -35,6 +37,7 @@ struct Twin {
     qv::StartUp(app);
   }
   qv::platform::FakePlatform fake;
+  qv::platform::Win32CodePages codePages;
   qv::platform::Platform platform;
   qv::Form form;
   qv::App app{form, platform};
