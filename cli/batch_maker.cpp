@@ -211,8 +211,11 @@ std::string AddJobs(Form& form, const platform::Platform& platform, const Option
 
 MakeOutcome WriteOrStart(const Form& form, const platform::Platform& platform, const Options& options) {
   switch (options.target) {
-    case BatchTarget::StandardOutput:
-      return {0, {}, BatchFileText(form, platform.programFolder), {}};
+    case BatchTarget::StandardOutput: {
+      std::optional<std::string> bytes = BatchFileBytes(form, platform);
+      if (!bytes) return Error("cannot write the batch: a line holds what no code page carries");
+      return {0, {}, std::move(*bytes), {}};
+    }
     case BatchTarget::File: {
       const BatchResult written = WriteBatchFile(form, platform, options.batchFile);
       if (written.outcome != BatchOutcome::Written) return Error("cannot write the batch file " + written.path);
