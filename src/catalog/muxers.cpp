@@ -6,13 +6,14 @@ namespace qv {
 namespace {
 
 // The audio file goes only after a mux that succeeded; the x264 output only
-// once the Matroska file that replaces it exists.
+// once the Matroska file that replaces it exists. The clean-up lines are the
+// command interpreter's own commands, so they take the paths in its form.
 // clang-format off
 constexpr MuxerSpec kMuxers[kMuxerCount] = {
-  {"MP4Box", false, {"mp4box.exe -add {audio} {output}", "if not errorlevel 1 del {audio}"}},
-  {"MP4Creator", false, {"mp4creator.exe -create={audio} {output}", "if not errorlevel 1 del {audio}"}},
+  {"MP4Box", false, {"mp4box.exe -add {audio} {output}", "if not errorlevel 1 del {audio:cmd}"}},
+  {"MP4Creator", false, {"mp4creator.exe -create={audio} {output}", "if not errorlevel 1 del {audio:cmd}"}},
   {"MKVMerge", false,
-   {"mkvmerge -o {mkv} {output} {audio}", "if not errorlevel 1 del {audio}", "if exist {mkv} del {output}"}},
+   {"mkvmerge -o {mkv} {output} {audio}", "if not errorlevel 1 del {audio:cmd}", "if exist {mkv:cmd} del {output:cmd}"}},
   {"No mux", false, {}},
   {"Audio Only", true, {}},
 };
