@@ -124,7 +124,7 @@ std::string LoadSettings(App& app, const Options& options, const std::string& st
     case SettingsSource::ConfigFile: {
       // Read once: a file that vanished between a check and the load would
       // silently bring in the defaults instead.
-      const ConfigFile file = ReadConfig(platform.files, options.sourceName);
+      const ConfigFile file = ReadConfig(platform, options.sourceName);
       if (file.status == ConfigStatus::Refused) return Refused(file, options.sourceName);
       if (file.status == ConfigStatus::Missing) return "cannot read the config file " + options.sourceName;
       LoadConfigText(app.form, file.bytes);
