@@ -7,22 +7,30 @@
 
 #include "catalog/encode_modes.h"
 #include "form/form.h"
+#include "platform/platform.h"
 
 namespace qv {
 
-// A job field whose path no batch line may take: it holds a double quote or
-// a control character, or starts with "-" (which a program reads as an
-// option). Only the fields that the job's lines use are looked at.
+// A job field whose path the job cannot use as it is:
+// - it holds a double quote or a control character, or starts with "-"
+//   (which a program reads as an option): no batch line may take it;
+// - it is no UTF-8 or holds a lone surrogate: no batch or script carries it;
+// - it is the input of a job that pipes its audio through bepipe.exe, and
+//   the ANSI code page, in which bepipe reads its script, has no exact form
+//   for it.
+// Only the fields that the job's lines use are looked at.
 struct UnusablePath {
   ControlId field;
   const char* name;  // the field's caption
   std::string text;
+  const char* reason;  // to follow the caption and the path in a message
 };
-std::optional<UnusablePath> FindUnusablePath(const Form& form);
+std::optional<UnusablePath> FindUnusablePath(const Form& form, platform::CodePages& codePages);
 
 // The lines one job on the form gives (the three "@echo" lines, the passes,
 // size check, audio and mux lines). Empty when the input or output field is
-// empty or a path is unusable. Changes nothing on the form.
+// empty or a path holds what no batch line may take. Changes nothing on the
+// form.
 std::vector<std::string> JobLines(const Form& form);
 
 // Appends JobLines to the job list and empties the four job fields. False

@@ -7,6 +7,7 @@
 
 #include "jobs/job_list.h"
 #include "text/path_parts.h"
+#include "text/wide_text.h"
 
 namespace qv {
 namespace {
@@ -26,14 +27,17 @@ bool IsAviSynthExtension(std::string_view extension) {
 
 // Two lines: the source path for the include script, and its import. The
 // import is relative to the avs folder, so the program folder may move.
+// The script is UTF-8 without a byte-order mark, which AviSynth+ refuses; it
+// takes the text of a script as it is, but reads a file name in the ANSI
+// code page unless told "utf8=true".
 std::string WrapperText(const std::string& source, const std::string& includeScript) {
   std::string text;
-  text.reserve(source.size() + includeScript.size() + 40);
+  text.reserve(source.size() + includeScript.size() + 60);
   text += "fs=\"";
   text += source;
   text += "\"\r\nimport(\"..\\avsinc\\";
   text += includeScript;
-  text += ".avs\")\r\n";
+  text += IsAscii(includeScript) ? ".avs\")\r\n" : ".avs\", utf8=true)\r\n";
   return text;
 }
 
@@ -54,9 +58,9 @@ std::string WithTrailingSeparator(std::string folder) {
 }  // namespace
 
 DeriveResult DeriveJobPaths(Form& form, const platform::Platform& platform, const std::string& outputFolder,
-                            TakenNames& taken) {
+                            TakenNames& taken, JobUse use) {
   const std::string input = form.Text(ControlId::Input);
-  if (input.empty()) return {WrapperOutcome::NotNeeded, {}, {}};
+  if (input.empty()) return {WrapperOutcome::NotNeeded, {}, {}, {}};
 
   const std::string& programFolder = platform.programFolder;
   const bool wrapped = !IsAviSynthExtension(ExtensionPart(input));
@@ -75,24 +79,29 @@ DeriveResult DeriveJobPaths(Form& form, const platform::Platform& platform, cons
   form.SetText(ControlId::Stats, paths[0]);
   form.SetText(ControlId::Log, paths[1]);
   form.SetText(ControlId::Output, paths[2]);
-  if (!wrapped) return {WrapperOutcome::NotNeeded, {}, std::move(paths)};
+  // The field names the wrapper even when it could not be written: the job
+  // stays as the user would expect it, and the caller tells the user.
+  if (wrapped) form.SetText(ControlId::Input, paths[3]);
+  if (use == JobUse::AddedAtOnce) {
+    if (std::optional<UnusablePath> unusable = FindUnusablePath(form, platform.codePages)) {
+      return {WrapperOutcome::NotNeeded, {}, std::move(paths), std::move(unusable)};
+    }
+  }
+  if (!wrapped) return {WrapperOutcome::NotNeeded, {}, std::move(paths), {}};
 
   const std::string& wrapperPath = paths[3];
   const bool written =
       platform.files.WriteFile(wrapperPath, WrapperText(input, form.Text(ControlId::IncludeScript)));
-  // The field names the wrapper even when it could not be written: the job
-  // stays as the user would expect it, and the caller tells the user.
-  form.SetText(ControlId::Input, wrapperPath);
-  return {written ? WrapperOutcome::Written : WrapperOutcome::Failed, wrapperPath, std::move(paths)};
+  return {written ? WrapperOutcome::Written : WrapperOutcome::Failed, wrapperPath, std::move(paths), {}};
 }
 
 DeriveResult PickInput(Form& form, const platform::Platform& platform) {
   const std::string path = platform.dialogs.OpenFile("", "", kInputFilter);
-  if (path.empty()) return {WrapperOutcome::NotNeeded, {}, {}};
+  if (path.empty()) return {WrapperOutcome::NotNeeded, {}, {}, {}};
   form.SetText(ControlId::Input, path);
   TakenNames taken(platform);
   taken.AddLines(form.Items(ControlId::JobList));
-  return DeriveJobPaths(form, platform, std::string(FolderPart(path)), taken);
+  return DeriveJobPaths(form, platform, std::string(FolderPart(path)), taken, JobUse::EditedFirst);
 }
 
 void PickOutput(Form& form, const platform::Platform& platform) {
@@ -117,7 +126,11 @@ FilesInputResult FilesInput(Form& form, const platform::Platform& platform) {
   for (const std::string& input : inputs) {
     if (input.empty()) break;
     form.SetText(ControlId::Input, input);
-    const DeriveResult derived = DeriveJobPaths(form, platform, outputFolder, taken);
+    const DeriveResult derived = DeriveJobPaths(form, platform, outputFolder, taken, JobUse::AddedAtOnce);
+    if (derived.unusable) {
+      result.refused.push_back({input, *derived.unusable});
+      continue;
+    }
     if (derived.wrapper == WrapperOutcome::Failed) result.failedWrappers.push_back(derived.wrapperPath);
     if (AppendJobLines(form, lines)) {
       ++result.jobsAdded;

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "jobs/job_paths.h"
 #include "platform/platform.h"
 
 namespace qv {
@@ -14,8 +15,11 @@ void ReportUnwritten(platform::Dialogs& dialogs, const std::vector<std::string>&
 // One message box naming a config name that no file may carry.
 void ReportInvalidConfigName(platform::Dialogs& dialogs, const std::string& name);
 
-// One message box naming a job field whose path no batch may carry.
-void ReportUnusablePath(platform::Dialogs& dialogs, const std::string& fieldName, const std::string& path);
+// One message box naming a job field whose path the job cannot use.
+void ReportUnusablePath(platform::Dialogs& dialogs, const UnusablePath& unusable);
+
+// One message box naming every input of "Files input" that gave no job, and why.
+void ReportRefusedInputs(platform::Dialogs& dialogs, const std::vector<RefusedInput>& refused);
 
 // One message box with a text of its own.
 void ReportProblem(platform::Dialogs& dialogs, const std::string& text);

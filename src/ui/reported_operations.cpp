@@ -46,12 +46,14 @@ void PickInputReporting(App& app) {
 }
 
 void FilesInputReporting(App& app) {
-  ReportUnwritten(app.platform.dialogs, FilesInput(app.form, app.platform).failedWrappers);
+  const FilesInputResult result = FilesInput(app.form, app.platform);
+  ReportUnwritten(app.platform.dialogs, result.failedWrappers);
+  ReportRefusedInputs(app.platform.dialogs, result.refused);
 }
 
 void AddJobReporting(App& app) {
-  if (const std::optional<UnusablePath> unusable = FindUnusablePath(app.form)) {
-    ReportUnusablePath(app.platform.dialogs, unusable->name, unusable->text);
+  if (const std::optional<UnusablePath> unusable = FindUnusablePath(app.form, app.platform.codePages)) {
+    ReportUnusablePath(app.platform.dialogs, *unusable);
     return;
   }
   AddJob(app.form);
