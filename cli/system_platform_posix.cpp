@@ -1,3 +1,5 @@
+#include <cstdio>
+
 #include "platform/posix/posix_platform.h"
 #include "silent_dialogs.h"
 #include "system_platform.h"
@@ -25,5 +27,7 @@ class PosixSystem : public SystemPlatform {
 std::unique_ptr<SystemPlatform> MakeSystemPlatform() { return std::make_unique<PosixSystem>(); }
 
 void UseBinaryStandardOutput() {}
+
+void WriteStandardError(const std::string& text) { std::fputs(text.c_str(), stderr); }
 
 }  // namespace qv::cli
