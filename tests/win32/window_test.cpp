@@ -10,6 +10,7 @@
 #include "platform/fake/fake_platform.h"
 #include "platform/win32/win32_platform.h"
 #include "program_driver.h"
+#include "tools/support/data_table.h"
 #include "ui/dispatch.h"
 #include "ui/lifecycle.h"
 
@@ -242,6 +243,41 @@ TEST_F(WindowTest, TheCloseBoxAndCancelSaveTheStateFileThatTheNextStartShows) {
   EXPECT_EQ(program.WaitForExit(), std::optional<DWORD>(0));
   ASSERT_TRUE(qv::ShutDown(twin->app));
   EXPECT_EQ(ReadBytes(File("quorvelan.ini")), TwinFile("quorvelan.ini"));
+}
+
+// "Files input" with names in every script typed into the file dialog, a
+// round for each folder of tests/data/win32/names.tsv: the job list, the
+// wrapper scripts and the batch are the model's, byte for byte.
+TEST_F(WindowTest, FilesInputTakesNamesInEveryScript) {
+  for (const qv::testing::Row& round : qv::testing::ReadTable("win32/names.tsv")) {
+    fs::create_directory(File(round[0]));
+    std::string typed;
+    twin->fake.dialogs.pathLists.emplace_back();
+    for (std::size_t i = 1; i < round.size(); ++i) {
+      const std::string source = File(round[0] + "\\" + round[i]);
+      WriteBytes(fs::u8path(source), "Version()\r\n");
+      typed += "\"" + round[i] + "\" ";
+      twin->fake.dialogs.pathLists.back().push_back(source);
+    }
+    ClickAndAnswer(ControlId::FilesInput, "", [&](HWND folders) {
+      program.PressDialogButton(folders, IDOK);
+      HWND files = program.WaitForDialog("Select some files");
+      ASSERT_NE(files, nullptr);
+      program.OpenFolderInFileDialog(files, File(round[0]));
+      program.AnswerFileDialog(files, typed);
+      program.WaitUntilClosed(files);
+      program.ShowPage(kJob);
+      const std::string output = program.Lines(ControlId::JobList).at(1);
+      twin->fake.dialogs.paths.push_back(output.substr(13, output.rfind('\\') - 13));
+    });
+  }
+  program.ShowPage(kJob);
+  twin->fake.dialogs.paths.push_back(File("jobs.bat"));
+  ClickAndAnswer(ControlId::JobMakeBat, "", [&](HWND saver) { program.AnswerFileDialog(saver, File("jobs.bat")); });
+  for (const std::string& path : twin->fake.files.Files()) {
+    EXPECT_EQ(ReadBytes(fs::u8path(path)), TwinFile(path.substr(program.Folder().size()))) << path;
+  }
+  ExpectWindowShows();
 }
 
 }  // namespace
