@@ -38,7 +38,7 @@ class TakenNames {
 
   const platform::Platform& platform_;
   std::vector<Job> jobs_;
-  std::unordered_map<std::string, std::size_t> jobOfPath_;  // lower-case path -> job
+  std::unordered_map<std::string, std::size_t> jobOfPath_;  // path in FoldCase -> job
 };
 
 }  // namespace qv

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "text/case_fold.h"
 #include "text/leading_integer.h"
 #include "text/wide_text.h"
 #include "text/wildcard_match.h"
@@ -57,6 +58,19 @@ TEST(WideText, CarriesEveryNameBothWays) {
     EXPECT_EQ(IsUtf8(c.bytes), c.utf8) << c.bytes;
     EXPECT_EQ(Widen(c.bytes), c.wide) << c.bytes;
   }
+}
+
+// Windows takes these for one name: the capitals of every run of the table
+// fold to their small letters; other characters, and bytes that are no
+// UTF-8, stay as they are.
+TEST(FoldCase, MakesTheCapitalsOfEveryScriptOfItsTableSmall) {
+  const std::pair<std::string_view, std::string_view> cases[] = {
+      {"CLIP.AVS", "clip.avs"},    {"ÀÖØÞ×", "àöøþ×"},          {"ĀĮĲĶĹŇŊŶŸŹŽ", "āįĳķĺňŋŷÿźž"},
+      {"İıĸß", "İıĸß"},            {"ΆΈΊΌΎΏΑΡΣΫ", "άέίόύώαρσϋ"}, {"ЀЏАЯѠҀҊҾӁӍӐԮ", "ѐџаяѡҁҋҿӂӎӑԯ"},
+      {"ԱՖ", "աֆ"},                {"ḀẔẠỾ", "ḁẕạỿ"},              {"ＡＺ", "ａｚ"},
+      {"文件 😀", "文件 😀"},      {"\xC3X", "\xC3x"},
+  };
+  for (const auto& [text, folded] : cases) EXPECT_EQ(FoldCase(text), folded) << text;
 }
 
 }  // namespace
