@@ -202,6 +202,7 @@ std::string AddJobs(Form& form, const platform::Platform& platform, const Option
   // Collected and put into the list at once, as "Files input" does.
   std::vector<std::string> lines;
   TakenNames taken(platform);
+  taken.Reserve(inputs.size());
   for (const std::string& input : inputs) {
     form.SetText(ControlId::Input, input);
     const std::string folder = outputFolder ? *outputFolder : std::string(FolderPart(input));

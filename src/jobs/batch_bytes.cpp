@@ -26,7 +26,7 @@ std::size_t FirstLineNotAscii(std::string_view text) {
 
 }  // namespace
 
-bool Utf8Carries(std::string_view text) { return IsUtf8(text) && !HoldsLoneSurrogate(text); }
+bool Utf8Carries(std::string_view text) { return IsAscii(text) || (IsUtf8(text) && !HoldsLoneSurrogate(text)); }
 
 std::optional<std::string> BatchBytes(std::string text, std::string_view last, platform::CodePages& codePages) {
   if (IsAscii(text)) return std::move(text.append(last));

@@ -123,6 +123,7 @@ FilesInputResult FilesInput(Form& form, const platform::Platform& platform) {
   std::vector<std::string> lines;
   TakenNames taken(platform);
   taken.AddLines(form.Items(ControlId::JobList));
+  taken.Reserve(inputs.size());
   for (const std::string& input : inputs) {
     if (input.empty()) break;
     form.SetText(ControlId::Input, input);

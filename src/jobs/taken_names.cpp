@@ -27,7 +27,12 @@ bool SamePath(std::string_view a, std::string_view b) { return FoldCase(a) == Fo
 }  // namespace
 
 void TakenNames::Take(std::string_view path, std::size_t job) {
-  if (!path.empty()) jobOfPath_.try_emplace(FoldCase(path), job);
+  if (path.empty()) return;
+  const std::string key = FoldCase(path);
+  if (jobOfPath_.count(key) != 0) return;  // an earlier job keeps it
+  char* stored = static_cast<char*>(arena_.allocate(key.size(), 1));
+  key.copy(stored, key.size());
+  jobOfPath_.emplace(std::string_view(stored, key.size()), job);
 }
 
 void TakenNames::AddLines(const std::vector<std::string>& lines) {
@@ -55,6 +60,12 @@ void TakenNames::AddLines(const std::vector<std::string>& lines) {
 void TakenNames::AddJob(const std::string& source, const std::vector<std::string>& paths) {
   jobs_.push_back({source, source});
   for (const std::string& path : paths) Take(path, jobs_.size() - 1);
+}
+
+void TakenNames::Reserve(std::size_t jobs) {
+  // A job takes its input, output, statistics file, log and wrapper.
+  jobs_.reserve(jobs_.size() + jobs);
+  jobOfPath_.reserve(jobOfPath_.size() + 5 * jobs);
 }
 
 const std::string& TakenNames::SourceOf(Job& job) {
