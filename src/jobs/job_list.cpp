@@ -87,7 +87,7 @@ std::optional<UnusablePath> FindUnusablePath(const Form& form, platform::CodePag
     if (!FitsBatchLine(text)) {
       reason = kUnsafeReason;
     } else if (!Utf8Carries(text)) {
-      reason = "holds a character that no batch or script can carry";
+      reason = kNoUtf8Reason;
     } else if (path.field == ControlId::Input && pipesAudio && !codePages.ToAnsi(text)) {
       reason = "holds a character outside the ANSI code page, in which bepipe.exe reads it";
     }

@@ -27,6 +27,8 @@ struct UnusablePath {
 };
 std::optional<UnusablePath> FindUnusablePath(const Form& form, platform::CodePages& codePages);
 
+inline constexpr const char* kNoUtf8Reason = "holds a character that no batch or script can carry";
+
 // The lines one job on the form gives (the three "@echo" lines, the passes,
 // size check, audio and mux lines). Empty when the input or output field is
 // empty or a path holds what no batch line may take. Changes nothing on the

@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "jobs/batch_bytes.h"
 #include "jobs/job_list.h"
 #include "text/path_parts.h"
 #include "text/wide_text.h"
@@ -64,6 +65,11 @@ DeriveResult DeriveJobPaths(Form& form, const platform::Platform& platform, cons
 
   const std::string& programFolder = platform.programFolder;
   const bool wrapped = !IsAviSynthExtension(ExtensionPart(input));
+  // A wrapper names its source in UTF-8, which must carry the whole path,
+  // its folder as well as its name.
+  if (wrapped && !Utf8Carries(input)) {
+    return {WrapperOutcome::NotNeeded, {}, {}, UnusablePath{ControlId::Input, "Input file", input, kNoUtf8Reason}};
+  }
   // Derived from the input as chosen, before a wrapper replaces it, so the
   // names carry the source's own name and extension.
   std::vector<std::string> paths;

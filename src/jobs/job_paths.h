@@ -32,7 +32,8 @@ enum class JobUse { AddedAtOnce, EditedFirst };
 // path would be one that a job of another source in `taken` uses, the
 // names get " (2)", " (3)", ... before the source's extension, the first
 // that is free; a source that was added before keeps its names. A job added
-// at once that FindUnusablePath refuses gets no wrapper.
+// at once that FindUnusablePath refuses gets no wrapper, and neither does a
+// source whose path UTF-8 cannot carry (the form is left as it is).
 DeriveResult DeriveJobPaths(Form& form, const platform::Platform& platform, const std::string& outputFolder,
                             TakenNames& taken, JobUse use);
 

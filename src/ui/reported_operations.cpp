@@ -43,6 +43,7 @@ void StartBatchReporting(App& app) {
 void PickInputReporting(App& app) {
   const DeriveResult result = PickInput(app.form, app.platform);
   if (result.wrapper == WrapperOutcome::Failed) ReportUnwritten(app.platform.dialogs, {result.wrapperPath});
+  if (result.unusable) ReportUnusablePath(app.platform.dialogs, *result.unusable);
 }
 
 void FilesInputReporting(App& app) {
