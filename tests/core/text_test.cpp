@@ -46,6 +46,10 @@ TEST(WideText, CarriesEveryNameBothWays) {
   for (const std::wstring& name : names) EXPECT_EQ(Widen(Narrow(name)), name);
   EXPECT_EQ(Narrow(L"caf\u00e9 \u6587"), "caf\xC3\xA9 \xE6\x96\x87");
   EXPECT_EQ(Narrow(L"\U0001F3AC"), "\xF0\x9F\x8E\xAC");
+  // Two surrogates are a pair only where wide characters are UTF-16.
+  const wchar_t halves[] = {wchar_t(0xD83C), wchar_t(0xDFAC)};
+  EXPECT_EQ(Narrow(std::wstring_view(halves, 2)),
+            sizeof(wchar_t) == 2 ? "\xF0\x9F\x8E\xAC" : "\xED\xA0\xBC\xED\xBE\xAC");
   struct Case {
     std::string_view bytes;
     bool utf8;
