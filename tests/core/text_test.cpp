@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "text/batch_text.h"
 #include "text/case_fold.h"
 #include "text/leading_integer.h"
 #include "text/wide_text.h"
@@ -75,6 +76,23 @@ TEST(FoldCase, MakesTheCapitalsOfEveryScriptOfItsTableSmall) {
       {"文件 😀", "文件 😀"},      {"\xC3X", "\xC3x"},
   };
   for (const auto& [text, folded] : cases) EXPECT_EQ(FoldCase(text), folded) << text;
+}
+
+// The interpreter's own commands get the long form from 260 characters on,
+// counted as the system counts them (a character beyond the first plane is
+// two); a path that the long form cannot name stays as it is.
+TEST(InterpreterQuoted, TakesTheLongFormFromTheClassicLimitOn) {
+  const std::string name(250, 'a');
+  const std::pair<std::string, std::string> cases[] = {
+      {"C:\\" + name + "12.avs", "\"C:\\" + name + "12.avs\""},
+      {"C:\\" + name + "😀1.avs", "\"\\\\?\\C:\\" + name + "😀1.avs\""},
+      {"\\\\srv\\" + name + ".avs", "\"\\\\?\\UNC\\srv\\" + name + ".avs\""},
+      {"C:\\..\\" + name + ".avs", "\"C:\\..\\" + name + ".avs\""},
+      {"C:/" + name + "12345.avs", "\"C:/" + name + "12345.avs\""},
+  };
+  for (const auto& [path, quoted] : cases) EXPECT_EQ(InterpreterQuoted(path), quoted) << path.size();
+  EXPECT_FALSE(HoldsLoneSurrogate("clip\xED"));
+  EXPECT_TRUE(HoldsLoneSurrogate("clip\xED\xBF\xBF.avs"));
 }
 
 }  // namespace
