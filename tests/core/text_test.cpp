@@ -91,7 +91,7 @@ TEST(InterpreterQuoted, TakesTheLongFormFromTheClassicLimitOn) {
       {"C:/" + name + "12345.avs", "\"C:/" + name + "12345.avs\""},
   };
   for (const auto& [path, quoted] : cases) EXPECT_EQ(InterpreterQuoted(path), quoted) << path.size();
-  EXPECT_FALSE(HoldsLoneSurrogate("clip\xED"));
+  EXPECT_FALSE(HoldsLoneSurrogate("clip\xED\x9F\xBF"));  // U+D7FF, the last one before them
   EXPECT_TRUE(HoldsLoneSurrogate("clip\xED\xBF\xBF.avs"));
 }
 
