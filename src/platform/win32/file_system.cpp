@@ -89,7 +89,8 @@ bool Win32FileSystem::WriteFile(const std::string& path, std::string_view bytes)
   const std::wstring target = SystemPath(path);
   const bool written = WriteAll(file, bytes);
   bool done = written && MoveFileExW(temporary.c_str(), target.c_str(), 0);
-  if (written && !done && GetLastError() == ERROR_ALREADY_EXISTS) {
+  const DWORD error = done ? ERROR_SUCCESS : GetLastError();
+  if (written && (error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS)) {
     const DWORD attributes = GetFileAttributesW(target.c_str());
     done = attributes != INVALID_FILE_ATTRIBUTES &&
            (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) == 0 && FlushFileBuffers(file);
