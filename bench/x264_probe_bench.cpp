@@ -42,6 +42,7 @@ void BM_FindX264(benchmark::State& state) {
   platform::PosixProcesses processes;
   platform::PosixLibraries libraries;
   platform::MemoryClipboard clipboard;
+  platform::PosixCodePages codePages;
   struct : platform::Dialogs {
     std::string OpenFile(const std::string&, const std::string&, const std::string&) override { return {}; }
     std::vector<std::string> OpenFiles(const std::string&, const std::string&, const std::string&) override {
@@ -55,7 +56,7 @@ void BM_FindX264(benchmark::State& state) {
       return std::nullopt;
     }
   } dialogs;
-  const platform::Platform platform{files, dialogs, processes, libraries, clipboard, folder.string() + "/",
+  const platform::Platform platform{files, dialogs, processes, libraries, clipboard, codePages, folder.string() + "/",
                                     folder.string() + "/"};
   X264Build build;
   for (auto _ : state) build = FindX264(platform);

@@ -9,6 +9,7 @@
 #include "jobs/job_list.h"
 #include "jobs/job_paths.h"
 #include "text/path_parts.h"
+#include "text/wide_text.h"
 #include "settings/config_io.h"
 #include "settings/settings_table.h"
 #include "ui/dispatch.h"
@@ -125,7 +126,7 @@ std::string LoadSettings(App& app, const Options& options, const std::string& st
     case SettingsSource::ConfigFile: {
       // Read once: a file that vanished between a check and the load would
       // silently bring in the defaults instead.
-      const ConfigFile file = ReadConfig(platform.files, options.sourceName);
+      const ConfigFile file = ReadConfig(platform, options.sourceName);
       if (file.status == ConfigStatus::Refused) return Refused(file, options.sourceName);
       if (file.status == ConfigStatus::Missing) return "cannot read the config file " + options.sourceName;
       LoadConfigText(app.form, file.bytes);
@@ -152,6 +153,8 @@ std::string CollectInputs(const platform::Platform& platform, const Options& opt
     text = std::move(list.bytes);
   }
   if (text.compare(0, 3, "\xEF\xBB\xBF") == 0) text.erase(0, 3);
+  // Read in any other way, a name could reach the jobs with characters that it does not have.
+  if (!IsUtf8(text)) return "the list of inputs " + options.inputsFrom + " is not UTF-8 text";
   std::size_t start = 0;
   while (start < text.size()) {
     std::size_t end = text.find('\n', start);
@@ -178,8 +181,10 @@ std::string ResolveInput(const platform::Platform& platform, const std::string& 
   const std::string_view file = FilePart(input);
   if (file.empty()) return "input '" + given + "' names no file";
   if (file.back() == ' ' || file.back() == '.') return "input '" + given + "' ends in a blank or a dot";
+  // An existing file is no folder: one look at the file system for each input that is there.
+  if (platform.files.FileExists(input)) return {};
   if (platform.files.FolderExists(input)) return "input '" + given + "' is a folder";
-  if (!platform.files.FileExists(input)) warnings.push_back("input '" + input + "' does not exist (yet)");
+  warnings.push_back("input '" + input + "' does not exist (yet)");
   return {};
 }
 
@@ -190,20 +195,24 @@ std::string AddJobs(App& app, const Options& options, std::vector<std::string>& 
       options.outputFolder ? std::optional<std::string>(WithBackslash(*options.outputFolder)) : std::nullopt;
   std::vector<std::string> inputs;
   if (std::string error = CollectInputs(platform, options, inputs); !error.empty()) return error;
+  // Every input is looked at before any wrapper is written.
+  for (std::string& input : inputs) {
+    std::string resolved;
+    if (std::string error = ResolveInput(platform, input, resolved, warnings); !error.empty()) return error;
+    input = std::move(resolved);
+  }
   // Collected and put into the list at once, as "Files input" does.
   std::vector<std::string> lines;
   TakenNames taken(platform);
-  for (const std::string& given : inputs) {
-    std::string input;
-    if (std::string error = ResolveInput(platform, given, input, warnings); !error.empty()) return error;
+  taken.Reserve(inputs.size());
+  for (const std::string& input : inputs) {
     form.SetText(ControlId::Input, input);
     const std::string folder = outputFolder ? *outputFolder : std::string(FolderPart(input));
-    const DeriveResult derived = DeriveJobPaths(form, platform, folder, taken);
-    if (derived.wrapper == WrapperOutcome::Failed) return "cannot write the wrapper script " + derived.wrapperPath;
-    if (const std::optional<UnusablePath> unusable = FindUnusablePath(form)) {
-      return unusable->name + std::string(" '") + unusable->text +
-             "' holds a double quote or a control character, or starts with \"-\"";
+    const DeriveResult derived = DeriveJobPaths(form, platform, folder, taken, JobUse::AddedAtOnce);
+    if (const std::optional<UnusablePath>& unusable = derived.unusable) {
+      return unusable->name + std::string(" '") + unusable->text + "' " + unusable->reason;
     }
+    if (derived.wrapper == WrapperOutcome::Failed) return "cannot write the wrapper script " + derived.wrapperPath;
     if (!AppendJobLines(form, JobSyntax(app), lines)) return "input '" + input + "' gives no job";
     taken.AddJob(input, derived.paths);
   }
@@ -213,8 +222,11 @@ std::string AddJobs(App& app, const Options& options, std::vector<std::string>& 
 
 MakeOutcome WriteOrStart(const Form& form, const platform::Platform& platform, const Options& options) {
   switch (options.target) {
-    case BatchTarget::StandardOutput:
-      return {0, {}, BatchFileText(form, platform.programFolder), {}};
+    case BatchTarget::StandardOutput: {
+      std::optional<std::string> bytes = BatchFileBytes(form, platform);
+      if (!bytes) return Error("cannot write the batch: a line holds what no code page carries");
+      return {0, {}, std::move(*bytes), {}};
+    }
     case BatchTarget::File: {
       const BatchResult written = WriteBatchFile(form, platform, options.batchFile);
       if (written.outcome != BatchOutcome::Written) return Error("cannot write the batch file " + written.path);

@@ -7,6 +7,7 @@
 #include "batch_maker.h"
 #include "options.h"
 #include "system_platform.h"
+#include "text/wide_text.h"
 
 namespace {
 
@@ -20,15 +21,13 @@ std::string ReadStandardInput() {
 }
 
 int ReportError(const std::string& message) {
-  std::fprintf(stderr, "quorvelan-cli: %s\n", message.c_str());
+  qv::cli::WriteStandardError("quorvelan-cli: " + message + "\n");
   return kExitError;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int Run(const std::vector<std::string>& arguments) {
   using namespace qv::cli;
-  const ParseResult parsed = ParseArguments(std::vector<std::string>(argv + 1, argv + argc));
+  const ParseResult parsed = ParseArguments(arguments);
   if (parsed.options.help) {
     std::fputs(HelpText().c_str(), stdout);
     return std::fflush(stdout) == 0 ? 0 : kExitError;
@@ -39,7 +38,7 @@ int main(int argc, char** argv) {
   if (options.inputsFrom == "-") options.inputsText = ReadStandardInput();
   const std::unique_ptr<SystemPlatform> system = MakeSystemPlatform();
   const MakeOutcome outcome = MakeBatch(options, system->Get());
-  for (const std::string& warning : outcome.warnings) std::fprintf(stderr, "quorvelan-cli: warning: %s\n", warning.c_str());
+  for (const std::string& warning : outcome.warnings) WriteStandardError("quorvelan-cli: warning: " + warning + "\n");
   if (outcome.exitStatus != 0) return ReportError(outcome.error);
 
   if (parsed.options.target == BatchTarget::StandardOutput) {
@@ -51,3 +50,16 @@ int main(int argc, char** argv) {
   }
   return 0;
 }
+
+}  // namespace
+
+#ifdef _WIN32
+// The arguments as the system has them, so that every name arrives whole.
+int wmain(int argc, wchar_t** argv) {
+  std::vector<std::string> arguments;
+  for (int i = 1; i < argc; ++i) arguments.push_back(qv::Narrow(argv[i]));
+  return Run(arguments);
+}
+#else
+int main(int argc, char** argv) { return Run(std::vector<std::string>(argv + 1, argv + argc)); }
+#endif

@@ -159,16 +159,23 @@ Jobs:
                         that ends in a blank or a dot, is refused; an input
                         that does not exist (yet) is taken with a warning.
                         Sources of one file name from different folders get
-                        names of their own: "clip (2).mp4" and so on.
+                        names of their own: "clip (2).mp4" and so on. A job
+                        with a path that one of its steps cannot carry whole
+                        is refused (a lone surrogate; for audio, a character
+                        outside the ANSI code page).
   --inputs-from FILE    Take more inputs from FILE (UTF-8, one path per line;
-                        - for standard input), for lists of any length.
+                        - for standard input), for lists of any length. A
+                        list that is not UTF-8 is refused.
   --output-folder DIR   Put every output into DIR, as "Files input" does.
   --shutdown            Append the shutdown line after the last job.
   --                    Every later argument is an input.
 
 Batch:
   --bat FILE            Write the batch to FILE, as "Make BAT" does (".bat"
-                        is added when FILE has no extension).
+                        is added when FILE has no extension). It is written in
+                        the OEM code page when that carries every character,
+                        else in UTF-8 with a switch to code page 65001
+                        (Windows 10 and later).
   --bat -               Write the same bytes to standard output.
   --start               Write temp.bat beside the program and start it at idle
                         priority, as "Start" does (saves the state file too).

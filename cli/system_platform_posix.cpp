@@ -1,3 +1,5 @@
+#include <cstdio>
+
 #include "platform/posix/posix_platform.h"
 #include "silent_dialogs.h"
 #include "system_platform.h"
@@ -15,8 +17,9 @@ class PosixSystem : public SystemPlatform {
   platform::PosixProcesses processes_;
   platform::PosixLibraries libraries_;
   platform::MemoryClipboard clipboard_;
-  platform::Platform platform_{files_, dialogs_, processes_, libraries_, clipboard_, platform::ProgramFolder(),
-                               platform::WorkingFolder()};
+  platform::PosixCodePages codePages_;
+  platform::Platform platform_{files_, dialogs_, processes_, libraries_, clipboard_, codePages_,
+                               platform::ProgramFolder(), platform::WorkingFolder()};
 };
 
 }  // namespace
@@ -24,5 +27,7 @@ class PosixSystem : public SystemPlatform {
 std::unique_ptr<SystemPlatform> MakeSystemPlatform() { return std::make_unique<PosixSystem>(); }
 
 void UseBinaryStandardOutput() {}
+
+void WriteStandardError(const std::string& text) { std::fputs(text.c_str(), stderr); }
 
 }  // namespace qv::cli

@@ -1,11 +1,14 @@
 #include <fcntl.h>
 #include <io.h>
+#include <windows.h>
+#undef DeleteFile
 
 #include <cstdio>
 
 #include "platform/win32/win32_platform.h"
 #include "silent_dialogs.h"
 #include "system_platform.h"
+#include "text/wide_text.h"
 
 namespace qv::cli {
 namespace {
@@ -20,8 +23,9 @@ class Win32System : public SystemPlatform {
   platform::Win32Processes processes_;
   platform::Win32Libraries libraries_;
   platform::Win32Clipboard clipboard_;
-  platform::Platform platform_{files_, dialogs_, processes_, libraries_, clipboard_, platform::ProgramFolder(),
-                               platform::WorkingFolder()};
+  platform::Win32CodePages codePages_;
+  platform::Platform platform_{files_, dialogs_, processes_, libraries_, clipboard_, codePages_,
+                               platform::ProgramFolder(), platform::WorkingFolder()};
 };
 
 }  // namespace
@@ -29,5 +33,17 @@ class Win32System : public SystemPlatform {
 std::unique_ptr<SystemPlatform> MakeSystemPlatform() { return std::make_unique<Win32System>(); }
 
 void UseBinaryStandardOutput() { _setmode(_fileno(stdout), _O_BINARY); }
+
+void WriteStandardError(const std::string& text) {
+  const HANDLE error = GetStdHandle(STD_ERROR_HANDLE);
+  DWORD mode = 0;
+  DWORD written = 0;
+  if (GetConsoleMode(error, &mode)) {
+    const std::wstring wide = Widen(text);
+    WriteConsoleW(error, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr);
+  } else {
+    WriteFile(error, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+  }
+}
 
 }  // namespace qv::cli

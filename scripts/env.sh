@@ -6,7 +6,7 @@ REPO_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
 BUILD_PACKAGES=(cmake ninja-build g++ googletest libgtest-dev libbenchmark-dev
                 g++-mingw-w64-x86-64-posix)
-WINE_PACKAGES=(wine wine64 fonts-wine xvfb xauth imagemagick zip)
+WINE_PACKAGES=(wine wine64 fonts-wine xvfb xauth imagemagick zip locales)
 # The tools the real-tool tests run the batches with (Debian 12 has no gpac,
 # so MP4Box is used only where it is installed).
 REAL_TOOL_PACKAGES=(python3 x264 ffmpeg mkvtoolnix)
@@ -75,6 +75,17 @@ ensure_wineprefix() {
   # on the virtual one.
   wineserver -w
   touch "$ready"
+}
+
+# Generates the locale $2 (ru_RU.UTF-8) into the folder $1 once, without
+# touching the system's own locales: a test that runs under it names the
+# folder in LOCPATH.
+ensure_locale() {
+  local folder=$1 name=$2
+  [ -d "$folder/$name" ] && return 0
+  log "Generating the locale $name"
+  mkdir -p "$folder"
+  localedef -i "${name%%.*}" -f "${name#*.}" "$folder/$name"
 }
 
 # Runs a command on a virtual screen large enough for the window and its

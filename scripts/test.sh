@@ -20,6 +20,7 @@ log "Windows build"
 cmake --preset mingw
 cmake --build --preset mingw
 ensure_wineprefix
+ensure_locale build/mingw/locales ru_RU.UTF-8
 # The whole ctest run shares one virtual screen and one wineserver; the server
 # is stopped afterwards so that no Wine process outlives the run.
 status=0

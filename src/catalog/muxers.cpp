@@ -9,12 +9,15 @@ namespace {
 // after a merge that ended with at most warnings (mkvmerge: 0 success,
 // 1 warnings, 2 error) and once the Matroska file that replaces it exists:
 // a merge that fails on a full disk leaves a partial Matroska file behind.
+// The clean-up lines are the command interpreter's own commands, so they take
+// the paths in its form.
 // clang-format off
 constexpr MuxerSpec kMuxers[kMuxerCount] = {
-  {"MP4Box", false, {"mp4box.exe -add {audio} {output}", "if not errorlevel 1 del {audio}"}},
-  {"MP4Creator", false, {"mp4creator.exe -create={audio} {output}", "if not errorlevel 1 del {audio}"}},
+  {"MP4Box", false, {"mp4box.exe -add {audio} {output}", "if not errorlevel 1 del {audio:cmd}"}},
+  {"MP4Creator", false, {"mp4creator.exe -create={audio} {output}", "if not errorlevel 1 del {audio:cmd}"}},
   {"MKVMerge", false,
-   {"mkvmerge -o {mkv} {output} {audio}", "if not errorlevel 1 del {audio}", "if not errorlevel 2 if exist {mkv} del {output}"}},
+   {"mkvmerge -o {mkv} {output} {audio}", "if not errorlevel 1 del {audio:cmd}",
+    "if not errorlevel 2 if exist {mkv:cmd} del {output:cmd}"}},
   {"No mux", false, {}},
   {"Audio Only", true, {}},
 };

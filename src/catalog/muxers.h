@@ -12,7 +12,9 @@ struct MuxerSpec {
   const char* listText;
   bool audioOnly;  // the job is its audio file alone: no encode, no mux
   // The lines, with {audio} for the quoted audio file, {output} for the
-  // quoted output and {mkv} for the quoted Matroska file; nullptr ends them.
+  // quoted output and {mkv} for the quoted Matroska file, each with ":cmd"
+  // in the form that the command interpreter's own commands take (see
+  // InterpreterQuoted); nullptr ends them.
   std::array<const char*, kMaxMuxLines> lines;
 };
 

@@ -38,7 +38,8 @@ std::vector<std::string> AudioCommands(const Form& form, int encoder) {
   const AudioEncoderSpec* row = FindAudioEncoder(encoder);
   if (row == nullptr) return {};
 
-  const std::string audioFile = BatchQuoted(ReplaceExtension(form.Text(C::Output), row->fileEnding));
+  const std::string audio = ReplaceExtension(form.Text(C::Output), row->fileEnding);
+  const std::string audioFile = BatchQuoted(audio);
   const std::string rate = BatchNumber(form, C::AudioBitrate);
   // 64-bit: a saturated leading integer times 1000 still prints as written.
   const std::string bitsPerSecond = std::to_string(static_cast<std::int64_t>(LeadingInteger(rate)) * 1000);
@@ -46,21 +47,26 @@ std::vector<std::string> AudioCommands(const Form& form, int encoder) {
                                                                  {"{audio}", audioFile},
                                                                  {"{bps}", bitsPerSecond},
                                                                  {"{rate}", rate}})};
-  for (std::string& line : MuxCommands(form, audioFile)) lines.push_back(std::move(line));
+  for (std::string& line : MuxCommands(form, audio)) lines.push_back(std::move(line));
   return lines;
 }
 
-std::vector<std::string> MuxCommands(const Form& form, const std::string& quotedAudio) {
+std::vector<std::string> MuxCommands(const Form& form, const std::string& audio) {
   const MuxerSpec* row = FindMuxer(form.Number(C::Muxer));
   if (row == nullptr) return {};
   const std::string output = form.Text(C::Output);
-  const std::string quotedOutput = BatchQuoted(output);
-  const std::string matroska = BatchQuoted(MatroskaName(output));
+  const std::string matroska = MatroskaName(output);
+  const std::string quoted[] = {BatchQuoted(audio),       BatchQuoted(output),       BatchQuoted(matroska),
+                                InterpreterQuoted(audio), InterpreterQuoted(output), InterpreterQuoted(matroska)};
   std::vector<std::string> lines;
   for (const char* line : row->lines) {
     if (line == nullptr) break;
-    lines.push_back(
-        FillPlaceholders(line, {{"{audio}", quotedAudio}, {"{output}", quotedOutput}, {"{mkv}", matroska}}));
+    lines.push_back(FillPlaceholders(line, {{"{audio}", quoted[0]},
+                                            {"{output}", quoted[1]},
+                                            {"{mkv}", quoted[2]},
+                                            {"{audio:cmd}", quoted[3]},
+                                            {"{output:cmd}", quoted[4]},
+                                            {"{mkv:cmd}", quoted[5]}}));
   }
   return lines;
 }

@@ -12,7 +12,7 @@ namespace qv {
 // mux lines of the muxer on the form; nothing for an index outside the list.
 std::vector<std::string> AudioCommands(const Form& form, int encoder);
 
-// The mux and clean-up lines for the quoted audio file `quotedAudio`.
-std::vector<std::string> MuxCommands(const Form& form, const std::string& quotedAudio);
+// The mux and clean-up lines for the audio file `audio`.
+std::vector<std::string> MuxCommands(const Form& form, const std::string& audio);
 
 }  // namespace qv

@@ -1,8 +1,9 @@
 #include "jobs/batch_file.h"
 
+#include "jobs/batch_bytes.h"
+#include "settings/config_io.h"
 #include "text/batch_text.h"
 #include "text/path_parts.h"
-#include "settings/config_io.h"
 
 namespace qv {
 namespace {
@@ -30,6 +31,16 @@ void AppendJobLines(const Form& form, std::string& text) {
   }
 }
 
+// The started batch without its last line, which deletes it.
+std::string StartBatchText(const Form& form, const std::string& programFolder) {
+  std::string text = ChangeFolderLine(programFolder);
+  text.reserve(text.size() + 160 + JobLinesSize(form));
+  text += kIdleWaitLines;
+  text += kEnvironmentLines;
+  AppendJobLines(form, text);
+  return text;
+}
+
 std::string StartedBatchName(int number) {
   return number == 1 ? "temp.bat" : "temp" + std::to_string(number) + ".bat";
 }
@@ -44,20 +55,14 @@ std::string BatchFileText(const Form& form, const std::string& programFolder) {
   return text;
 }
 
-std::string StartBatchText(const Form& form, const std::string& programFolder, const std::string& batchName) {
-  std::string text = ChangeFolderLine(programFolder);
-  text.reserve(text.size() + 160 + JobLinesSize(form) + batchName.size());
-  text += kIdleWaitLines;
-  text += kEnvironmentLines;
-  AppendJobLines(form, text);
-  text += "del ";
-  text += batchName;
-  return text;
+std::optional<std::string> BatchFileBytes(const Form& form, const platform::Platform& platform) {
+  return BatchBytes(BatchFileText(form, platform.programFolder), {}, platform.codePages);
 }
 
 BatchResult WriteBatchFile(const Form& form, const platform::Platform& platform, std::string path) {
   if (ExtensionPart(path).empty()) path += ".bat";
-  const bool written = platform.files.WriteFile(path, BatchFileText(form, platform.programFolder));
+  const std::optional<std::string> bytes = BatchFileBytes(form, platform);
+  const bool written = bytes && platform.files.WriteFile(path, *bytes);
   return {written ? BatchOutcome::Written : BatchOutcome::Failed, std::move(path)};
 }
 
@@ -82,9 +87,9 @@ BatchResult StartBatch(const Form& form, const platform::Platform& platform) {
   }
   if (name.empty()) return {BatchOutcome::Failed, platform.programFolder + StartedBatchName(1), stateSaved};
 
-  if (!platform.files.WriteFile(path, StartBatchText(form, platform.programFolder, name))) {
-    return {BatchOutcome::Failed, std::move(path), stateSaved};
-  }
+  const std::optional<std::string> bytes =
+      BatchBytes(StartBatchText(form, platform.programFolder), "del " + name, platform.codePages);
+  if (!bytes || !platform.files.WriteFile(path, *bytes)) return {BatchOutcome::Failed, std::move(path), stateSaved};
   const std::optional<std::uint32_t> processId = platform.processes.Start("\"" + path + "\"", platform.programFolder);
   if (!processId) {
     // Nothing will ever run it, and left behind it would only push the next

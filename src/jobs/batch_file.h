@@ -13,9 +13,9 @@ namespace qv {
 // The four header lines and every job-list line, each ending in CR LF.
 std::string BatchFileText(const Form& form, const std::string& programFolder);
 
-// The text of the started batch: its own header, the job lines and the line
-// that deletes `batchName` (no line end after it).
-std::string StartBatchText(const Form& form, const std::string& programFolder, const std::string& batchName);
+// BatchFileText as the bytes of the file (batch_bytes.h); nullopt when a
+// line holds what no code page carries.
+std::optional<std::string> BatchFileBytes(const Form& form, const platform::Platform& platform);
 
 enum class BatchOutcome { Written, Cancelled, Failed, Started, NotStarted };
 struct BatchResult {
@@ -25,6 +25,8 @@ struct BatchResult {
 };
 
 // Writes the batch to `path` (".bat" appended when it has no extension part).
+// The started batch of "Start" has a header of its own and ends in a line
+// that deletes it, with no line end after it.
 BatchResult WriteBatchFile(const Form& form, const platform::Platform& platform, std::string path);
 
 // "Make BAT": asks for a file name, then WriteBatchFile.

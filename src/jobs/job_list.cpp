@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "commands/audio_command.h"
+#include "jobs/batch_bytes.h"
 #include "text/batch_text.h"
 #include "commands/pass_command.h"
 #include "catalog/muxers.h"
@@ -28,6 +29,20 @@ constexpr PathField kJobFields[] = {
     {ControlId::Stats, "Statsfile name", StatsUsed},
     {ControlId::Log, "Logfile", LogUsed},
 };
+
+constexpr const char* kUnsafeReason = "holds a double quote or a control character, or starts with \"-\"";
+
+bool WritesOutput(EncodeMode passMode) { return (EncodeModeRow(passMode).traits & kDiscardsOutput) == 0; }
+
+// True when the job's lines feed its input to bepipe.exe: an audio-only job,
+// or audio after a last pass that writes the output.
+bool PipesAudio(const Form& form) {
+  const MuxerSpec* muxer = FindMuxer(form.Number(ControlId::Muxer));
+  if (muxer != nullptr && muxer->audioOnly) return true;
+  const EncodeModeSpec* mode = FindEncodeMode(form.Number(ControlId::Mode));
+  if (form.Number(ControlId::Audio) == 0 || mode == nullptr || mode->passCount == 0) return false;
+  return WritesOutput(mode->passes[mode->passCount - 1].passMode);
+}
 
 void AppendAudioLines(const Form& form, std::vector<std::string>& lines) {
   std::vector<std::string> audio = AudioCommands(form, form.Number(ControlId::AudioEncoder));
@@ -63,10 +78,20 @@ bool IsUnusablePath(std::string_view path) {
   return HoldsQuoteOrControl(path) || (!path.empty() && path.front() == '-');
 }
 
-std::optional<UnusablePath> FindUnusablePath(const Form& form) {
+std::optional<UnusablePath> FindUnusablePath(const Form& form, platform::CodePages& codePages) {
+  const bool pipesAudio = PipesAudio(form);
   for (const PathField& path : kJobFields) {
+    if (!path.used(form)) continue;
     std::string text = form.Text(path.field);
-    if (IsUnusablePath(text) && path.used(form)) return UnusablePath{path.field, path.name, std::move(text)};
+    const char* reason = nullptr;
+    if (IsUnusablePath(text)) {
+      reason = kUnsafeReason;
+    } else if (!Utf8Carries(text)) {
+      reason = kNoUtf8Reason;
+    } else if (path.field == ControlId::Input && pipesAudio && !codePages.ToAnsi(text)) {
+      reason = "holds a character outside the ANSI code page, in which bepipe.exe reads it";
+    }
+    if (reason) return UnusablePath{path.field, path.name, std::move(text), reason};
   }
   return std::nullopt;
 }
@@ -75,7 +100,10 @@ std::vector<std::string> JobLines(const Form& form, X264Syntax syntax) {
   std::vector<std::string> lines;
   const std::string input = form.Text(ControlId::Input);
   const std::string output = form.Text(ControlId::Output);
-  if (input.empty() || output.empty() || FindUnusablePath(form)) return lines;
+  if (input.empty() || output.empty()) return lines;
+  for (const PathField& path : kJobFields) {
+    if (path.used(form) && IsUnusablePath(form.Text(path.field))) return lines;
+  }
 
   lines.push_back("@echo Input:" + BatchEcho(input));
   lines.push_back("@echo Output:" + BatchEcho(output));
@@ -111,8 +139,7 @@ bool AddJob(Form& form, X264Syntax syntax) {
 void AddPassLines(const Form& form, X264Syntax syntax, EncodeMode passMode, const std::string& rateValue,
                   std::vector<std::string>& lines) {
   lines.push_back(BuildPassCommand(form, syntax, passMode, rateValue));
-  const bool writesOutput = (EncodeModeRow(passMode).traits & kDiscardsOutput) == 0;
-  if (form.Number(ControlId::Audio) != 0 && writesOutput) AppendAudioLines(form, lines);
+  if (form.Number(ControlId::Audio) != 0 && WritesOutput(passMode)) AppendAudioLines(form, lines);
 }
 
 void AppendShutdown(Form& form) { form.AddItem(ControlId::JobList, kShutdownLine); }

@@ -9,6 +9,7 @@
 #include "catalog/encode_modes.h"
 #include "commands/x264_syntax.h"
 #include "form/form.h"
+#include "platform/platform.h"
 
 namespace qv {
 
@@ -16,18 +17,27 @@ namespace qv {
 // control character, or starts with "-" (which a program reads as an option).
 bool IsUnusablePath(std::string_view path);
 
-// A job field whose path is unusable. Only the fields that the job's lines
-// use are looked at.
+// A job field whose path the job cannot use as it is:
+// - a path that no batch line may take (IsUnusablePath);
+// - it is no UTF-8 or holds a lone surrogate: no batch or script carries it;
+// - it is the input of a job that pipes its audio through bepipe.exe, and
+//   the ANSI code page, in which bepipe reads its script, has no exact form
+//   for it.
+// Only the fields that the job's lines use are looked at.
 struct UnusablePath {
   ControlId field;
   const char* name;  // the field's caption
   std::string text;
+  const char* reason;  // to follow the caption and the path in a message
 };
-std::optional<UnusablePath> FindUnusablePath(const Form& form);
+std::optional<UnusablePath> FindUnusablePath(const Form& form, platform::CodePages& codePages);
+
+inline constexpr const char* kNoUtf8Reason = "holds a character that no batch or script can carry";
 
 // The lines one job on the form gives (the three "@echo" lines, the passes
 // in x264's `syntax`, size check, audio and mux lines). Empty when the input
-// or output field is empty or a path is unusable. Changes nothing on the form.
+// or output field is empty or a path holds what no batch line may take.
+// Changes nothing on the form.
 std::vector<std::string> JobLines(const Form& form, X264Syntax syntax);
 
 // Appends JobLines to the job list and empties the four job fields. False

@@ -6,8 +6,10 @@
 #include <utility>
 #include <vector>
 
+#include "jobs/batch_bytes.h"
 #include "jobs/job_list.h"
 #include "text/path_parts.h"
+#include "text/wide_text.h"
 
 namespace qv {
 namespace {
@@ -15,6 +17,7 @@ namespace {
 constexpr const char* kInputFilter = "AVS(*.avs)|*.AVS|Other Media|*.*";
 constexpr const char* kOutputFilter = "MP4(*.mp4)|*.MP4|MKV(*.mkv)|*.MKV|RAW(*.264)|*.264";
 constexpr const char* kFilesInputFilter = "AVS(*.AVS)|*.avs|Other Media|*.*";
+constexpr const char* kFolderReason = "is a folder";
 
 bool IsAviSynthExtension(std::string_view extension) {
   if (extension.size() != 3) return false;
@@ -27,14 +30,17 @@ bool IsAviSynthExtension(std::string_view extension) {
 
 // Two lines: the source path for the include script, and its import. The
 // import is relative to the avs folder, so the program folder may move.
+// The script is UTF-8 without a byte-order mark, which AviSynth+ refuses; it
+// takes the text of a script as it is, but reads a file name in the ANSI
+// code page unless told "utf8=true".
 std::string WrapperText(const std::string& source, const std::string& includeScript) {
   std::string text;
-  text.reserve(source.size() + includeScript.size() + 40);
+  text.reserve(source.size() + includeScript.size() + 60);
   text += "fs=\"";
   text += source;
   text += "\"\r\nimport(\"..\\avsinc\\";
   text += includeScript;
-  text += ".avs\")\r\n";
+  text += IsAscii(includeScript) ? ".avs\")\r\n" : ".avs\", utf8=true)\r\n";
   return text;
 }
 
@@ -61,21 +67,24 @@ QueuedInputs QueueInputs(Form& form, const platform::Platform& platform, const s
   std::vector<std::string> lines;
   TakenNames taken(platform);
   taken.AddLines(form.Items(ControlId::JobList));
+  taken.Reserve(inputs.size());
   for (const std::string& input : inputs) {
     // Refused before a wrapper script could carry the name.
-    if (IsUnusablePath(input) || platform.files.FolderExists(input)) {
-      result.refused.push_back(input);
+    if (platform.files.FolderExists(input)) {
+      result.refused.push_back({input, {ControlId::Input, "Input file", input, kFolderReason}});
       continue;
     }
     form.SetText(ControlId::Input, input);
-    const DeriveResult derived =
-        DeriveJobPaths(form, platform, outputFolder.empty() ? std::string(FolderPart(input)) : outputFolder, taken);
+    const std::string folder = outputFolder.empty() ? std::string(FolderPart(input)) : outputFolder;
+    const DeriveResult derived = DeriveJobPaths(form, platform, folder, taken, JobUse::AddedAtOnce);
+    if (derived.unusable) {
+      result.refused.push_back({input, *derived.unusable});
+      continue;
+    }
     if (derived.wrapper == WrapperOutcome::Failed) result.failedWrappers.push_back(derived.wrapperPath);
     if (AppendJobLines(form, syntax, lines)) {
       ++result.jobsAdded;
       taken.AddJob(input, derived.paths);
-    } else {
-      result.refused.push_back(input);
     }
   }
   form.AddItems(ControlId::JobList, std::move(lines));
@@ -85,12 +94,17 @@ QueuedInputs QueueInputs(Form& form, const platform::Platform& platform, const s
 }  // namespace
 
 DeriveResult DeriveJobPaths(Form& form, const platform::Platform& platform, const std::string& outputFolder,
-                            TakenNames& taken) {
+                            TakenNames& taken, JobUse use) {
   const std::string input = form.Text(ControlId::Input);
-  if (input.empty()) return {WrapperOutcome::NotNeeded, {}, {}};
+  if (input.empty()) return {WrapperOutcome::NotNeeded, {}, {}, {}};
 
   const std::string& programFolder = platform.programFolder;
   const bool wrapped = !IsAviSynthExtension(ExtensionPart(input));
+  // A wrapper names its source in UTF-8, which must carry the whole path,
+  // its folder as well as its name.
+  if (wrapped && !Utf8Carries(input)) {
+    return {WrapperOutcome::NotNeeded, {}, {}, UnusablePath{ControlId::Input, "Input file", input, kNoUtf8Reason}};
+  }
   // Derived from the input as chosen, before a wrapper replaces it, so the
   // names carry the source's own name and extension.
   std::vector<std::string> paths;
@@ -106,24 +120,29 @@ DeriveResult DeriveJobPaths(Form& form, const platform::Platform& platform, cons
   form.SetText(ControlId::Stats, paths[0]);
   form.SetText(ControlId::Log, paths[1]);
   form.SetText(ControlId::Output, paths[2]);
-  if (!wrapped) return {WrapperOutcome::NotNeeded, {}, std::move(paths)};
+  // The field names the wrapper even when it could not be written: the job
+  // stays as the user would expect it, and the caller tells the user.
+  if (wrapped) form.SetText(ControlId::Input, paths[3]);
+  if (use == JobUse::AddedAtOnce) {
+    if (std::optional<UnusablePath> unusable = FindUnusablePath(form, platform.codePages)) {
+      return {WrapperOutcome::NotNeeded, {}, std::move(paths), std::move(unusable)};
+    }
+  }
+  if (!wrapped) return {WrapperOutcome::NotNeeded, {}, std::move(paths), {}};
 
   const std::string& wrapperPath = paths[3];
   const bool written =
       platform.files.WriteFile(wrapperPath, WrapperText(input, form.Text(ControlId::IncludeScript)));
-  // The field names the wrapper even when it could not be written: the job
-  // stays as the user would expect it, and the caller tells the user.
-  form.SetText(ControlId::Input, wrapperPath);
-  return {written ? WrapperOutcome::Written : WrapperOutcome::Failed, wrapperPath, std::move(paths)};
+  return {written ? WrapperOutcome::Written : WrapperOutcome::Failed, wrapperPath, std::move(paths), {}};
 }
 
 DeriveResult PickInput(Form& form, const platform::Platform& platform) {
   const std::string path = platform.dialogs.OpenFile("", "", kInputFilter);
-  if (path.empty()) return {WrapperOutcome::NotNeeded, {}, {}};
+  if (path.empty()) return {WrapperOutcome::NotNeeded, {}, {}, {}};
   form.SetText(ControlId::Input, path);
   TakenNames taken(platform);
   taken.AddLines(form.Items(ControlId::JobList));
-  return DeriveJobPaths(form, platform, std::string(FolderPart(path)), taken);
+  return DeriveJobPaths(form, platform, std::string(FolderPart(path)), taken, JobUse::EditedFirst);
 }
 
 void PickOutput(Form& form, const platform::Platform& platform) {

@@ -3,11 +3,13 @@
 // fields, derived from a chosen input, and the AviSynth wrapper script that a
 // non-AviSynth input gets.
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "commands/x264_syntax.h"
 #include "form/form.h"
+#include "jobs/job_list.h"
 #include "jobs/taken_names.h"
 #include "platform/platform.h"
 
@@ -16,17 +18,25 @@ namespace qv {
 enum class WrapperOutcome { NotNeeded, Written, Failed };
 struct DeriveResult {
   WrapperOutcome wrapper;
-  std::string wrapperPath;         // set when a wrapper was due
-  std::vector<std::string> paths;  // every path derived for the job
+  std::string wrapperPath;                 // set when a wrapper was written or failed
+  std::vector<std::string> paths;          // every path derived for the job
+  std::optional<UnusablePath> unusable;    // a job added at once that cannot be
 };
+
+// Whether the job goes into the list at once ("Files input", the command
+// line) or first stays on the form, where the user may still change what
+// its paths must meet (audio on or off, say).
+enum class JobUse { AddedAtOnce, EditedFirst };
 
 // Derives stats, log and output paths from the input field into the form;
 // wraps a non-AviSynth input. `outputFolder` ends in a separator. When a
 // path would be one that a job of another source in `taken` uses, the
 // names get " (2)", " (3)", ... before the source's extension, the first
-// that is free; a source that was added before keeps its names.
+// that is free; a source that was added before keeps its names. A job added
+// at once that FindUnusablePath refuses gets no wrapper, and neither does a
+// source whose path UTF-8 cannot carry (the form is left as it is).
 DeriveResult DeriveJobPaths(Form& form, const platform::Platform& platform, const std::string& outputFolder,
-                            TakenNames& taken);
+                            TakenNames& taken, JobUse use);
 
 // The "..." button beside "Input file:". A cancelled dialog changes nothing.
 DeriveResult PickInput(Form& form, const platform::Platform& platform);
@@ -34,10 +44,14 @@ DeriveResult PickInput(Form& form, const platform::Platform& platform);
 // The "..." button beside "Output file:". A cancelled dialog changes nothing.
 void PickOutput(Form& form, const platform::Platform& platform);
 
+struct RefusedInput {
+  std::string input;  // as chosen
+  UnusablePath unusable;
+};
 struct QueuedInputs {
   int jobsAdded = 0;
   std::vector<std::string> failedWrappers;  // wrappers that could not be written
-  std::vector<std::string> refused;         // folders and unusable names, not added
+  std::vector<RefusedInput> refused;        // folders and inputs that give no job
 };
 
 // "Files input": an output folder, then several inputs, each derived and

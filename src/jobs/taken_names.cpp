@@ -1,6 +1,6 @@
 #include "jobs/taken_names.h"
 
-#include <cctype>
+#include "text/case_fold.h"
 
 namespace qv {
 namespace {
@@ -9,12 +9,6 @@ constexpr std::string_view kEchoInput = "@echo Input:";
 constexpr std::string_view kEchoOutput = "@echo Output:";
 constexpr std::string_view kWrapperSource = "fs=\"";
 constexpr std::size_t kWrapperSizeLimit = 1 << 16;
-
-std::string Lower(std::string_view text) {
-  std::string lower(text);
-  for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return lower;
-}
 
 // A text as the batch line holds it, back to the path: "%%" is one "%", and
 // in an echo line a caret stands before each special character.
@@ -28,12 +22,17 @@ std::string Unescape(std::string_view text, bool echo) {
   return path;
 }
 
-bool SamePath(std::string_view a, std::string_view b) { return Lower(a) == Lower(b); }
+bool SamePath(std::string_view a, std::string_view b) { return FoldCase(a) == FoldCase(b); }
 
 }  // namespace
 
 void TakenNames::Take(std::string_view path, std::size_t job) {
-  if (!path.empty()) jobOfPath_.try_emplace(Lower(path), job);
+  if (path.empty()) return;
+  const std::string key = FoldCase(path);
+  if (jobOfPath_.count(key) != 0) return;  // an earlier job keeps it
+  char* stored = static_cast<char*>(arena_.allocate(key.size(), 1));
+  key.copy(stored, key.size());
+  jobOfPath_.emplace(std::string_view(stored, key.size()), job);
 }
 
 void TakenNames::AddLines(const std::vector<std::string>& lines) {
@@ -63,6 +62,12 @@ void TakenNames::AddJob(const std::string& source, const std::vector<std::string
   for (const std::string& path : paths) Take(path, jobs_.size() - 1);
 }
 
+void TakenNames::Reserve(std::size_t jobs) {
+  // A job takes its input, output, statistics file, log and wrapper.
+  jobs_.reserve(jobs_.size() + jobs);
+  jobOfPath_.reserve(jobOfPath_.size() + 5 * jobs);
+}
+
 const std::string& TakenNames::SourceOf(Job& job) {
   if (!job.source.empty()) return job.source;
   job.source = job.input;
@@ -79,7 +84,7 @@ const std::string& TakenNames::SourceOf(Job& job) {
 }
 
 bool TakenNames::TakenByOther(const std::string& path, const std::string& source) {
-  const auto found = jobOfPath_.find(Lower(path));
+  const auto found = jobOfPath_.find(FoldCase(path));
   return found != jobOfPath_.end() && !SamePath(SourceOf(jobs_[found->second]), source);
 }
 

@@ -4,6 +4,7 @@
 // instead of sharing (and overwriting) a wrapper, statistics file, log or
 // output.
 
+#include <memory_resource>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -25,6 +26,10 @@ class TakenNames {
   // The paths of one more job whose source is known.
   void AddJob(const std::string& source, const std::vector<std::string>& paths);
 
+  // Room for `jobs` more jobs, so that thousands of them are added without
+  // the index growing step by step.
+  void Reserve(std::size_t jobs);
+
   // True when `path` belongs to a job of a source other than `source`.
   bool TakenByOther(const std::string& path, const std::string& source);
 
@@ -38,7 +43,11 @@ class TakenNames {
 
   const platform::Platform& platform_;
   std::vector<Job> jobs_;
-  std::unordered_map<std::string, std::size_t> jobOfPath_;  // lower-case path -> job
+  // The index holds a few paths of every job, tens of thousands of them for
+  // a long list: its entries and their texts live in one arena, which grows
+  // in large blocks and goes as a whole.
+  std::pmr::monotonic_buffer_resource arena_;
+  std::pmr::unordered_map<std::string_view, std::size_t> jobOfPath_{&arena_};  // path in FoldCase -> job
 };
 
 }  // namespace qv

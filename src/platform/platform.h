@@ -113,6 +113,19 @@ class Clipboard {
   virtual void SetText(const std::string& text) = 0;
 };
 
+// The machine's 8-bit code pages, in which the command interpreter reads a
+// batch (OEM) and an 8-bit program reads its arguments (ANSI). A conversion
+// never replaces a character: a text with any character that the code page
+// has no exact form for gives nullopt.
+class CodePages {
+ public:
+  virtual ~CodePages() = default;
+  virtual std::optional<std::string> ToOem(std::string_view utf8) = 0;
+  virtual std::optional<std::string> ToAnsi(std::string_view utf8) = 0;
+  // Text in the ANSI code page as UTF-8.
+  virtual std::string FromAnsi(std::string_view bytes) = 0;
+};
+
 // Everything the core needs from the system, plus two folders, each ending
 // in a separator: the folder of the running program file and the folder it
 // was started in.
@@ -122,6 +135,7 @@ struct Platform {
   Processes& processes;
   Libraries& libraries;
   Clipboard& clipboard;
+  CodePages& codePages;
   std::string programFolder;
   std::string workingFolder;
 };

@@ -5,6 +5,7 @@
 
 #include "form/rules.h"
 #include "settings/config_lists.h"
+#include "settings/file_text.h"
 #include "settings/key_value_file.h"
 #include "settings/limits.h"
 #include "settings/settings_table.h"
@@ -93,8 +94,8 @@ bool SaveConfig(const Form& form, platform::FileSystem& files, const std::string
 
 void LoadConfigText(Form& form, std::string_view bytes) { LoadFromFile(form, KeyValueFile::Parse(bytes)); }
 
-ConfigFile ReadConfig(platform::FileSystem& files, const std::string& path) {
-  platform::FileContent content = files.ReadFile(path, kConfigSizeLimit);
+ConfigFile ReadConfig(const platform::Platform& platform, const std::string& path) {
+  platform::FileContent content = platform.files.ReadFile(path, kConfigSizeLimit);
   switch (content.status) {
     case platform::ReadStatus::Missing:
       return {ConfigStatus::Missing, {}, {}};
@@ -108,11 +109,11 @@ ConfigFile ReadConfig(platform::FileSystem& files, const std::string& path) {
     return {ConfigStatus::Refused, {}, "it is UTF-16 text"};
   }
   if (bytes.find('\0') != std::string_view::npos) return {ConfigStatus::Refused, {}, "it holds NUL bytes"};
-  return {ConfigStatus::Read, std::move(content.bytes), {}};
+  return {ConfigStatus::Read, TextAsUtf8(bytes, platform.codePages), {}};
 }
 
 ConfigFile LoadConfig(Form& form, const platform::Platform& platform, const std::string& path) {
-  ConfigFile file = ReadConfig(platform.files, path);
+  ConfigFile file = ReadConfig(platform, path);
   if (file.status == ConfigStatus::Read) {
     LoadConfigText(form, file.bytes);
   } else {
@@ -125,7 +126,7 @@ void LoadBuiltInDefaults(Form& form, const platform::Platform& platform) {
   const std::string path = platform.programFolder + "default.ini";
   ConfigFile file{ConfigStatus::Missing, {}, {}};
   if (platform.files.WriteFile(path, DefaultConfigText())) {
-    file = ReadConfig(platform.files, path);
+    file = ReadConfig(platform, path);
     platform.files.DeleteFile(path);
   }
   // Without the file the same text is loaded straight from memory; going
@@ -165,7 +166,7 @@ SaveResult SaveNamedConfig(Form& form, const platform::Platform& platform) {
 ConfigFile LoadNamedConfig(Form& form, const platform::Platform& platform) {
   const std::string name = form.Text(ControlId::ConfigName);
   if (!IsValidConfigName(name)) return {ConfigStatus::Missing, {}, {}};
-  ConfigFile file = ReadConfig(platform.files, NamedConfigPath(platform, name));
+  ConfigFile file = ReadConfig(platform, NamedConfigPath(platform, name));
   if (file.status == ConfigStatus::Read) LoadConfigText(form, file.bytes);
   return file;
 }

@@ -19,16 +19,19 @@ bool SaveConfig(const Form& form, platform::FileSystem& files, const std::string
 // Real configs are a few hundred bytes; a file beyond this is no config.
 inline constexpr std::size_t kConfigSizeLimit = 1 << 20;
 
-// A config file as read for loading. Refused (with the reason, to follow
-// the path in a message) when it is larger than the limit or is no 8-bit
-// text: NUL bytes, or UTF-16.
+// A config file as read for loading, as UTF-8 text: a file that is no
+// UTF-8 is an older one, written in the ANSI code page; in a file marked as
+// UTF-8 by a byte-order mark, only the bytes that are no UTF-8 are read in
+// that code page. Refused (with the reason, to follow the path in a
+// message) when it is larger than the limit or is no 8-bit text: NUL bytes,
+// or UTF-16.
 enum class ConfigStatus { Read, Missing, Refused };
 struct ConfigFile {
   ConfigStatus status;
   std::string bytes;
   std::string reason;
 };
-ConfigFile ReadConfig(platform::FileSystem& files, const std::string& path);
+ConfigFile ReadConfig(const platform::Platform& platform, const std::string& path);
 
 // Loads `path` into the form with every load rule and limit; a file that is
 // missing or refused brings in the built-in defaults instead.

@@ -87,47 +87,6 @@ std::size_t ForEachSetting(std::string_view text, Visit&& visit) {
   return text.size();
 }
 
-// Number of continuation bytes that follow a UTF-8 lead byte, or -1 when the
-// byte cannot start a sequence.
-int ContinuationCount(unsigned char lead) {
-  if (lead >= 0xC2 && lead <= 0xDF) return 1;
-  if (lead >= 0xE0 && lead <= 0xEF) return 2;
-  if (lead >= 0xF0 && lead <= 0xF4) return 3;
-  return -1;
-}
-
-// UTF-8 to Latin-1: a character beyond Latin-1 becomes one "?", and so does
-// each byte that does not belong to a well-formed sequence.
-std::string Utf8ToLatin1(std::string_view text) {
-  std::string out;
-  out.reserve(text.size());
-  std::size_t i = 0;
-  while (i < text.size()) {
-    const auto lead = static_cast<unsigned char>(text[i]);
-    if (lead < 0x80) {
-      out += static_cast<char>(lead);
-      ++i;
-      continue;
-    }
-    const int count = ContinuationCount(lead);
-    bool wellFormed = count > 0 && i + static_cast<std::size_t>(count) < text.size();
-    for (int k = 1; wellFormed && k <= count; ++k) {
-      wellFormed = (static_cast<unsigned char>(text[i + k]) & 0xC0) == 0x80;
-    }
-    if (!wellFormed) {
-      out += '?';
-      ++i;
-      continue;
-    }
-    // Two-byte sequences from C2 and C3 hold U+0080..U+00FF.
-    out += count == 1 && lead <= 0xC3
-               ? static_cast<char>(((lead & 0x1F) << 6) | (static_cast<unsigned char>(text[i + 1]) & 0x3F))
-               : '?';
-    i += static_cast<std::size_t>(count) + 1;
-  }
-  return out;
-}
-
 }  // namespace
 
 std::size_t KeyValueFile::KeyHash::operator()(std::string_view key) const {
@@ -159,8 +118,7 @@ bool KeyValueFile::IsSettingKey(std::string_view key) {
 
 KeyValueFile KeyValueFile::Parse(std::string_view bytes) {
   KeyValueFile file;
-  file.utf8_ = bytes.substr(0, kByteOrderMark.size()) == kByteOrderMark;
-  if (file.utf8_) bytes.remove_prefix(kByteOrderMark.size());
+  if (bytes.substr(0, kByteOrderMark.size()) == kByteOrderMark) bytes.remove_prefix(kByteOrderMark.size());
   file.bytes_ = std::make_shared<const std::string>(bytes);
   const std::string_view text = *file.bytes_;
   const std::size_t visibleEnd = ForEachSetting(text, [&file](const SettingLine& line, std::size_t offset) {
@@ -195,7 +153,7 @@ std::optional<std::string> KeyValueFile::FindValue(std::string_view key) const {
     });
   }
   if (!raw) return std::nullopt;
-  return utf8_ ? Utf8ToLatin1(*raw) : std::string(*raw);
+  return std::string(*raw);
 }
 
 std::int32_t KeyValueFile::ReadNumber(std::string_view key, std::int32_t fallback) const {
@@ -225,11 +183,7 @@ void KeyValueFile::Materialize() {
   if (written_) return;
   written_ = true;
   ForEachSetting(visible_, [this](const SettingLine& line, std::size_t) {
-    if (utf8_) {
-      entries_.push_back({Utf8ToLatin1(line.key), Utf8ToLatin1(line.value)});
-    } else {
-      entries_.push_back({std::string(line.key), std::string(line.value)});
-    }
+    entries_.push_back({std::string(line.key), std::string(line.value)});
     return true;
   });
   index_.clear();
@@ -260,11 +214,7 @@ std::string KeyValueFile::Serialize() const {
     for (const Entry& entry : entries_) append(entry.key, entry.value);
   } else {
     ForEachSetting(visible_, [&](const SettingLine& line, std::size_t) {
-      if (utf8_) {
-        append(Utf8ToLatin1(line.key), Utf8ToLatin1(line.value));
-      } else {
-        append(line.key, line.value);
-      }
+      append(line.key, line.value);
       return true;
     });
   }

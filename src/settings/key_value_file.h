@@ -1,8 +1,8 @@
 #pragma once
 // Key = value files: the format of every config and of the state file.
 //
-// Reading rules: an optional UTF-8 byte-order mark (values then come back as
-// Latin-1); lines split at runs of CR and LF; leading blanks and tabs
+// Reading rules: an optional UTF-8 byte-order mark is skipped (the bytes are
+// UTF-8 text, see file_text.h); lines split at runs of CR and LF; leading blanks and tabs
 // skipped; ";" starts a comment line; the first "[" line hides every line
 // after it; the key runs to the first "=" (blanks and tabs before it
 // dropped), the value from after the "=" and its blanks and tabs to the end
@@ -55,8 +55,8 @@ class KeyValueFile {
     bool operator()(std::string_view a, std::string_view b) const;
   };
 
-  // The value as it stands after the "=" and its blanks and tabs, already in
-  // 8-bit form; nullopt when the key is not found.
+  // The value as it stands after the "=" and its blanks and tabs; nullopt
+  // when the key is not found.
   std::optional<std::string> FindValue(std::string_view key) const;
   const Entry* Find(std::string_view key) const;
   Entry* Find(std::string_view key);
@@ -74,7 +74,6 @@ class KeyValueFile {
   // holds while the settings are still found at once.
   std::shared_ptr<const std::string> bytes_;
   std::string_view visible_;
-  bool utf8_ = false;
   std::unordered_map<std::string_view, std::string_view, KeyHash, KeyEqual> index_;
   std::size_t scanFrom_ = std::string_view::npos;
 

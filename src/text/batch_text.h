@@ -14,6 +14,13 @@ std::string BatchPath(std::string_view text);
 // BatchPath between double quotes.
 std::string BatchQuoted(std::string_view path);
 
+// BatchQuoted for the command interpreter's own commands ("del", "if
+// exist"), which fail on a path of the classic limit of 260 characters or
+// more: such a path, when absolute, gets the "\\?\" form, which they take at
+// any length. Shorter paths, and paths that form cannot name (relative, with
+// "/" or a "." or ".." part), stay as BatchQuoted gives them.
+std::string InterpreterQuoted(std::string_view path);
+
 // For the unquoted "@echo" lines: a caret before each ^ & | < > (the caret
 // first), and each "%" doubled.
 std::string BatchEcho(std::string_view text);

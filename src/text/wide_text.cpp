@@ -90,11 +90,32 @@ std::string Narrow(std::wstring_view wide) { return FromUnits(wide); }
 std::u16string ToUtf16(std::string_view utf8) { return ToUnits<char16_t>(utf8); }
 std::string FromUtf16(std::u16string_view utf16) { return FromUnits(utf16); }
 
+std::size_t Utf8SequenceLength(std::string_view text, std::size_t at) {
+  std::size_t length = 0;
+  const bool replaced = Decode(text, at, length) == kReplacement && text.substr(at, 3) != "\xEF\xBF\xBD";
+  return replaced ? 0 : length;
+}
+
 bool IsUtf8(std::string_view text) {
   for (std::size_t i = 0, length = 0; i < text.size(); i += length) {
-    if (Decode(text, i, length) == kReplacement && text.substr(i, 3) != "\xEF\xBF\xBD") return false;
+    if ((length = Utf8SequenceLength(text, i)) == 0) return false;
   }
   return true;
+}
+
+bool IsAscii(std::string_view text) {
+  for (const char c : text) {
+    if (static_cast<unsigned char>(c) >= 0x80) return false;
+  }
+  return true;
+}
+
+bool HoldsLoneSurrogate(std::string_view text) {
+  // Surrogates are the three-byte forms ED A0 80 to ED BF BF.
+  for (std::size_t at = text.find('\xED'); at != std::string_view::npos; at = text.find('\xED', at + 1)) {
+    if (at + 1 < text.size() && static_cast<unsigned char>(text[at + 1]) >= 0xA0) return true;
+  }
+  return false;
 }
 
 }  // namespace qv

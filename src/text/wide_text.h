@@ -19,4 +19,13 @@ std::string FromUtf16(std::u16string_view utf16);
 // True for well-formed UTF-8 (lone surrogates included, as Narrow writes them).
 bool IsUtf8(std::string_view text);
 
+// The length of the well-formed sequence that starts at `at`, or 0.
+std::size_t Utf8SequenceLength(std::string_view text, std::size_t at);
+
+bool IsAscii(std::string_view text);
+
+// True when well-formed `text` holds a lone surrogate, which a Windows name
+// may hold but no UTF-8 reader outside this program takes.
+bool HoldsLoneSurrogate(std::string_view text);
+
 }  // namespace qv

@@ -24,21 +24,22 @@ bool AskCloseAnyway(platform::Dialogs& dialogs, const std::vector<std::string>& 
   return dialogs.AskYesNo(kCaption, UnwrittenText(paths) + "\n\nClose anyway?");
 }
 
-void ReportRefusedInputs(platform::Dialogs& dialogs, const std::vector<std::string>& paths) {
-  if (paths.empty()) return;
-  dialogs.ShowMessage(kCaption, Listed("These were not added as jobs: folders, and names that hold a double "
-                                       "quote or a control character or start with \"-\":",
-                                       paths));
-}
-
 void ReportInvalidConfigName(platform::Dialogs& dialogs, const std::string& name) {
   dialogs.ShowMessage(kCaption, "A config file cannot be named:\n" + name);
 }
 
-void ReportUnusablePath(platform::Dialogs& dialogs, const std::string& fieldName, const std::string& path) {
-  dialogs.ShowMessage(kCaption, "The job was not added: \"" + fieldName +
-                                    "\" holds a double quote or a control character, or starts with \"-\":\n" +
-                                    path);
+void ReportUnusablePath(platform::Dialogs& dialogs, const UnusablePath& unusable) {
+  dialogs.ShowMessage(kCaption, "The job was not added: \"" + std::string(unusable.name) + "\" " + unusable.reason +
+                                    ":\n" + unusable.text);
+}
+
+void ReportRefusedInputs(platform::Dialogs& dialogs, const std::vector<RefusedInput>& refused) {
+  if (refused.empty()) return;
+  std::string text = refused.size() == 1 ? "This input was not added:" : "These inputs were not added:";
+  for (const RefusedInput& input : refused) {
+    text += "\n" + input.input + " (\"" + input.unusable.name + "\" " + input.unusable.reason + ")";
+  }
+  dialogs.ShowMessage(kCaption, text);
 }
 
 void ReportProblem(platform::Dialogs& dialogs, const std::string& text) { dialogs.ShowMessage(kCaption, text); }

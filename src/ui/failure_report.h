@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "jobs/job_paths.h"
 #include "platform/platform.h"
 
 namespace qv {
@@ -15,15 +16,14 @@ void ReportUnwritten(platform::Dialogs& dialogs, const std::vector<std::string>&
 // The same files named in the question whether to close anyway; true for Yes.
 bool AskCloseAnyway(platform::Dialogs& dialogs, const std::vector<std::string>& paths);
 
-// One message box naming the inputs (dropped or chosen) that were not added
-// as jobs.
-void ReportRefusedInputs(platform::Dialogs& dialogs, const std::vector<std::string>& paths);
-
 // One message box naming a config name that no file may carry.
 void ReportInvalidConfigName(platform::Dialogs& dialogs, const std::string& name);
 
-// One message box naming a job field whose path no batch may carry.
-void ReportUnusablePath(platform::Dialogs& dialogs, const std::string& fieldName, const std::string& path);
+// One message box naming a job field whose path the job cannot use.
+void ReportUnusablePath(platform::Dialogs& dialogs, const UnusablePath& unusable);
+
+// One message box naming every input (dropped or chosen) that gave no job, and why.
+void ReportRefusedInputs(platform::Dialogs& dialogs, const std::vector<RefusedInput>& refused);
 
 // One message box with a text of its own.
 void ReportProblem(platform::Dialogs& dialogs, const std::string& text);

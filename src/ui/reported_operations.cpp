@@ -52,6 +52,7 @@ void StartBatchReporting(App& app) {
 void PickInputReporting(App& app) {
   const DeriveResult result = PickInput(app.form, app.platform);
   if (result.wrapper == WrapperOutcome::Failed) ReportUnwritten(app.platform.dialogs, {result.wrapperPath});
+  if (result.unusable) ReportUnusablePath(app.platform.dialogs, *result.unusable);
 }
 
 void FilesInputReporting(App& app) {
@@ -63,8 +64,8 @@ void DropFilesReporting(App& app, const std::vector<std::string>& paths) {
 }
 
 void AddJobReporting(App& app) {
-  if (const std::optional<UnusablePath> unusable = FindUnusablePath(app.form)) {
-    ReportUnusablePath(app.platform.dialogs, unusable->name, unusable->text);
+  if (const std::optional<UnusablePath> unusable = FindUnusablePath(app.form, app.platform.codePages)) {
+    ReportUnusablePath(app.platform.dialogs, *unusable);
     return;
   }
   AddJob(app.form, JobSyntax(app));

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "text/batch_text.h"
+#include "text/case_fold.h"
 #include "text/leading_integer.h"
 #include "text/number_text.h"
 #include "text/wide_text.h"
@@ -68,6 +70,10 @@ TEST(WideText, CarriesEveryNameBothWays) {
     EXPECT_EQ(ToUtf16(utf8), utf16);
   }
   EXPECT_EQ(Narrow(L"caf\u00e9 \U0001F3AC"), "caf\xC3\xA9 \xF0\x9F\x8E\xAC");
+  // Two surrogates are a pair only where wide characters are UTF-16.
+  const wchar_t halves[] = {wchar_t(0xD83C), wchar_t(0xDFAC)};
+  EXPECT_EQ(Narrow(std::wstring_view(halves, 2)),
+            sizeof(wchar_t) == 2 ? "\xF0\x9F\x8E\xAC" : "\xED\xA0\xBC\xED\xBE\xAC");
   struct Case {
     std::string_view bytes;
     bool utf8;
@@ -80,6 +86,36 @@ TEST(WideText, CarriesEveryNameBothWays) {
     EXPECT_EQ(IsUtf8(c.bytes), c.utf8) << c.bytes;
     EXPECT_EQ(Widen(c.bytes), c.wide) << c.bytes;
   }
+}
+
+// Windows takes these for one name: the capitals of every run of the table
+// fold to their small letters; other characters, and bytes that are no
+// UTF-8, stay as they are.
+TEST(FoldCase, MakesTheCapitalsOfEveryScriptOfItsTableSmall) {
+  const std::pair<std::string_view, std::string_view> cases[] = {
+      {"CLIP.AVS", "clip.avs"},    {"ÀÖØÞ×", "àöøþ×"},          {"ĀĮĲĶĹŇŊŶŸŹŽ", "āįĳķĺňŋŷÿźž"},
+      {"İıĸß", "İıĸß"},            {"ΆΈΊΌΎΏΑΡΣΫ", "άέίόύώαρσϋ"}, {"ЀЏАЯѠҀҊҾӁӍӐԮ", "ѐџаяѡҁҋҿӂӎӑԯ"},
+      {"ԱՖ", "աֆ"},                {"ḀẔẠỾ", "ḁẕạỿ"},              {"ＡＺ", "ａｚ"},
+      {"文件 😀", "文件 😀"},      {"\xC3X", "\xC3x"},
+  };
+  for (const auto& [text, folded] : cases) EXPECT_EQ(FoldCase(text), folded) << text;
+}
+
+// The interpreter's own commands get the long form from 260 characters on,
+// counted as the system counts them (a character beyond the first plane is
+// two); a path that the long form cannot name stays as it is.
+TEST(InterpreterQuoted, TakesTheLongFormFromTheClassicLimitOn) {
+  const std::string name(250, 'a');
+  const std::pair<std::string, std::string> cases[] = {
+      {"C:\\" + name + "12.avs", "\"C:\\" + name + "12.avs\""},
+      {"C:\\" + name + "😀1.avs", "\"\\\\?\\C:\\" + name + "😀1.avs\""},
+      {"\\\\srv\\" + name + ".avs", "\"\\\\?\\UNC\\srv\\" + name + ".avs\""},
+      {"C:\\..\\" + name + ".avs", "\"C:\\..\\" + name + ".avs\""},
+      {"C:/" + name + "12345.avs", "\"C:/" + name + "12345.avs\""},
+  };
+  for (const auto& [path, quoted] : cases) EXPECT_EQ(InterpreterQuoted(path), quoted) << path.size();
+  EXPECT_FALSE(HoldsLoneSurrogate("clip\xED\x9F\xBF"));  // U+D7FF, the last one before them
+  EXPECT_TRUE(HoldsLoneSurrogate("clip\xED\xBF\xBF.avs"));
 }
 
 }  // namespace

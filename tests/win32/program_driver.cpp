@@ -10,12 +10,21 @@ namespace {
 
 constexpr DWORD kPatience = 60000;  // the machines that run this are slow and shared
 
+// The window's texts as the model has them: UTF-8.
 std::string Narrow(const std::wstring& wide) {
-  std::string narrow(wide.size() * 2 + 1, '\0');
-  const int size = WideCharToMultiByte(CP_ACP, 0, wide.c_str(), static_cast<int>(wide.size()), narrow.data(),
+  std::string narrow(wide.size() * 4 + 1, '\0');
+  const int size = WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), static_cast<int>(wide.size()), narrow.data(),
                                        static_cast<int>(narrow.size()), nullptr, nullptr);
   narrow.resize(static_cast<std::size_t>(size > 0 ? size : 0));
   return narrow;
+}
+
+std::wstring Widen(const std::string& utf8) {
+  std::wstring wide(utf8.size() + 1, L'\0');
+  const int size = MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), static_cast<int>(utf8.size()), wide.data(),
+                                       static_cast<int>(wide.size()));
+  wide.resize(static_cast<std::size_t>(size > 0 ? size : 0));
+  return wide;
 }
 
 std::string ClassName(HWND window) {
@@ -26,13 +35,13 @@ std::string ClassName(HWND window) {
 
 std::string TextOf(HWND window) {
   DWORD_PTR length = 0;
-  SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_NORMAL, kPatience, &length);
-  std::string text(length + 1, '\0');
+  SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_NORMAL, kPatience, &length);
+  std::wstring text(length + 1, L'\0');
   DWORD_PTR copied = 0;
-  SendMessageTimeoutA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_NORMAL, kPatience,
+  SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_NORMAL, kPatience,
                       &copied);
   text.resize(copied);
-  return text;
+  return Narrow(text);
 }
 
 // A visible top-level window of the process with this class (and title,
@@ -298,7 +307,11 @@ void ProgramDriver::TypeIntoDialog(HWND edit, const std::string& text) {
   Send(edit, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
   Send(edit, EM_SETSEL, 0, -1);
   if (text.empty()) Send(edit, WM_CHAR, VK_BACK, 1);
-  for (char c : text) Send(edit, WM_CHAR, static_cast<unsigned char>(c), 1);
+  // As a keyboard of any script types: one UTF-16 unit after the other.
+  for (const wchar_t unit : Widen(text)) {
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(edit, WM_CHAR, unit, 1, SMTO_NORMAL, kPatience, &ignored);
+  }
 }
 
 // The name field is the only visible edit of a file dialog, nested in one or

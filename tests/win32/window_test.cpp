@@ -10,7 +10,9 @@
 #include <functional>
 
 #include "platform/fake/fake_platform.h"
+#include "platform/win32/win32_platform.h"
 #include "program_driver.h"
+#include "tools/support/data_table.h"
 #include "ui/dispatch.h"
 #include "ui/lifecycle.h"
 #include "ui/reported_operations.h"
@@ -28,10 +30,10 @@ enum PageIndex { kBitrate, kRateControl, kFrames, kMore, kJob, kPageCount };
 
 // The model of the window: its start-up from the state and job-list files
 // that the program folder holds now, on fakes whose dialogs give the answers
-// queued in `fake`.
+// queued in `fake`, with the code pages of the system that runs the window.
 struct Twin {
   explicit Twin(const std::string& folder)
-      : platform{fake.files, fake.dialogs, fake.processes, fake.libraries, fake.clipboard, folder, folder} {
+      : platform{fake.files, fake.dialogs, fake.processes, fake.libraries, fake.clipboard, codePages, folder, folder} {
     for (auto at = folder.find('\\'); at != std::string::npos; at = folder.find('\\', at + 1)) {
       fake.files.AddFolder(folder.substr(0, at));
     }
@@ -41,6 +43,7 @@ struct Twin {
     problem = qv::StartUp(app);
   }
   qv::platform::FakePlatform fake;
+  qv::platform::Win32CodePages codePages;
   qv::platform::Platform platform;
   qv::Form form;
   qv::App app{form, platform};
@@ -335,6 +338,41 @@ TEST_F(WindowTest, ClosingAsksWhenTheStateFileCannotBeWritten) {
   EXPECT_EQ(program.WaitForExit(), std::optional<DWORD>(0));
   SetFileAttributesA(File("quorvelan.ini").c_str(), FILE_ATTRIBUTE_NORMAL);
   EXPECT_EQ(ReadBytes(File("quorvelan.ini")), "kfb = 50\r\n");
+}
+
+// "Files input" with names in every script typed into the file dialog, a
+// round for each folder of tests/data/win32/names.tsv: the job list, the
+// wrapper scripts and the batch are the model's, byte for byte.
+TEST_F(WindowTest, FilesInputTakesNamesInEveryScript) {
+  for (const qv::testing::Row& round : qv::testing::ReadTable("win32/names.tsv")) {
+    fs::create_directory(File(round[0]));
+    std::string typed;
+    twin->fake.dialogs.pathLists.emplace_back();
+    for (std::size_t i = 1; i < round.size(); ++i) {
+      const std::string source = File(round[0] + "\\" + round[i]);
+      WriteBytes(fs::u8path(source), "Version()\r\n");
+      typed += "\"" + round[i] + "\" ";
+      twin->fake.dialogs.pathLists.back().push_back(source);
+    }
+    ClickAndAnswer(ControlId::FilesInput, "", [&](HWND folders) {
+      program.PressDialogButton(folders, IDOK);
+      HWND files = program.WaitForDialog("Select some files");
+      ASSERT_NE(files, nullptr);
+      program.OpenFolderInFileDialog(files, File(round[0]));
+      program.AnswerFileDialog(files, typed);
+      program.WaitUntilClosed(files);
+      program.ShowPage(kJob);
+      const std::string output = program.Lines(ControlId::JobList).at(1);
+      twin->fake.dialogs.paths.push_back(output.substr(13, output.rfind('\\') - 13));
+    });
+  }
+  program.ShowPage(kJob);
+  twin->fake.dialogs.paths.push_back(File("jobs.bat"));
+  ClickAndAnswer(ControlId::JobMakeBat, "", [&](HWND saver) { program.AnswerFileDialog(saver, File("jobs.bat")); });
+  for (const std::string& path : twin->fake.files.Files()) {
+    EXPECT_EQ(ReadBytes(fs::u8path(path)), TwinFile(path.substr(program.Folder().size()))) << path;
+  }
+  ExpectWindowShows();
 }
 
 }  // namespace

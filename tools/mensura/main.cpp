@@ -3,33 +3,35 @@
 
 #include <windows.h>
 
-#include <cstdio>
 #include <string>
 #include <vector>
 
+#include "common/console_text.h"
 #include "mensura/size_check.h"
+#include "platform/win32/system_path.h"
 
 namespace {
 
+// The size of a file at any path length.
 std::optional<std::uint64_t> FileSize(const std::string& path) {
   WIN32_FILE_ATTRIBUTE_DATA data;
-  if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return std::nullopt;
+  if (!GetFileAttributesExW(qv::platform::SystemPath(path).c_str(), GetFileExInfoStandard, &data)) return std::nullopt;
   if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return std::nullopt;
   return (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
 }
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int wmain(int argc, wchar_t** argv) {
   using namespace qv::tools;
-  const auto parsed = ParseSizeCheckArguments(std::vector<std::string>(argv + 1, argv + argc));
+  const auto parsed = ParseSizeCheckArguments(Utf8Arguments(argc, argv));
   if (!parsed.request) {
-    std::fprintf(stderr, "mensura: %s\n%s\n", parsed.error.c_str(), SizeCheckUsage().c_str());
+    Say("mensura: " + parsed.error + "\r\n" + SizeCheckUsage() + "\r\n");
     return kSizeCheckUsageError;
   }
   const SizeCheckRequest& request = *parsed.request;
   const auto bytes = FileSize(request.file);
   const SizeVerdict verdict = JudgeSize(bytes, request.minMegabytes, request.maxMegabytes);
-  std::printf("%s\n", DescribeSizeCheck(request, bytes, verdict).c_str());
+  Say(DescribeSizeCheck(request, bytes, verdict) + "\r\n", false);
   return SizeCheckExitCode(verdict);
 }

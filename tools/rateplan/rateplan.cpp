@@ -10,43 +10,55 @@
 
 #include "rateplan/bitrate_plan.h"
 #include "rateplan/dialog_ids.h"
+#include "text/wide_text.h"
 
 namespace {
 
-constexpr const char* kSection = "rateplan";
-constexpr const char* kDefaultDuration = "1:30:00";
-constexpr const char* kDefaultSize = "700";
+constexpr const wchar_t* kSection = L"rateplan";
+constexpr const wchar_t* kDefaultDuration = L"1:30:00";
+constexpr const wchar_t* kDefaultSize = L"700";
 
 struct Session {
   std::int32_t audioKbps;
-  std::string iniPath;
+  std::wstring iniPath;
 };
 
 HMODULE ThisLibrary() {
   HMODULE module = nullptr;
-  GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                     reinterpret_cast<LPCSTR>(&ThisLibrary), &module);
+  GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                     reinterpret_cast<LPCWSTR>(&ThisLibrary), &module);
   return module;
 }
 
-std::string IniPathBeside(HMODULE module) {
-  char path[MAX_PATH];
-  const DWORD length = GetModuleFileNameA(module, path, MAX_PATH);
-  if (length == 0 || length >= MAX_PATH) return "rateplan.ini";
-  std::string folder(path, length);
-  return folder.substr(0, folder.find_last_of("\\/") + 1) + "rateplan.ini";
+// Beside the library, in a folder of any name.
+std::wstring IniPathBeside(HMODULE module) {
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD length = GetModuleFileNameW(module, path.data(), static_cast<DWORD>(path.size()));
+    if (length == 0) return L"rateplan.ini";
+    if (length < path.size()) {
+      path.resize(length);
+      break;
+    }
+    path.resize(path.size() * 2);
+  }
+  return path.substr(0, path.find_last_of(L"\\/") + 1) + L"rateplan.ini";
 }
 
-std::string ReadIni(const Session& session, const char* key, const char* fallback) {
-  char value[256];
-  GetPrivateProfileStringA(kSection, key, fallback, value, sizeof value, session.iniPath.c_str());
+std::wstring ReadIni(const Session& session, const wchar_t* key, const wchar_t* fallback) {
+  wchar_t value[256];
+  GetPrivateProfileStringW(kSection, key, fallback, value, 256, session.iniPath.c_str());
   return value;
 }
 
 std::string FieldText(HWND dialog, int id) {
-  char text[256];
-  GetDlgItemTextA(dialog, id, text, sizeof text);
-  return text;
+  wchar_t text[256];
+  GetDlgItemTextW(dialog, id, text, 256);
+  return qv::Narrow(text);
+}
+
+void SetFieldText(HWND dialog, int id, const std::string& text) {
+  SetDlgItemTextW(dialog, id, qv::Widen(text).c_str());
 }
 
 struct Inputs {
@@ -70,7 +82,7 @@ void ShowResult(HWND dialog, const Session& session) {
     text = std::to_string(qv::tools::VideoBitrateKbps(*inputs.megabytes, *inputs.seconds, session.audioKbps)) +
            " kbit/s";
   }
-  SetDlgItemTextA(dialog, IDC_RATE_RESULT, text.c_str());
+  SetFieldText(dialog, IDC_RATE_RESULT, text);
 }
 
 void Accept(HWND dialog, const Session& session) {
@@ -80,22 +92,23 @@ void Accept(HWND dialog, const Session& session) {
     SetFocus(GetDlgItem(dialog, inputs.seconds ? IDC_RATE_SIZE : IDC_RATE_DURATION));
     return;
   }
-  const std::string duration = qv::tools::FormatDuration(*inputs.seconds);
-  WritePrivateProfileStringA(kSection, "duration", duration.c_str(), session.iniPath.c_str());
-  WritePrivateProfileStringA(kSection, "size", FieldText(dialog, IDC_RATE_SIZE).c_str(), session.iniPath.c_str());
+  const std::wstring duration = qv::Widen(qv::tools::FormatDuration(*inputs.seconds));
+  WritePrivateProfileStringW(kSection, L"duration", duration.c_str(), session.iniPath.c_str());
+  WritePrivateProfileStringW(kSection, L"size", qv::Widen(FieldText(dialog, IDC_RATE_SIZE)).c_str(),
+                             session.iniPath.c_str());
   EndDialog(dialog, qv::tools::VideoBitrateKbps(*inputs.megabytes, *inputs.seconds, session.audioKbps));
 }
 
 INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* session = reinterpret_cast<Session*>(GetWindowLongPtrA(dialog, DWLP_USER));
+  auto* session = reinterpret_cast<Session*>(GetWindowLongPtrW(dialog, DWLP_USER));
   switch (message) {
     case WM_INITDIALOG: {
       session = reinterpret_cast<Session*>(lParam);
-      SetWindowLongPtrA(dialog, DWLP_USER, lParam);
-      SetDlgItemTextA(dialog, IDC_RATE_DURATION, ReadIni(*session, "duration", kDefaultDuration).c_str());
-      SetDlgItemTextA(dialog, IDC_RATE_SIZE, ReadIni(*session, "size", kDefaultSize).c_str());
+      SetWindowLongPtrW(dialog, DWLP_USER, lParam);
+      SetDlgItemTextW(dialog, IDC_RATE_DURATION, ReadIni(*session, L"duration", kDefaultDuration).c_str());
+      SetDlgItemTextW(dialog, IDC_RATE_SIZE, ReadIni(*session, L"size", kDefaultSize).c_str());
       const std::string audio = std::to_string(session->audioKbps > 0 ? session->audioKbps : 0) + " kbit/s";
-      SetDlgItemTextA(dialog, IDC_RATE_AUDIO, audio.c_str());
+      SetFieldText(dialog, IDC_RATE_AUDIO, audio);
       ShowResult(dialog, *session);
       return TRUE;
     }
@@ -122,7 +135,7 @@ INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
 extern "C" __declspec(dllexport) int __stdcall rateplan(int audioKbps, int /*reserved*/) {
   const HMODULE module = ThisLibrary();
   Session session{audioKbps, IniPathBeside(module)};
-  const INT_PTR result = DialogBoxParamA(module, MAKEINTRESOURCEA(IDD_RATEPLAN), GetActiveWindow(), DialogProc,
+  const INT_PTR result = DialogBoxParamW(module, MAKEINTRESOURCEW(IDD_RATEPLAN), GetActiveWindow(), DialogProc,
                                          reinterpret_cast<LPARAM>(&session));
   // A dialog that cannot be shown gives -1 as well: nothing was chosen.
   return static_cast<int>(result);

@@ -3,17 +3,18 @@
 
 #include <windows.h>
 
-#include <cstdio>
+#include <string>
 
+#include "common/console_text.h"
 #include "common/number_text.h"
 
-int main(int argc, char** argv) {
+int wmain(int argc, wchar_t** argv) {
   // INFINITE is the largest DWORD, so the longest real wait is one below it.
   constexpr std::uint64_t kLongest = 0xFFFFFFFEu;
-  const auto milliseconds = argc == 2 ? qv::tools::ParseWholeNumber(argv[1]) : std::nullopt;
+  const std::vector<std::string> args = qv::tools::Utf8Arguments(argc, argv);
+  const auto milliseconds = args.size() == 1 ? qv::tools::ParseWholeNumber(args[0]) : std::nullopt;
   if (!milliseconds || *milliseconds > kLongest) {
-    std::fprintf(stderr, "usage: snooze.exe MILLISECONDS  (a whole number from 0 to %llu)\n",
-                 static_cast<unsigned long long>(kLongest));
+    qv::tools::Say("usage: snooze.exe MILLISECONDS  (a whole number from 0 to " + std::to_string(kLongest) + ")\r\n");
     return 1;
   }
   Sleep(static_cast<DWORD>(*milliseconds));

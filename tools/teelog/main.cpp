@@ -12,13 +12,12 @@
 
 #include <string>
 
+#include "common/console_text.h"
+#include "platform/win32/system_path.h"
+
 namespace {
 
-void SayOnce(const std::string& message) {
-  const std::string line = "teelog: " + message + "\r\n";
-  DWORD written = 0;
-  WriteFile(GetStdHandle(STD_ERROR_HANDLE), line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
-}
+void SayOnce(const std::string& message) { qv::tools::Say("teelog: " + message + "\r\n"); }
 
 bool WriteAll(HANDLE handle, const char* data, DWORD size) {
   while (size > 0) {
@@ -30,25 +29,27 @@ bool WriteAll(HANDLE handle, const char* data, DWORD size) {
   return true;
 }
 
-HANDLE OpenLog(const char* path) {
+HANDLE OpenLog(const std::string& path) {
   // Others may read the log while the encode runs.
-  return CreateFileA(path, GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  return CreateFileW(qv::platform::SystemPath(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
+                     FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int wmain(int argc, wchar_t** argv) {
+  const std::vector<std::string> args = qv::tools::Utf8Arguments(argc, argv);
   int exitCode = 0;
   HANDLE log = INVALID_HANDLE_VALUE;
-  if (argc != 2) {
+  if (args.size() != 1) {
     SayOnce("usage: teelog.exe LOGFILE; no log is kept");
     exitCode = 1;
-  } else if (argv[1][0] == '\0') {
+  } else if (args[0].empty()) {
     SayOnce("no log file named; no log is kept");
   } else {
-    log = OpenLog(argv[1]);
+    log = OpenLog(args[0]);
     if (log == INVALID_HANDLE_VALUE) {
-      SayOnce(std::string("cannot write \"") + argv[1] + "\"; no log is kept");
+      SayOnce("cannot write \"" + args[0] + "\"; no log is kept");
       exitCode = 1;
     }
   }
@@ -61,7 +62,7 @@ int main(int argc, char** argv) {
   while (ReadFile(in, buffer, sizeof buffer, &got, nullptr) && got > 0) {
     if (outOpen) outOpen = WriteAll(out, buffer, got);
     if (log != INVALID_HANDLE_VALUE && !WriteAll(log, buffer, got)) {
-      SayOnce(std::string("writing \"") + argv[1] + "\" failed; the rest is not logged");
+      SayOnce("writing \"" + args[0] + "\" failed; the rest is not logged");
       CloseHandle(log);
       log = INVALID_HANDLE_VALUE;
       exitCode = 1;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "text/wide_text.h"
 #include "text/wildcard_match.h"
 
 namespace qv::platform {
@@ -224,6 +225,21 @@ std::optional<std::int32_t> FakeLibraries::CallIntInt(Handle library, const char
   if (found == results.end()) return std::nullopt;
   calls.emplace_back(a, b);
   return found->second;
+}
+
+std::optional<std::string> FakeCodePages::ToLatin1(std::string_view utf8) {
+  std::string latin1;
+  for (const wchar_t c : Widen(utf8)) {
+    if (static_cast<unsigned>(c) > 0xFF) return std::nullopt;
+    latin1 += static_cast<char>(c);
+  }
+  return latin1;
+}
+
+std::string FakeCodePages::FromAnsi(std::string_view bytes) {
+  std::wstring wide;
+  for (const char c : bytes) wide += static_cast<wchar_t>(static_cast<unsigned char>(c));
+  return Narrow(wide);
 }
 
 }  // namespace qv::platform

@@ -136,6 +136,18 @@ class FakeClipboard : public Clipboard {
   std::vector<std::string> texts;
 };
 
+// Latin-1 stands in for both code pages: it carries "café" but not "Файл",
+// so that tests see both kinds of batch.
+class FakeCodePages : public CodePages {
+ public:
+  std::optional<std::string> ToOem(std::string_view utf8) override { return ToLatin1(utf8); }
+  std::optional<std::string> ToAnsi(std::string_view utf8) override { return ToLatin1(utf8); }
+  std::string FromAnsi(std::string_view bytes) override;
+
+ private:
+  static std::optional<std::string> ToLatin1(std::string_view utf8);
+};
+
 // All fakes together, with a program folder of "C:\Q\" started in "C:\W\".
 struct FakePlatform {
   FakeFileSystem files;
@@ -143,7 +155,8 @@ struct FakePlatform {
   FakeProcesses processes;
   FakeLibraries libraries;
   FakeClipboard clipboard;
-  Platform platform{files, dialogs, processes, libraries, clipboard, "C:\\Q\\", "C:\\W\\"};
+  FakeCodePages codePages;
+  Platform platform{files, dialogs, processes, libraries, clipboard, codePages, "C:\\Q\\", "C:\\W\\"};
 };
 
 }  // namespace qv::platform

@@ -41,19 +41,31 @@ bool WriteAll(int fd, std::string_view bytes) {
   return true;
 }
 
-// A fresh name beside `target` for the bytes to go to before the rename.
-// O_EXCL makes a clash with another writer fail instead of sharing the file.
+// A fresh short name beside `target` for the bytes to go to before the
+// rename. O_EXCL makes a clash with another writer fail instead of sharing
+// the file.
 int CreateTemporaryBeside(const std::string& target, std::string& temporary) {
   static std::atomic<unsigned> counter{0};
+  static const std::string process = std::to_string(getpid());
   const std::size_t slash = target.find_last_of('/');
   const std::string folder = slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
-  const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
   for (int attempt = 0; attempt < 100; ++attempt) {
-    temporary = folder + "." + name + "." + std::to_string(getpid()) + "." + std::to_string(counter++) + ".tmp";
+    temporary = folder + ".qv" + process + "-" + std::to_string(counter++) + ".tmp";
     const int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd >= 0 || errno != EEXIST) return fd;
   }
   return -1;
+}
+
+// Renames `temporary` over `target` unless the target may not be replaced.
+// Where the system can rename without replacing, a new file (most of them)
+// costs no look at the target beforehand.
+bool RenameOver(const std::string& temporary, const std::string& target) {
+#ifdef RENAME_NOREPLACE
+  if (renameat2(AT_FDCWD, temporary.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0) return true;
+  if (errno != EEXIST && errno != EINVAL && errno != ENOSYS) return false;
+#endif
+  return !MayNotReplace(target) && rename(temporary.c_str(), target.c_str()) == 0;
 }
 
 }  // namespace
@@ -98,13 +110,12 @@ FileContent PosixFileSystem::ReadFile(const std::string& path, std::size_t limit
 
 bool PosixFileSystem::WriteFile(const std::string& path, std::string_view bytes) {
   const std::string host = HostPath(path);
-  if (MayNotReplace(host)) return false;
   std::string temporary;
   const int fd = CreateTemporaryBeside(host, temporary);
   if (fd < 0) return false;
   const bool written = WriteAll(fd, bytes);
   const bool closed = close(fd) == 0;
-  if (!written || !closed || rename(temporary.c_str(), host.c_str()) != 0) {
+  if (!written || !closed || !RenameOver(temporary, host)) {
     unlink(temporary.c_str());
     return false;
   }

@@ -52,6 +52,21 @@ class PosixLibraries : public Libraries {
                                          std::int32_t b) override;
 };
 
+// A native build makes batches for some Windows machine whose code pages it
+// cannot know: only ASCII is sure to reach its command interpreter and its
+// 8-bit programs unchanged, so every other text is refused (and a batch is
+// written in UTF-8). Older files are read as Windows-1252, the most common
+// ANSI code page.
+class PosixCodePages : public CodePages {
+ public:
+  std::optional<std::string> ToOem(std::string_view utf8) override { return AsciiOnly(utf8); }
+  std::optional<std::string> ToAnsi(std::string_view utf8) override { return AsciiOnly(utf8); }
+  std::string FromAnsi(std::string_view bytes) override;
+
+ private:
+  static std::optional<std::string> AsciiOnly(std::string_view utf8);
+};
+
 // Without a desktop session the clipboard lives in this object.
 class MemoryClipboard : public Clipboard {
  public:

@@ -70,28 +70,37 @@ FileContent Win32FileSystem::ReadFile(const std::string& path, std::size_t limit
 }
 
 bool Win32FileSystem::WriteFile(const std::string& path, std::string_view bytes) {
-  // A rename would replace a read-only file on some systems; the flag means
-  // the file is not to be changed.
-  const DWORD attributes = Attributes(path);
-  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) return false;
-
   std::wstring temporary;
   HANDLE file = INVALID_HANDLE_VALUE;
   for (unsigned attempt = 0; attempt < 16 && file == INVALID_HANDLE_VALUE; ++attempt) {
     temporary = SystemPath(TemporaryName(path));
-    file = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    // Open for renaming while the bytes may still need flushing.
+    file = CreateFileW(temporary.c_str(), GENERIC_WRITE, FILE_SHARE_DELETE, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
+                       nullptr);
     if (file == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS) return false;
   }
   if (file == INVALID_HANDLE_VALUE) return false;
 
-  const bool written = WriteAll(file, bytes) && FlushFileBuffers(file);
-  CloseHandle(file);
-  if (written && MoveFileExW(temporary.c_str(), SystemPath(path).c_str(),
-                             MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    return true;
+  // Most files are new (thousands of wrappers): they go in place at once,
+  // with no look at the target beforehand and no wait for the disk. An
+  // earlier file is kept when it is read-only (a rename would replace it on
+  // some systems), and is replaced only once the new bytes are on the disk,
+  // so that even a power cut leaves the one or the other whole.
+  const std::wstring target = SystemPath(path);
+  const bool written = WriteAll(file, bytes);
+  bool done = written && MoveFileExW(temporary.c_str(), target.c_str(), 0);
+  const DWORD error = done ? ERROR_SUCCESS : GetLastError();
+  if (written && (error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS)) {
+    const DWORD attributes = GetFileAttributesW(target.c_str());
+    done = attributes != INVALID_FILE_ATTRIBUTES &&
+           (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) == 0 && FlushFileBuffers(file);
+    CloseHandle(file);
+    file = INVALID_HANDLE_VALUE;
+    done = done && MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
   }
-  DeleteFileW(temporary.c_str());
-  return false;
+  if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
+  if (!done) DeleteFileW(temporary.c_str());
+  return done;
 }
 
 bool Win32FileSystem::FileExists(const std::string& path) {

@@ -1,5 +1,5 @@
 #pragma once
-// The platform interfaces on Win32, through the ANSI (8-bit) entry points.
+// The platform interfaces on Win32, through the wide-character entry points.
 // This header needs no <windows.h>; note that <windows.h> defines DeleteFile
 // as a macro, so a file that includes both should #undef DeleteFile after it.
 
@@ -69,6 +69,14 @@ class Win32Clipboard : public Clipboard {
   void SetText(const std::string& text) override;
 };
 
+// The machine's OEM and ANSI code pages, as the system converts them.
+class Win32CodePages : public CodePages {
+ public:
+  std::optional<std::string> ToOem(std::string_view utf8) override;
+  std::optional<std::string> ToAnsi(std::string_view utf8) override;
+  std::string FromAnsi(std::string_view bytes) override;
+};
+
 // The whole real system, with the folder of the running program.
 struct Win32Platform {
   Win32FileSystem files;
@@ -76,7 +84,8 @@ struct Win32Platform {
   Win32Processes processes;
   Win32Libraries libraries;
   Win32Clipboard clipboard;
-  Platform platform{files, dialogs, processes, libraries, clipboard, ProgramFolder(), WorkingFolder()};
+  Win32CodePages codePages;
+  Platform platform{files, dialogs, processes, libraries, clipboard, codePages, ProgramFolder(), WorkingFolder()};
 };
 
 }  // namespace qv::platform

@@ -5,9 +5,10 @@
 //
 // Every run appends one line to steps.log in the current folder (where the
 // batch runs): its name, the priority class of the process that started it
-// (idle, normal or other), its exit code and its arguments, separated by
-// tabs; a question for x264's version is answered and not logged. It does
-// just enough of the real tool's work for the next steps to
+// (idle, normal or other), its exit code and its arguments as the system
+// gave them (wide characters, logged as UTF-8), separated by tabs; a
+// question for x264's version is answered and not logged. It does just
+// enough of the real tool's work for the next steps to
 // see: x264 reads its script (and the source that a wrapper script names in
 // fs="..."), needs the stats of a first pass for -p 2 or 3 and writes them
 // on -p 1, prints a line and writes its output; bepipe and the AAC encoders
@@ -34,8 +35,11 @@ namespace {
 namespace fs = std::filesystem;
 using Args = std::vector<std::string>;
 
+// Every path goes to the system in wide characters.
+fs::path Path(const std::string& utf8) { return fs::u8path(utf8); }
+
 std::string Read(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(Path(path), std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
@@ -60,14 +64,14 @@ int X264(const Args& args) {
   std::string script = Read(input);
   const auto source = script.find("fs=\"");
   if (source != std::string::npos) script += Read(script.substr(source + 4, script.find('"', source + 4) - source - 4));
-  if (script.empty() || ((pass == "2" || pass == "3") && !fs::exists(stats))) return 1;
-  if (pass == "1") std::ofstream(stats) << "#options: standin\n";
+  if (script.empty() || ((pass == "2" || pass == "3") && !fs::exists(Path(stats)))) return 1;
+  if (pass == "1") std::ofstream(Path(stats)) << "#options: standin\n";
   std::printf("encoded 3 frames of %s\n", input.c_str());
   const std::string output = After(args, "-o"), megabytes = Directive(script, "mb");
   if (output == "nul") return 0;
-  std::ofstream(output, std::ios::binary) << "standin video\r\n" << script;
+  std::ofstream(Path(output), std::ios::binary) << "standin video\r\n" << script;
   std::error_code error;
-  fs::resize_file(output, static_cast<std::uintmax_t>((megabytes.empty() ? 0.25 : std::stod(megabytes)) * 1048576),
+  fs::resize_file(Path(output), static_cast<std::uintmax_t>((megabytes.empty() ? 0.25 : std::stod(megabytes)) * 1048576),
                   error);
   return error ? 1 : 0;
 }
@@ -75,7 +79,8 @@ int X264(const Args& args) {
 // A muxer's exit code: `refused` when an input is missing or the video's
 // script asked for a refusal.
 int Mux(const std::string& audio, const std::string& video, int refused) {
-  return !fs::exists(audio) || !fs::exists(video) || Directive(Read(video), "mux") == "fail" ? refused : 0;
+  return !fs::exists(Path(audio)) || !fs::exists(Path(video)) || Directive(Read(video), "mux") == "fail" ? refused
+                                                                                                        : 0;
 }
 
 int Act(const std::string& name, const Args& args) {
@@ -83,14 +88,14 @@ int Act(const std::string& name, const Args& args) {
   if (name == "bepipe") {
     const std::string script = After(args, "--script");
     const std::string path = script.size() > 10 ? script.substr(8, script.size() - 10) : "";
-    if (script != "import(^" + path + "^)" || !fs::exists(path)) return 1;
+    if (script != "import(^" + path + "^)" || !fs::exists(Path(path))) return 1;
     std::printf("standin audio of %s\r\n", path.c_str());
     return 0;
   }
   if (name == "enc_aacplus" || name == "neroaacenc" || name == "neroaacenc_sse2") {
     const std::string audio(std::istreambuf_iterator<char>(std::cin), {});
     if (audio.rfind("standin audio of", 0) != 0) return 1;
-    std::ofstream(name == "enc_aacplus" ? args.at(1) : After(args, "-of"), std::ios::binary) << audio;
+    std::ofstream(Path(name == "enc_aacplus" ? args.at(1) : After(args, "-of")), std::ios::binary) << audio;
     return 0;
   }
   if (name == "mp4box" && args.size() == 3) return Mux(args[1], args[2], 1);
@@ -98,7 +103,7 @@ int Act(const std::string& name, const Args& args) {
   if (name == "mkvmerge" && args.size() == 4) {
     const bool partial = Directive(Read(args[2]), "mux") == "partial";
     const int refused = partial ? 2 : Mux(args[3], args[2], 2);
-    if (!refused || partial) std::ofstream(args[1], std::ios::binary) << "standin matroska\r\n";
+    if (!refused || partial) std::ofstream(Path(args[1]), std::ios::binary) << "standin matroska\r\n";
     return refused;
   }
   return 1;
@@ -121,10 +126,11 @@ std::string ParentPriority() {
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  std::string name = fs::path(argv[0]).stem().string();
+int wmain(int argc, wchar_t** argv) {
+  std::string name = fs::path(argv[0]).stem().u8string();
   for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  const Args args(argv + 1, argv + argc);
+  Args args;
+  for (int i = 1; i < argc; ++i) args.push_back(fs::path(argv[i]).u8string());
   // The program asks x264 for its version before a batch; this one is a
   // 2008 build, whose options the batches of these tests carry.
   if (name == "x264" && args == Args{"--version"}) {

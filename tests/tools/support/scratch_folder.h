@@ -39,14 +39,16 @@ class ScratchFolder {
   std::string path_;
 };
 
-inline std::optional<std::string> ReadBytes(const std::string& path) {
+// Paths as the standard library takes them: a narrow text names an ASCII
+// path; fs::u8path makes any other.
+inline std::optional<std::string> ReadBytes(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
   std::ostringstream bytes;
   bytes << in.rdbuf();
   return in ? std::optional<std::string>(bytes.str()) : std::nullopt;
 }
 
-inline bool WriteBytes(const std::string& path, const std::string& bytes) {
+inline bool WriteBytes(const fs::path& path, const std::string& bytes) {
   return static_cast<bool>(std::ofstream(path, std::ios::binary) << bytes);
 }
 

@@ -1,0 +1,28 @@
+#pragma once
+// A batch's text as the bytes that the command interpreter is to read. It
+// reads each line in the console's code page, which is the machine's OEM
+// code page unless changed: a batch that is all ASCII stays as it is, one
+// that the OEM code page carries is written in it, and any other is written
+// in UTF-8 and switches the console to code page 65001 (Windows 10 and
+// later read batch lines in it) before its first line that is not ASCII,
+// restoring the code page that it found after its last line.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/platform.h"
+
+namespace qv {
+
+// `text` is whole CR LF lines; `last` (ASCII, without a line end) stays the
+// very last line, after the restoring one: the line of a batch that deletes
+// itself, after which the interpreter must not read on. nullopt when the
+// text holds what no code page carries: bytes that are no UTF-8, or a lone
+// surrogate.
+std::optional<std::string> BatchBytes(std::string text, std::string_view last, platform::CodePages& codePages);
+
+// True when `text` can stand in a UTF-8 batch or script as it is.
+bool Utf8Carries(std::string_view text);
+
+}  // namespace qv

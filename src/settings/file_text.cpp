@@ -1,0 +1,28 @@
+#include "settings/file_text.h"
+
+#include "text/wide_text.h"
+
+namespace qv {
+
+std::string TextAsUtf8(std::string_view bytes, platform::CodePages& codePages) {
+  constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+  const bool marked = bytes.substr(0, kByteOrderMark.size()) == kByteOrderMark;
+  if (marked) bytes.remove_prefix(kByteOrderMark.size());
+  if (IsUtf8(bytes)) return std::string(bytes);
+  if (!marked) return codePages.FromAnsi(bytes);
+  std::string text;
+  text.reserve(bytes.size() + bytes.size() / 2);
+  for (std::size_t at = 0; at < bytes.size();) {
+    std::size_t length = Utf8SequenceLength(bytes, at);
+    if (length > 0) {
+      text.append(bytes, at, length);
+    } else {
+      while (at + length < bytes.size() && Utf8SequenceLength(bytes, at + length) == 0) ++length;
+      text += codePages.FromAnsi(bytes.substr(at, length));
+    }
+    at += length;
+  }
+  return text;
+}
+
+}  // namespace qv
