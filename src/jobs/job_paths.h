@@ -30,9 +30,11 @@ enum class JobUse { AddedAtOnce, EditedFirst };
 
 // Derives stats, log and output paths from the input field into the form;
 // wraps a non-AviSynth input. `outputFolder` ends in a separator. When a
-// path would be one that a job of another source in `taken` uses, the
-// names get " (2)", " (3)", ... before the source's extension, the first
-// that is free; a source that was added before keeps its names. A job added
+// path would be one that a job of another source in `taken` uses, or the
+// output (or the Matroska file that the form's muxer would merge it into)
+// would be the source itself, the names get
+// " (2)", " (3)", ... before the source's extension, the first that is
+// free; a source that was added before keeps its names. A job added
 // at once that FindUnusablePath refuses gets no wrapper, and neither does a
 // source whose path UTF-8 cannot carry (the form is left as it is).
 DeriveResult DeriveJobPaths(Form& form, const platform::Platform& platform, const std::string& outputFolder,

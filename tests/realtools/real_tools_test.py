@@ -155,13 +155,14 @@ def run_sample(cli, work, seed, count, muxers, mp4_output):
     rng, problems, steps, all_lines = random.Random(seed), {}, [], []
     for number in range(count + 2):
         settings, name = sample_settings(rng, number, muxers), "clip%03d" % number
-        base, stats = os.path.join(media, name), os.path.join(program, "stats", name + ".mkv.stat")
+        base, stats = os.path.join(media, name), os.path.join(program, "stats", name + ".avi.stat")
         failing = number >= count
         if failing:
             settings.update(mode=0, aud=1, muxer=2)
         # An Nth pass reads the statistics of an earlier first pass.
-        lines = batch_lines(cli, dict(settings, mode=3), base + ".mkv") if settings["mode"] == 5 else []
-        lines += batch_lines(cli, settings, base + ".mkv")
+        # Named .avi: a source of the merged file's name would get names of its own.
+        lines = batch_lines(cli, dict(settings, mode=3), base + ".avi") if settings["mode"] == 5 else []
+        lines += batch_lines(cli, settings, base + ".avi")
         all_lines += lines
         batch = Batch(clip, mp4_output, 8192 if number == count else None)
         for line in lines:
