@@ -10,6 +10,7 @@
 #include <filesystem>
 
 #include "jobs/x264_probe.h"
+#include "platform/fake/fake_platform.h"
 #include "platform/posix/posix_platform.h"
 
 namespace qv::bench {
@@ -43,19 +44,7 @@ void BM_FindX264(benchmark::State& state) {
   platform::PosixLibraries libraries;
   platform::MemoryClipboard clipboard;
   platform::PosixCodePages codePages;
-  struct : platform::Dialogs {
-    std::string OpenFile(const std::string&, const std::string&, const std::string&) override { return {}; }
-    std::vector<std::string> OpenFiles(const std::string&, const std::string&, const std::string&) override {
-      return {};
-    }
-    std::string SaveFile(const std::string&, const std::string&, const std::string&) override { return {}; }
-    std::string BrowseFolder(const std::string&, const std::string&) override { return {}; }
-    bool AskYesNo(const std::string&, const std::string&) override { return false; }
-    void ShowMessage(const std::string&, const std::string&) override {}
-    std::optional<std::string> EditLine(const std::string&, const std::string&, const std::string&) override {
-      return std::nullopt;
-    }
-  } dialogs;
+  platform::FakeDialogs dialogs;  // never asked
   const platform::Platform platform{files, dialogs, processes, libraries, clipboard, codePages, folder.string() + "/",
                                     folder.string() + "/"};
   X264Build build;

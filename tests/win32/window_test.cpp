@@ -98,6 +98,32 @@ class WindowTest : public testing::Test {
     twin->form.UserClick(button);
     qv::RunPendingEvents(twin->app);
   }
+  // "Files input" on `names` in the folder `folder` (both relative to the
+  // program folder), created with a line of script each, typed into the file
+  // dialog. The model gets the output folder that the folder browser gave
+  // (under Wine the desktop, whatever folder it was asked to start in).
+  void FilesInputOf(const std::string& folder, const std::vector<std::string>& names) {
+    fs::create_directory(fs::u8path(File(folder)));
+    std::string typed;
+    twin->fake.dialogs.pathLists.emplace_back();
+    for (const std::string& name : names) {
+      const std::string source = File(folder + "\\" + name);
+      WriteBytes(fs::u8path(source), "Version()\r\n");
+      typed += "\"" + name + "\" ";
+      twin->fake.dialogs.pathLists.back().push_back(source);
+    }
+    ClickAndAnswer(ControlId::FilesInput, "", [&](HWND folders) {
+      program.PressDialogButton(folders, IDOK);
+      HWND files = program.WaitForDialog("Select some files");
+      ASSERT_NE(files, nullptr);
+      program.OpenFolderInFileDialog(files, File(folder));
+      program.AnswerFileDialog(files, typed);
+      program.WaitUntilClosed(files);
+      program.ShowPage(kJob);
+      const std::string output = program.Lines(ControlId::JobList).at(1);
+      twin->fake.dialogs.paths.push_back(output.substr(13, output.rfind('\\') - 13));
+    });
+  }
   // Through the "edit" requester, ended with Enter.
   void EditJobLine(int index, const std::string& text) {
     Pick(ControlId::JobList, index);
@@ -186,27 +212,7 @@ TEST_F(WindowTest, DialogAnswersReachTheFieldsTheBatchAndTheConfig) {
 // "Files input" with a few files, then the job list: lines picked with the
 // keyboard, moved, edited and viewed.
 TEST_F(WindowTest, FilesInputFillsTheJobListThatItsButtonsEdit) {
-  fs::create_directory(File("media"));
-  std::string typed;
-  twin->fake.dialogs.pathLists.emplace_back();
-  for (const std::string name : {"a.avs", "b.avs", "c.avs"}) {
-    WriteBytes(File("media\\" + name), "Version()\r\n");
-    typed += "\"" + name + "\" ";
-    twin->fake.dialogs.pathLists.back().push_back(File("media\\" + name));
-  }
-  ClickAndAnswer(ControlId::FilesInput, "", [&](HWND folders) {
-    program.PressDialogButton(folders, IDOK);
-    HWND files = program.WaitForDialog("Select some files");
-    ASSERT_NE(files, nullptr);
-    program.OpenFolderInFileDialog(files, File("media"));
-    program.AnswerFileDialog(files, typed);
-    program.WaitUntilClosed(files);
-    // The model gets the output folder that the folder browser gave (under
-    // Wine the desktop, whatever folder it was asked to start in).
-    program.ShowPage(kJob);
-    const std::string output = program.Lines(ControlId::JobList).at(1);
-    twin->fake.dialogs.paths.push_back(output.substr(13, output.rfind('\\') - 13));
-  });
+  FilesInputOf("media", {"a.avs", "b.avs", "c.avs"});
   program.ShowPage(kJob);
   const int last = twin->form.ItemCount(ControlId::JobList) - 1;
   Pick(ControlId::JobList, last);
@@ -345,26 +351,7 @@ TEST_F(WindowTest, ClosingAsksWhenTheStateFileCannotBeWritten) {
 // wrapper scripts and the batch are the model's, byte for byte.
 TEST_F(WindowTest, FilesInputTakesNamesInEveryScript) {
   for (const qv::testing::Row& round : qv::testing::ReadTable("win32/names.tsv")) {
-    fs::create_directory(File(round[0]));
-    std::string typed;
-    twin->fake.dialogs.pathLists.emplace_back();
-    for (std::size_t i = 1; i < round.size(); ++i) {
-      const std::string source = File(round[0] + "\\" + round[i]);
-      WriteBytes(fs::u8path(source), "Version()\r\n");
-      typed += "\"" + round[i] + "\" ";
-      twin->fake.dialogs.pathLists.back().push_back(source);
-    }
-    ClickAndAnswer(ControlId::FilesInput, "", [&](HWND folders) {
-      program.PressDialogButton(folders, IDOK);
-      HWND files = program.WaitForDialog("Select some files");
-      ASSERT_NE(files, nullptr);
-      program.OpenFolderInFileDialog(files, File(round[0]));
-      program.AnswerFileDialog(files, typed);
-      program.WaitUntilClosed(files);
-      program.ShowPage(kJob);
-      const std::string output = program.Lines(ControlId::JobList).at(1);
-      twin->fake.dialogs.paths.push_back(output.substr(13, output.rfind('\\') - 13));
-    });
+    FilesInputOf(round[0], std::vector<std::string>(round.begin() + 1, round.end()));
   }
   program.ShowPage(kJob);
   twin->fake.dialogs.paths.push_back(File("jobs.bat"));
