@@ -1,5 +1,6 @@
 #include "form/rules.h"
 
+#include <algorithm>
 #include <string>
 
 #include "catalog/audio_encoders.h"
@@ -111,7 +112,7 @@ void ApplyRulesOf(Form& form, ControlId driver) {
 void ApplyBiasSliderRule(Form& form) {
   // Widened so that a saturated field value cannot overflow.
   const long long position = static_cast<long long>(LeadingInteger(form.Text(C::Bias))) + 100;
-  form.SetNumber(C::BiasSlider, static_cast<int>(position > 200 ? 200 : position < 0 ? 0 : position));
+  form.SetNumber(C::BiasSlider, static_cast<int>(std::clamp(position, 0LL, 200LL)));
 }
 
 }  // namespace qv

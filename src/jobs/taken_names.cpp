@@ -15,8 +15,7 @@ constexpr std::size_t kWrapperSizeLimit = 1 << 16;
 std::string Unescape(std::string_view text, bool echo) {
   std::string path;
   for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '%' && i + 1 < text.size() && text[i + 1] == '%') ++i;
-    if (echo && text[i] == '^' && i + 1 < text.size()) ++i;
+    if (text.compare(i, 2, "%%") == 0 || (echo && text[i] == '^' && i + 1 < text.size())) ++i;
     path += text[i];
   }
   return path;
