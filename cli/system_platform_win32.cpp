@@ -8,7 +8,6 @@
 #include "platform/win32/win32_platform.h"
 #include "silent_dialogs.h"
 #include "system_platform.h"
-#include "text/wide_text.h"
 
 namespace qv::cli {
 namespace {
@@ -34,16 +33,6 @@ std::unique_ptr<SystemPlatform> MakeSystemPlatform() { return std::make_unique<W
 
 void UseBinaryStandardOutput() { _setmode(_fileno(stdout), _O_BINARY); }
 
-void WriteStandardError(const std::string& text) {
-  const HANDLE error = GetStdHandle(STD_ERROR_HANDLE);
-  DWORD mode = 0;
-  DWORD written = 0;
-  if (GetConsoleMode(error, &mode)) {
-    const std::wstring wide = Widen(text);
-    WriteConsoleW(error, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr);
-  } else {
-    WriteFile(error, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
-  }
-}
+void WriteStandardError(const std::string& text) { platform::WriteStandardText(text, true); }
 
 }  // namespace qv::cli

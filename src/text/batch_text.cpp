@@ -37,7 +37,12 @@ std::string BatchPath(std::string_view text) {
   return result;
 }
 
-std::string BatchQuoted(std::string_view path) { return "\"" + BatchPath(path) + "\""; }
+std::string BatchQuoted(std::string_view path) {
+  std::string quoted = BatchPath(path);
+  quoted.insert(quoted.begin(), '"');
+  quoted += '"';
+  return quoted;
+}
 
 std::string InterpreterQuoted(std::string_view path) {
   constexpr std::size_t kClassicLimit = 260;

@@ -1,7 +1,6 @@
 #include "common/console_text.h"
 
-#include <windows.h>
-
+#include "platform/win32/win32_platform.h"
 #include "text/wide_text.h"
 
 namespace qv::tools {
@@ -12,16 +11,6 @@ std::vector<std::string> Utf8Arguments(int argc, wchar_t** argv) {
   return arguments;
 }
 
-void Say(std::string_view text, bool error) {
-  const HANDLE handle = GetStdHandle(error ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE);
-  DWORD mode = 0;
-  DWORD written = 0;
-  if (GetConsoleMode(handle, &mode)) {
-    const std::wstring wide = Widen(text);
-    WriteConsoleW(handle, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr);
-  } else {
-    WriteFile(handle, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
-  }
-}
+void Say(std::string_view text, bool error) { platform::WriteStandardText(text, error); }
 
 }  // namespace qv::tools

@@ -88,4 +88,8 @@ struct Win32Platform {
   Platform platform{files, dialogs, processes, libraries, clipboard, codePages, ProgramFolder(), WorkingFolder()};
 };
 
+// Writes UTF-8 text to standard output or standard error (`error`): a
+// console shows every character of it, a file or a pipe gets the bytes.
+void WriteStandardText(std::string_view text, bool error);
+
 }  // namespace qv::platform
