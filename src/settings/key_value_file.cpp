@@ -9,11 +9,6 @@
 namespace qv {
 namespace {
 
-// Beyond this many distinct keys other than the settings, a lookup scans
-// instead of growing the index, so a hostile file cannot make the index as
-// large as itself.
-constexpr std::size_t kIndexedKeys = 4096;
-
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
@@ -62,7 +57,7 @@ bool ReadLine(std::string_view line, SettingLine& setting, bool& group) {
   return true;
 }
 
-// Calls `visit(setting, lineOffset)` for each setting line of `text` in
+// Calls `visit(setting)` for each setting line of `text` in
 // order, until it returns false or a group line comes. Returns the offset at
 // which the visible text ends (the group line's start, or the end).
 template <typename Visit>
@@ -78,7 +73,7 @@ std::size_t ForEachSetting(std::string_view text, Visit&& visit) {
     SettingLine setting;
     bool group = false;
     if (ReadLine(text.substr(pos, end - pos), setting, group)) {
-      if (!visit(setting, pos)) return text.size();
+      if (!visit(setting)) return text.size();
     } else if (group) {
       return pos;
     }
@@ -121,12 +116,8 @@ KeyValueFile KeyValueFile::Parse(std::string_view bytes) {
   if (bytes.substr(0, kByteOrderMark.size()) == kByteOrderMark) bytes.remove_prefix(kByteOrderMark.size());
   file.bytes_ = std::make_shared<const std::string>(bytes);
   const std::string_view text = *file.bytes_;
-  const std::size_t visibleEnd = ForEachSetting(text, [&file](const SettingLine& line, std::size_t offset) {
-    if (file.index_.size() < kIndexedKeys || IsSettingKey(line.key)) {
-      file.index_.try_emplace(line.key, line.value);  // keeps an earlier occurrence
-    } else if (file.scanFrom_ == std::string_view::npos && file.index_.count(line.key) == 0) {
-      file.scanFrom_ = offset;
-    }
+  const std::size_t visibleEnd = ForEachSetting(text, [&file](const SettingLine& line) {
+    if (IsSettingKey(line.key)) file.index_.try_emplace(line.key, line.value);  // keeps an earlier occurrence
     return true;
   });
   file.visible_ = text.substr(0, visibleEnd);
@@ -143,10 +134,8 @@ std::optional<std::string> KeyValueFile::FindValue(std::string_view key) const {
   const auto indexed = index_.find(key);
   if (indexed != index_.end()) {
     raw = indexed->second;
-  } else if (scanFrom_ != std::string_view::npos && !IsSettingKey(key)) {
-    // Every key before scanFrom_ is indexed, so the first occurrence of any
-    // other key lies at or after it.
-    ForEachSetting(visible_.substr(scanFrom_), [&](const SettingLine& line, std::size_t) {
+  } else if (!IsSettingKey(key)) {
+    ForEachSetting(visible_, [&](const SettingLine& line) {
       if (!KeyEqual{}(line.key, key)) return true;
       raw = line.value;
       return false;
@@ -182,14 +171,13 @@ KeyValueFile::Entry* KeyValueFile::Find(std::string_view key) {
 void KeyValueFile::Materialize() {
   if (written_) return;
   written_ = true;
-  ForEachSetting(visible_, [this](const SettingLine& line, std::size_t) {
+  ForEachSetting(visible_, [this](const SettingLine& line) {
     entries_.push_back({std::string(line.key), std::string(line.value)});
     return true;
   });
   index_.clear();
   visible_ = {};
   bytes_.reset();
-  scanFrom_ = std::string_view::npos;
 }
 
 void KeyValueFile::WriteNumber(std::string_view key, std::int32_t value) {
@@ -213,7 +201,7 @@ std::string KeyValueFile::Serialize() const {
   if (written_) {
     for (const Entry& entry : entries_) append(entry.key, entry.value);
   } else {
-    ForEachSetting(visible_, [&](const SettingLine& line, std::size_t) {
+    ForEachSetting(visible_, [&](const SettingLine& line) {
       append(line.key, line.value);
       return true;
     });

@@ -63,19 +63,17 @@ class KeyValueFile {
   // Turns the parsed bytes into the editable list before the first write.
   void Materialize();
 
-  // True for the keys of the settings table, which are always indexed.
+  // True for the keys of the settings table.
   static bool IsSettingKey(std::string_view key);
 
   // Parsed form: the bytes after any byte-order mark (shared, so that views
   // into them survive copies and moves), the part before the first group
-  // line, and the first occurrence of every setting key and of up to a cap
-  // of other distinct keys. Other keys beyond that cap are found by scanning
-  // from `scanFrom_` on, which keeps the index bounded whatever the file
-  // holds while the settings are still found at once.
+  // line, and the first occurrence of every setting key. Only the settings
+  // are indexed, so the index stays small whatever a file holds; any other
+  // key is found by a scan.
   std::shared_ptr<const std::string> bytes_;
   std::string_view visible_;
   std::unordered_map<std::string_view, std::string_view, KeyHash, KeyEqual> index_;
-  std::size_t scanFrom_ = std::string_view::npos;
 
   // Written form: once anything is written, the list of settings.
   bool written_ = false;

@@ -64,7 +64,7 @@ TEST(WideText, CarriesEveryNameBothWays) {
       {u"\u007F\u0080", "\x7F\xC2\x80"},       {u"\u07FF\u0800", "\xDF\xBF\xE0\xA0\x80"},
       {u"\uFFFF", "\xEF\xBF\xBF"},              {u"\U00010000\U0010FFFF", "\xF0\x90\x80\x80\xF4\x8F\xBF\xBF"},
       {u"\xD800", "\xED\xA0\x80"},              {u"\xDBFF\xDBFF\xDFFF", "\xED\xAF\xBF\xF4\x8F\xBF\xBF"},
-      {u"\xDC00\xD800", "\xED\xB0\x80\xED\xA0\x80"}};
+      {u"\xDC00\xD800", "\xED\xB0\x80\xED\xA0\x80"}, {u"a\xDC00", "a\xED\xB0\x80"}};
   for (const auto& [utf16, utf8] : edges) {
     EXPECT_EQ(FromUtf16(utf16), utf8);
     EXPECT_EQ(ToUtf16(utf8), utf16);
@@ -103,7 +103,8 @@ TEST(FoldCase, MakesTheCapitalsOfEveryScriptOfItsTableSmall) {
 
 // The interpreter's own commands get the long form from 260 characters on,
 // counted as the system counts them (a character beyond the first plane is
-// two); a path that the long form cannot name stays as it is.
+// two); a path that the long form cannot name, that is in it already or
+// that is relative to a drive's current folder stays as it is.
 TEST(InterpreterQuoted, TakesTheLongFormFromTheClassicLimitOn) {
   const std::string name(250, 'a');
   const std::pair<std::string, std::string> cases[] = {
@@ -111,6 +112,8 @@ TEST(InterpreterQuoted, TakesTheLongFormFromTheClassicLimitOn) {
       {"C:\\" + name + "😀1.avs", "\"\\\\?\\C:\\" + name + "😀1.avs\""},
       {"\\\\srv\\" + name + ".avs", "\"\\\\?\\UNC\\srv\\" + name + ".avs\""},
       {"C:\\..\\" + name + ".avs", "\"C:\\..\\" + name + ".avs\""},
+      {"C:" + name + "123456789.avs", "\"C:" + name + "123456789.avs\""},
+      {"\\\\?\\C:\\" + name + "12.avs", "\"\\\\?\\C:\\" + name + "12.avs\""},
       {"C:/" + name + "12345.avs", "\"C:/" + name + "12345.avs\""},
   };
   for (const auto& [path, quoted] : cases) EXPECT_EQ(InterpreterQuoted(path), quoted) << path.size();
