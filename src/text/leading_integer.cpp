@@ -17,10 +17,8 @@ std::int32_t LeadingInteger(std::string_view text) {
   constexpr std::int64_t kMax = std::numeric_limits<std::int32_t>::max();
   std::int64_t value = 0;
   for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-    value = value * 10 - (text[i] - '0');
-    if (value < kMin) {
-      value = kMin - 1;  // saturated; keep consuming digits
-    }
+    // Saturates just below the smallest value; further digits keep it there.
+    value = std::max(value * 10 - (text[i] - '0'), kMin - 1);
   }
   return static_cast<std::int32_t>(negative ? std::max(value, kMin) : std::min(-value, kMax));
 }
