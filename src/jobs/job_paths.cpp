@@ -16,19 +16,16 @@
 namespace qv {
 namespace {
 
-constexpr const char *kInputFilter = "AVS(*.avs)|*.AVS|Other Media|*.*";
-constexpr const char *kOutputFilter =
-    "MP4(*.mp4)|*.MP4|MKV(*.mkv)|*.MKV|RAW(*.264)|*.264";
-constexpr const char *kFilesInputFilter = "AVS(*.AVS)|*.avs|Other Media|*.*";
-constexpr const char *kFolderReason = "is a folder";
+constexpr const char* kInputFilter = "AVS(*.avs)|*.AVS|Other Media|*.*";
+constexpr const char* kOutputFilter = "MP4(*.mp4)|*.MP4|MKV(*.mkv)|*.MKV|RAW(*.264)|*.264";
+constexpr const char* kFilesInputFilter = "AVS(*.AVS)|*.avs|Other Media|*.*";
+constexpr const char* kFolderReason = "is a folder";
 
 bool IsAviSynthExtension(std::string_view extension) {
-  if (extension.size() != 3)
-    return false;
-  const char *avs = "AVS";
+  if (extension.size() != 3) return false;
+  const char* avs = "AVS";
   for (std::size_t i = 0; i < 3; ++i) {
-    if (std::toupper(static_cast<unsigned char>(extension[i])) != avs[i])
-      return false;
+    if (std::toupper(static_cast<unsigned char>(extension[i])) != avs[i]) return false;
   }
   return true;
 }
@@ -38,8 +35,7 @@ bool IsAviSynthExtension(std::string_view extension) {
 // The script is UTF-8 without a byte-order mark, which AviSynth+ refuses; it
 // takes the text of a script as it is, but reads a file name in the ANSI
 // code page unless told "utf8=true".
-std::string WrapperText(const std::string &source,
-                        const std::string &includeScript) {
+std::string WrapperText(const std::string& source, const std::string& includeScript) {
   std::string text;
   text.reserve(source.size() + includeScript.size() + 60);
   text += "fs=\"";
@@ -52,77 +48,62 @@ std::string WrapperText(const std::string &source,
 
 // The file name with " (N)" before its extension; the name itself for 1.
 std::string NumberedName(std::string_view file, int number) {
-  if (number == 1)
-    return std::string(file);
+  if (number == 1) return std::string(file);
   const std::string_view extension = ExtensionPart(file);
-  const std::string_view stem =
-      extension.empty() ? file
-                        : file.substr(0, file.size() - extension.size() - 1);
-  return std::string(stem) + " (" + std::to_string(number) + ")" +
-         (extension.empty() ? "" : ".") + std::string(extension);
+  const std::string_view stem = extension.empty() ? file : file.substr(0, file.size() - extension.size() - 1);
+  return std::string(stem) + " (" + std::to_string(number) + ")" + (extension.empty() ? "" : ".") +
+         std::string(extension);
 }
 
 // True when the job on the form would merge its audio into a Matroska file
 // named after its output.
-bool MergesIntoMatroska(const Form &form) {
-  if (form.Number(ControlId::Audio) == 0)
-    return false;
-  const MuxerSpec *muxer = FindMuxer(form.Number(ControlId::Muxer));
-  if (muxer == nullptr)
-    return false;
-  return std::any_of(
-      muxer->lines.begin(), muxer->lines.end(), [](const char *line) {
-        return line != nullptr &&
-               std::string_view(line).find("{mkv}") != std::string_view::npos;
-      });
+bool MergesIntoMatroska(const Form& form) {
+  if (form.Number(ControlId::Audio) == 0) return false;
+  const MuxerSpec* muxer = FindMuxer(form.Number(ControlId::Muxer));
+  if (muxer == nullptr) return false;
+  return std::any_of(muxer->lines.begin(), muxer->lines.end(), [](const char* line) {
+    return line != nullptr && std::string_view(line).find("{mkv}") != std::string_view::npos;
+  });
 }
 
 // x264 empties its output as it starts, before it has read a frame, and a
 // Matroska merge writes the output's name with ".mkv": neither may be the
 // source itself. (The audio files end in ".audio.<ext>" after the source's
 // own name, which no source's name with its single extension can match.)
-bool OverwritesSource(const std::string &output, const std::string &source,
-                      bool matroska) {
+bool OverwritesSource(const std::string& output, const std::string& source, bool matroska) {
   const std::string folded = FoldCase(source);
-  return FoldCase(output) == folded ||
-         (matroska && FoldCase(ReplaceExtension(output, "mkv")) == folded);
+  return FoldCase(output) == folded || (matroska && FoldCase(ReplaceExtension(output, "mkv")) == folded);
 }
 
 std::string WithTrailingSeparator(std::string folder) {
-  if (folder.empty() || (folder.back() != '\\' && folder.back() != '/'))
-    folder += '\\';
+  if (folder.empty() || (folder.back() != '\\' && folder.back() != '/')) folder += '\\';
   return folder;
 }
 
 // Each input derived (its output in `outputFolder`, or beside it when that is
 // "") and added as a job. All lines go into the list at once: thousands of
 // inputs must not cost a list update per job.
-QueuedInputs QueueInputs(Form &form, const platform::Platform &platform,
-                         const std::vector<std::string> &inputs,
-                         const std::string &outputFolder, X264Syntax syntax) {
+QueuedInputs QueueInputs(Form& form, const platform::Platform& platform, const std::vector<std::string>& inputs,
+                         const std::string& outputFolder, X264Syntax syntax) {
   QueuedInputs result;
   std::vector<std::string> lines;
   TakenNames taken(platform);
   taken.AddLines(form.Items(ControlId::JobList));
   taken.Reserve(inputs.size());
-  for (const std::string &input : inputs) {
+  for (const std::string& input : inputs) {
     // Refused before a wrapper script could carry the name.
     if (platform.files.FolderExists(input)) {
-      result.refused.push_back(
-          {input, {ControlId::Input, "Input file", input, kFolderReason}});
+      result.refused.push_back({input, {ControlId::Input, "Input file", input, kFolderReason}});
       continue;
     }
     form.SetText(ControlId::Input, input);
-    const std::string folder =
-        outputFolder.empty() ? std::string(FolderPart(input)) : outputFolder;
-    const DeriveResult derived =
-        DeriveJobPaths(form, platform, folder, taken, JobUse::AddedAtOnce);
+    const std::string folder = outputFolder.empty() ? std::string(FolderPart(input)) : outputFolder;
+    const DeriveResult derived = DeriveJobPaths(form, platform, folder, taken, JobUse::AddedAtOnce);
     if (derived.unusable) {
       result.refused.push_back({input, *derived.unusable});
       continue;
     }
-    if (derived.wrapper == WrapperOutcome::Failed)
-      result.failedWrappers.push_back(derived.wrapperPath);
+    if (derived.wrapper == WrapperOutcome::Failed) result.failedWrappers.push_back(derived.wrapperPath);
     if (AppendJobLines(form, syntax, lines)) {
       ++result.jobsAdded;
       taken.AddJob(input, derived.paths);
@@ -132,24 +113,19 @@ QueuedInputs QueueInputs(Form &form, const platform::Platform &platform,
   return result;
 }
 
-} // namespace
+}  // namespace
 
-DeriveResult DeriveJobPaths(Form &form, const platform::Platform &platform,
-                            const std::string &outputFolder, TakenNames &taken,
-                            JobUse use) {
+DeriveResult DeriveJobPaths(Form& form, const platform::Platform& platform, const std::string& outputFolder,
+                            TakenNames& taken, JobUse use) {
   const std::string input = form.Text(ControlId::Input);
-  if (input.empty())
-    return {WrapperOutcome::NotNeeded, {}, {}, {}};
+  if (input.empty()) return {WrapperOutcome::NotNeeded, {}, {}, {}};
 
-  const std::string &programFolder = platform.programFolder;
+  const std::string& programFolder = platform.programFolder;
   const bool wrapped = !IsAviSynthExtension(ExtensionPart(input));
   // A wrapper names its source in UTF-8, which must carry the whole path,
   // its folder as well as its name.
   if (wrapped && !Utf8Carries(input)) {
-    return {WrapperOutcome::NotNeeded,
-            {},
-            {},
-            UnusablePath{ControlId::Input, "Input file", input, kNoUtf8Reason}};
+    return {WrapperOutcome::NotNeeded, {}, {}, UnusablePath{ControlId::Input, "Input file", input, kNoUtf8Reason}};
   }
   // Derived from the input as chosen, before a wrapper replaces it, so the
   // names carry the source's own name and extension.
@@ -157,81 +133,59 @@ DeriveResult DeriveJobPaths(Form &form, const platform::Platform &platform,
   const bool matroska = MergesIntoMatroska(form);
   for (int number = 1;; ++number) {
     const std::string file = NumberedName(FilePart(input), number);
-    paths = {programFolder + "stats\\" + file + ".stat",
-             programFolder + "log\\" + file + ".txt",
+    paths = {programFolder + "stats\\" + file + ".stat", programFolder + "log\\" + file + ".txt",
              outputFolder + ReplaceExtension(file, "mp4")};
-    if (wrapped)
-      paths.push_back(programFolder + "avs\\" + file + ".avs");
+    if (wrapped) paths.push_back(programFolder + "avs\\" + file + ".avs");
     bool free = !OverwritesSource(paths[2], input, matroska);
-    for (const std::string &path : paths)
-      free = free && !taken.TakenByOther(path, input);
-    if (free)
-      break;
+    for (const std::string& path : paths) free = free && !taken.TakenByOther(path, input);
+    if (free) break;
   }
   form.SetText(ControlId::Stats, paths[0]);
   form.SetText(ControlId::Log, paths[1]);
   form.SetText(ControlId::Output, paths[2]);
   // The field names the wrapper even when it could not be written: the job
   // stays as the user would expect it, and the caller tells the user.
-  if (wrapped)
-    form.SetText(ControlId::Input, paths[3]);
+  if (wrapped) form.SetText(ControlId::Input, paths[3]);
   if (use == JobUse::AddedAtOnce) {
-    if (std::optional<UnusablePath> unusable =
-            FindUnusablePath(form, platform.codePages)) {
-      return {
-          WrapperOutcome::NotNeeded, {}, std::move(paths), std::move(unusable)};
+    if (std::optional<UnusablePath> unusable = FindUnusablePath(form, platform.codePages)) {
+      return {WrapperOutcome::NotNeeded, {}, std::move(paths), std::move(unusable)};
     }
   }
-  if (!wrapped)
-    return {WrapperOutcome::NotNeeded, {}, std::move(paths), {}};
+  if (!wrapped) return {WrapperOutcome::NotNeeded, {}, std::move(paths), {}};
 
-  const std::string &wrapperPath = paths[3];
-  const bool written = platform.files.WriteFile(
-      wrapperPath, WrapperText(input, form.Text(ControlId::IncludeScript)));
-  return {written ? WrapperOutcome::Written : WrapperOutcome::Failed,
-          wrapperPath,
-          std::move(paths),
-          {}};
+  const std::string& wrapperPath = paths[3];
+  const bool written = platform.files.WriteFile(wrapperPath, WrapperText(input, form.Text(ControlId::IncludeScript)));
+  return {written ? WrapperOutcome::Written : WrapperOutcome::Failed, wrapperPath, std::move(paths), {}};
 }
 
-DeriveResult PickInput(Form &form, const platform::Platform &platform) {
+DeriveResult PickInput(Form& form, const platform::Platform& platform) {
   const std::string path = platform.dialogs.OpenFile("", "", kInputFilter);
-  if (path.empty())
-    return {WrapperOutcome::NotNeeded, {}, {}, {}};
+  if (path.empty()) return {WrapperOutcome::NotNeeded, {}, {}, {}};
   form.SetText(ControlId::Input, path);
   TakenNames taken(platform);
   taken.AddLines(form.Items(ControlId::JobList));
-  return DeriveJobPaths(form, platform, std::string(FolderPart(path)), taken,
-                        JobUse::EditedFirst);
+  return DeriveJobPaths(form, platform, std::string(FolderPart(path)), taken, JobUse::EditedFirst);
 }
 
-void PickOutput(Form &form, const platform::Platform &platform) {
+void PickOutput(Form& form, const platform::Platform& platform) {
   std::string path = platform.dialogs.SaveFile("", "", kOutputFilter);
-  if (path.empty())
-    return;
-  if (ExtensionPart(path).empty())
-    path += ".mp4";
+  if (path.empty()) return;
+  if (ExtensionPart(path).empty()) path += ".mp4";
   form.SetText(ControlId::Output, std::move(path));
 }
 
-QueuedInputs FilesInput(Form &form, const platform::Platform &platform,
-                        X264Syntax syntax) {
-  const std::string chosen = platform.dialogs.BrowseFolder(
-      "Select a folder for output", platform.programFolder);
-  if (chosen.empty())
-    return {};
-  std::vector<std::string> inputs =
-      platform.dialogs.OpenFiles("Select some files", "", kFilesInputFilter);
+QueuedInputs FilesInput(Form& form, const platform::Platform& platform, X264Syntax syntax) {
+  const std::string chosen = platform.dialogs.BrowseFolder("Select a folder for output", platform.programFolder);
+  if (chosen.empty()) return {};
+  std::vector<std::string> inputs = platform.dialogs.OpenFiles("Select some files", "", kFilesInputFilter);
   const auto empty = std::find(inputs.begin(), inputs.end(), std::string());
   inputs.erase(empty, inputs.end());
-  return QueueInputs(form, platform, inputs, WithTrailingSeparator(chosen),
-                     syntax);
+  return QueueInputs(form, platform, inputs, WithTrailingSeparator(chosen), syntax);
 }
 
-QueuedInputs DropFiles(Form &form, const platform::Platform &platform,
-                       const std::vector<std::string> &paths,
+QueuedInputs DropFiles(Form& form, const platform::Platform& platform, const std::vector<std::string>& paths,
                        X264Syntax syntax) {
   return QueueInputs(form, platform, paths, "", syntax);
 }
 
-} // namespace qv
+}  // namespace qv
