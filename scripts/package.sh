@@ -2,9 +2,10 @@
 # Builds the Windows release and packs the portable folder:
 #   dist/quorvelan-<version>-win64.zip
 # holding quorvelan.exe, quorvelan-cli.exe, the helper tools, rateplan.dll,
-# the user guide, the license and the starter files (envprep.txt, the
-# tools folder, an include script). Unpacked anywhere writable, the folder
-# runs as it is: every program is linked statically.
+# the user guide, the license, the starter files (envprep.txt, the
+# tools folder, an include script) and the shipped configs. Unpacked
+# anywhere writable, the folder runs as it is: every program is linked
+# statically.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/env.sh"
 cd "$REPO_ROOT"
@@ -43,7 +44,7 @@ to_crlf() { sed 's/\r$//; s/$/\r/' "$1" > "$2"; }
 
 log "Staging $stage"
 rm -rf "$stage" "$zip_file"
-mkdir -p "$stage/tools" "$stage/avsinc"
+mkdir -p "$stage/tools" "$stage/avsinc" "$stage/configs"
 for program in "${programs[@]}"; do
   cp "$(built_file "$program.exe")" "$stage/"
 done
@@ -53,6 +54,9 @@ to_crlf LICENSE "$stage/LICENSE.txt"
 to_crlf docs/starter/envprep.txt "$stage/envprep.txt"
 to_crlf docs/starter/tools-README.txt "$stage/tools/README.txt"
 to_crlf docs/starter/DirectShow.avs "$stage/avsinc/DirectShow.avs"
+for config in configs/*.ini; do
+  to_crlf "$config" "$stage/configs/$(basename "$config")"
+done
 
 log "Checking the programs"
 objdump=x86_64-w64-mingw32-objdump
