@@ -1,5 +1,6 @@
 #include "batch_maker.h"
 
+#include <algorithm>
 #include <climits>
 #include <optional>
 #include <utility>
@@ -8,6 +9,7 @@
 #include "jobs/batch_file.h"
 #include "jobs/job_list.h"
 #include "jobs/job_paths.h"
+#include "text/case_fold.h"
 #include "text/path_parts.h"
 #include "text/wide_text.h"
 #include "settings/config_io.h"
@@ -105,6 +107,18 @@ std::string Refused(const ConfigFile& file, const std::string& path) {
   return "cannot load the config file " + path + ": " + file.reason;
 }
 
+// The configs there are, for a name that is not among them, sorted as a
+// Windows folder lists them.
+std::string ConfigNamesNote(const Form& form) {
+  std::vector<std::string> names;
+  for (int i = 0; i < form.ItemCount(ControlId::ConfigName); ++i) names.push_back(form.Item(ControlId::ConfigName, i));
+  if (names.empty()) return "; the configs folder holds none";
+  std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) { return FoldCase(a) < FoldCase(b); });
+  std::string note = "; the configs are:";
+  for (const std::string& name : names) note += (&name == &names.front() ? " \"" : ", \"") + name + "\"";
+  return note;
+}
+
 // `startProblem` is what start-up said about the state file.
 std::string LoadSettings(App& app, const Options& options, const std::string& startProblem) {
   const platform::Platform& platform = app.platform;
@@ -120,7 +134,7 @@ std::string LoadSettings(App& app, const Options& options, const std::string& st
       if (const ConfigFile file = LoadNamedConfig(app.form, platform); file.status != ConfigStatus::Read) {
         const std::string path = NamedConfigPath(platform, options.sourceName);
         if (file.status == ConfigStatus::Refused) return Refused(file, path);
-        return "no config named '" + options.sourceName + "' (" + path + ")";
+        return "no config named '" + options.sourceName + "' (" + path + ")" + ConfigNamesNote(app.form);
       }
       return {};
     case SettingsSource::ConfigFile: {
