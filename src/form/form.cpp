@@ -91,36 +91,39 @@ const std::string& Form::Item(ControlId id, int index) const { return At(id).ite
 const std::vector<std::string>& Form::Items(ControlId id) const { return At(id).items; }
 
 void Form::AddItem(ControlId id, std::string text) {
-  State& state = At(id);
-  state.items.push_back(std::move(text));
-  ++state.revision;
-  if (observer_) observer_->OnItemsInserted(id, static_cast<int>(state.items.size()) - 1, 1);
+  InsertItem(id, ItemCount(id), std::move(text));
 }
 
-void Form::AddItems(ControlId id, std::vector<std::string> texts) {
-  if (texts.empty()) return;
-  State& state = At(id);
-  const int first = static_cast<int>(state.items.size());
-  const int count = static_cast<int>(texts.size());
-  state.items.insert(state.items.end(), std::make_move_iterator(texts.begin()),
-                     std::make_move_iterator(texts.end()));
-  ++state.revision;
-  if (observer_) observer_->OnItemsInserted(id, first, count);
-}
+void Form::AddItems(ControlId id, std::vector<std::string> texts) { InsertItems(id, ItemCount(id), std::move(texts)); }
 
 void Form::InsertItem(ControlId id, int index, std::string text) {
+  std::vector<std::string> texts;
+  texts.push_back(std::move(text));
+  InsertItems(id, index, std::move(texts));
+}
+
+void Form::InsertItems(ControlId id, int index, std::vector<std::string> texts) {
+  if (texts.empty()) return;
   State& state = At(id);
   index = std::clamp(index, 0, static_cast<int>(state.items.size()));
-  state.items.insert(state.items.begin() + index, std::move(text));
+  const int count = static_cast<int>(texts.size());
+  if (state.items.empty()) {
+    state.items = std::move(texts);
+  } else {
+    state.items.insert(state.items.begin() + index, std::make_move_iterator(texts.begin()),
+                       std::make_move_iterator(texts.end()));
+  }
   ++state.revision;
   // The platform's list keeps the selection on the same item.
-  if (state.value >= index) ++state.value;
-  if (observer_) observer_->OnItemsInserted(id, index, 1);
+  if (state.value >= index) state.value += count;
+  if (journal_) journal_->Inserted(id, index, count);
+  if (observer_) observer_->OnItemsInserted(id, index, count);
 }
 
 void Form::RemoveItem(ControlId id, int index) {
   State& state = At(id);
   if (index < 0 || index >= static_cast<int>(state.items.size())) return;
+  if (journal_) journal_->Removed(id, index, state.items[index]);
   state.items.erase(state.items.begin() + index);
   ++state.revision;
   if (state.value == index) {
@@ -134,6 +137,7 @@ void Form::RemoveItem(ControlId id, int index) {
 void Form::ClearItems(ControlId id) {
   State& state = At(id);
   if (!state.items.empty()) ++state.revision;
+  if (journal_ && !state.items.empty()) journal_->Cleared(id, state.items);
   state.items.clear();
   state.value = -1;
   if (ControlRow(id).kind == ControlKind::EditableCombo) state.text.clear();

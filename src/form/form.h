@@ -20,6 +20,7 @@ enum class EventKind : std::uint8_t {
   FocusGain,
   FocusLoss,
   Scroll,           // track bar moved
+  Undo,             // Ctrl+Z: take back the last change
 };
 
 struct FormEvent {
@@ -41,12 +42,24 @@ class FormObserver {
   virtual void OnItemsCleared(ControlId id) = 0;
 };
 
+// Told of each change of a control's items before the form lets go of what
+// the change takes away, so that the change can be taken back.
+class ItemsJournal {
+ public:
+  virtual ~ItemsJournal() = default;
+  virtual void Inserted(ControlId id, int index, int count) = 0;
+  virtual void Removed(ControlId id, int index, const std::string& text) = 0;
+  // `items` are about to go; the journal may take them.
+  virtual void Cleared(ControlId id, std::vector<std::string>& items) = 0;
+};
+
 class Form {
  public:
   // Every control in its initial state from the control table.
   Form();
 
   void SetObserver(FormObserver* observer) { observer_ = observer; }
+  void SetJournal(ItemsJournal* journal) { journal_ = journal; }
 
   // --- settings view: a number is a check mark, a selection or a position;
   // a text is a field's text, a drop-down's selected item or a caption.
@@ -72,6 +85,7 @@ class Form {
   void AddItem(ControlId id, std::string text);
   void AddItems(ControlId id, std::vector<std::string> texts);  // one notification
   void InsertItem(ControlId id, int index, std::string text);
+  void InsertItems(ControlId id, int index, std::vector<std::string> texts);  // one notification
   void RemoveItem(ControlId id, int index);
   // Removes every item and the selection; an editable combo loses its text too.
   void ClearItems(ControlId id);
@@ -93,6 +107,7 @@ class Form {
   void UserSelect(ControlId id, int index);       // then SelectionChange
   void UserSlide(ControlId id, int position);     // then Scroll
   void UserLeave(ControlId id) { PushEvent(id, EventKind::FocusLoss); }
+  void UserUndo(ControlId id) { PushEvent(id, EventKind::Undo); }
 
  private:
   struct State {
@@ -109,6 +124,7 @@ class Form {
   std::vector<State> states_;
   std::deque<FormEvent> events_;
   FormObserver* observer_ = nullptr;
+  ItemsJournal* journal_ = nullptr;
 };
 
 // True for the kinds whose Number() is a selection index.

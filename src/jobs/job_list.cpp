@@ -129,10 +129,16 @@ bool AppendJobLines(Form& form, X264Syntax syntax, std::vector<std::string>& lin
   return true;
 }
 
+void QueueJobLines(Form& form, std::vector<std::string> lines) {
+  int at = form.ItemCount(ControlId::JobList);
+  while (at > 0 && form.Item(ControlId::JobList, at - 1) == kShutdownLine) --at;
+  form.InsertItems(ControlId::JobList, at, std::move(lines));
+}
+
 bool AddJob(Form& form, X264Syntax syntax) {
   std::vector<std::string> lines;
   if (!AppendJobLines(form, syntax, lines)) return false;
-  form.AddItems(ControlId::JobList, std::move(lines));
+  QueueJobLines(form, std::move(lines));
   return true;
 }
 

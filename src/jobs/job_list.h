@@ -40,7 +40,13 @@ inline constexpr const char* kNoUtf8Reason = "holds a character that no batch or
 // Changes nothing on the form.
 std::vector<std::string> JobLines(const Form& form, X264Syntax syntax);
 
-// Appends JobLines to the job list and empties the four job fields. False
+inline constexpr const char* kShutdownLine = "shutdown.exe -s -f -t 30";
+
+// Puts a job's lines at the end of the job list, but before the shutdown
+// lines that end it: the machine goes off after the last job.
+void QueueJobLines(Form& form, std::vector<std::string> lines);
+
+// Queues JobLines (QueueJobLines) and empties the four job fields. False
 // (and nothing changed) when there are no lines.
 bool AddJob(Form& form, X264Syntax syntax);
 
@@ -52,8 +58,6 @@ bool AppendJobLines(Form& form, X264Syntax syntax, std::vector<std::string>& lin
 // audio is on and the pass writes the output.
 void AddPassLines(const Form& form, X264Syntax syntax, EncodeMode passMode, const std::string& rateValue,
                   std::vector<std::string>& lines);
-
-inline constexpr const char* kShutdownLine = "shutdown.exe -s -f -t 30";
 
 // The Job-tab buttons. Each does nothing when it has nothing to work on. A
 // moved line stays selected, so that repeated presses keep moving it.

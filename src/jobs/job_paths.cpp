@@ -109,7 +109,7 @@ QueuedInputs QueueInputs(Form& form, const platform::Platform& platform, const s
       taken.AddJob(input, derived.paths);
     }
   }
-  form.AddItems(ControlId::JobList, std::move(lines));
+  QueueJobLines(form, std::move(lines));
   return result;
 }
 

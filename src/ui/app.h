@@ -1,13 +1,14 @@
 #pragma once
 // The program's state between events: the form, the system, the calculator
 // library, the x264 found, how far the job list's file is behind, and
-// whether "Cancel" asked to end.
+// whether "Cancel" asked to end, the steps that Ctrl+Z takes back.
 
 #include <optional>
 
 #include "form/form.h"
 #include "jobs/x264_probe.h"
 #include "platform/platform.h"
+#include "ui/job_list_history.h"
 
 namespace qv {
 
@@ -25,6 +26,7 @@ struct App {
   unsigned jobListWritten = 0;
   bool jobListWritable = true;
   bool jobListFailureTold = false;
+  JobListHistory jobHistory{};
 };
 
 }  // namespace qv

@@ -19,6 +19,7 @@ enum class Trigger : std::uint8_t {
   AnyEvent,    // every notification of the control
   TextChange,  // the field's text changed
   FocusLoss,   // the field lost the keyboard focus
+  Undo,        // Ctrl+Z
 };
 
 using Handler = void (*)(App& app, ControlId control);
@@ -52,6 +53,7 @@ void FieldRules(App& app, ControlId control) {
   ApplyRulesOf(app.form, control);
 }
 void Quit(App& app, ControlId) { app.quit = true; }
+void UndoJobListChange(App& app, ControlId) { app.jobHistory.Undo(app.form); }
 
 // clang-format off
 const DispatchRow kRows[] = {
@@ -108,6 +110,7 @@ const DispatchRow kRows[] = {
   {C::JobDown,      kAny,                OnForm<MoveSelectedJobLineDown>},
   {C::JobEdit,      kAny,                OnApp<EditSelectedJobLine>},
   {C::JobView,      kAny,                OnApp<ViewSelectedJobLine>},
+  {C::JobList,      Trigger::Undo,       UndoJobListChange},
   {C::LoadDefault,  kAny,                OnFormAndPlatform<LoadBuiltInDefaults>},
   {C::Add,          kAny,                OnApp<AddJobReporting>},
   {C::Cancel,       kAny,                Quit},
@@ -129,6 +132,8 @@ bool Triggers(Trigger trigger, EventKind kind) {
       return kind == EventKind::TextChange;
     case Trigger::FocusLoss:
       return kind == EventKind::FocusLoss;
+    case Trigger::Undo:
+      return kind == EventKind::Undo;
   }
   return false;
 }
@@ -144,7 +149,9 @@ void RunPendingEvents(App& app) {
   while (!app.quit) {
     const std::optional<FormEvent> event = app.form.PopEvent();
     if (!event) break;
+    app.jobHistory.Open(app.form);
     Dispatch(app, *event);
+    app.jobHistory.Close();
   }
   KeepJobList(app);
 }

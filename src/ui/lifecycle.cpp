@@ -24,6 +24,7 @@ std::string StartUp(App& app) {
   const std::string path = StateFilePath(platform);
   const ConfigFile state = LoadConfig(app.form, platform, path);
   const std::string jobListProblem = LoadJobList(app);
+  app.form.SetJournal(&app.jobHistory);
   // The load rewrote every field; their checks run now, as the first events
   // of the loop would run them, so the window opens on a settled form.
   RunPendingEvents(app);

@@ -60,7 +60,9 @@ void FilesInputReporting(App& app) {
 }
 
 void DropFilesReporting(App& app, const std::vector<std::string>& paths) {
+  app.jobHistory.Open(app.form);
   ReportQueued(app.platform.dialogs, DropFiles(app.form, app.platform, paths, JobSyntax(app)));
+  app.jobHistory.Close();
 }
 
 void AddJobReporting(App& app) {

@@ -13,7 +13,7 @@
 //   program PATH|OUTPUT (a program that prints OUTPUT) | program PATH (one that cannot run)
 //   library NAME EXPORT RESULT | start | close (closes or stays open) | restart (a new start on the same
 //   files with nothing saved, as after a crash) | drop A|B...
-//   type ID TEXT | click ID | select ID N | slide ID N | leave ID
+//   type ID TEXT | click ID | select ID N | slide ID N | leave ID | undo ID (Ctrl+Z)
 //   answer-path TEXT | answer-paths A|B... | answer-yes | answer-no | answer-edit TEXT
 //   show ID... | show-form | show-jobs | show-folders | show-file PATH | cli ARGS ("..." or {{...}} holds one argument)
 
@@ -248,6 +248,7 @@ class Scenario {
     if (verb == "select") return form_.UserSelect(*id, std::stoi(second)), true;
     if (verb == "slide") return form_.UserSlide(*id, std::stoi(second)), true;
     if (verb == "leave") return form_.UserLeave(*id), true;
+    if (verb == "undo") return form_.UserUndo(*id), true;
     return false;
   }
 

@@ -127,6 +127,13 @@ class WindowTest : public testing::Test {
       twin->fake.dialogs.paths.push_back(output.substr(13, output.rfind('\\') - 13));
     });
   }
+  // Ctrl+Z where the focus is.
+  void Undo() {
+    PostMessageA(program.Focus(), WM_CHAR, 0x1A, 1);
+    program.Settle();
+    twin->form.UserUndo(ControlId::JobList);
+    qv::RunPendingEvents(twin->app);
+  }
   // Through the "edit" requester, ended with Enter.
   void EditJobLine(int index, const std::string& text) {
     Pick(ControlId::JobList, index);
@@ -213,7 +220,7 @@ TEST_F(WindowTest, DialogAnswersReachTheFieldsTheBatchAndTheConfig) {
 }
 
 // "Files input" with a few files, then the job list: lines picked with the
-// keyboard, moved, edited and viewed.
+// keyboard, moved, edited and viewed; Ctrl+Z takes back the edit and a move.
 TEST_F(WindowTest, FilesInputFillsTheJobListThatItsButtonsEdit) {
   FilesInputOf("media", {"a.avs", "b.avs", "c.avs"});
   program.ShowPage(kJob);
@@ -229,6 +236,8 @@ TEST_F(WindowTest, FilesInputFillsTheJobListThatItsButtonsEdit) {
     program.PressDialogButton(view, IDOK);
   });
   EXPECT_NE(shown.find(TwinTold()), std::string::npos) << shown;
+  Undo();
+  Undo();
   ExpectWindowShows();
 }
 

@@ -15,6 +15,8 @@
 namespace qv::win32 {
 namespace {
 
+constexpr WPARAM kCtrlZ = 0x1A;  // the character that Ctrl+Z types
+
 struct Program {
   Form form;
   platform::Win32Platform system;
@@ -53,6 +55,19 @@ struct Program {
     if (!ends) return;
     closed = true;
     DestroyWindow(window.window);
+  }
+
+  // Ctrl+Z takes back the last change of the job list while its page shows,
+  // unless an edit field has the focus: the field takes back its own typing.
+  bool TakesUndoKey(const MSG& message) {
+    if (message.message != WM_CHAR || message.wParam != kCtrlZ) return false;
+    if (!IsWindowVisible(window.Control(ControlId::JobList))) return false;
+    wchar_t name[16] = {};
+    GetClassNameW(message.hwnd, name, 16);
+    if (lstrcmpiW(name, L"Edit") == 0) return false;
+    form.UserUndo(ControlId::JobList);
+    Drain();
+    return true;
   }
 
   void RememberFocus() {
@@ -172,6 +187,7 @@ int RunWindowProgram(HINSTANCE instance) {
 
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    if (program.TakesUndoKey(message)) continue;
     if (IsDialogMessageW(program.window.window, &message)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);
