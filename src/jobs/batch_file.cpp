@@ -69,6 +69,13 @@ BatchResult WriteBatchFile(const Form& form, const platform::Platform& platform,
 BatchResult MakeBatchFile(const Form& form, const platform::Platform& platform) {
   std::string path = platform.dialogs.SaveFile("", "", kBatchFilter);
   if (path.empty()) return {BatchOutcome::Cancelled, {}};
+  if (ExtensionPart(path).empty()) path += ".bat";
+  // The question that the system's own Save dialogs ask.
+  if (platform.files.FileExists(path) &&
+      !platform.dialogs.AskYesNo("Confirm Save As", std::string(FilePart(path)) +
+                                                        " already exists.\nDo you want to replace it?")) {
+    return {BatchOutcome::Cancelled, {}};
+  }
   return WriteBatchFile(form, platform, std::move(path));
 }
 

@@ -105,7 +105,7 @@ std::vector<std::string> JobLines(const Form& form, X264Syntax syntax) {
     if (path.used(form) && IsUnusablePath(form.Text(path.field))) return lines;
   }
 
-  lines.push_back("@echo Input:" + BatchEcho(input));
+  lines.push_back(kJobFirstLinePrefix + BatchEcho(input));
   lines.push_back("@echo Output:" + BatchEcho(output));
   lines.push_back("@echo Encode Mode:" + form.Text(ControlId::Mode));
   const MuxerSpec* muxer = FindMuxer(form.Number(ControlId::Muxer));

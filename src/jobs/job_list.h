@@ -40,6 +40,9 @@ inline constexpr const char* kNoUtf8Reason = "holds a character that no batch or
 // Changes nothing on the form.
 std::vector<std::string> JobLines(const Form& form, X264Syntax syntax);
 
+// The first of a job's lines starts with this.
+inline constexpr const char* kJobFirstLinePrefix = "@echo Input:";
+
 inline constexpr const char* kShutdownLine = "shutdown.exe -s -f -t 30";
 
 // Puts a job's lines at the end of the job list, but before the shutdown

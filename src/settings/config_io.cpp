@@ -151,11 +151,15 @@ std::string NamedConfigPath(const platform::Platform& platform, const std::strin
 SaveResult SaveNamedConfig(Form& form, const platform::Platform& platform) {
   const std::string name = form.Text(ControlId::ConfigName);
   SaveResult result{SaveOutcome::Declined, ""};
-  if (platform.dialogs.AskYesNo("Save", "Are you sure?")) {
-    if (name.empty() || !IsValidConfigName(name)) {
-      result.outcome = SaveOutcome::Invalid;
-    } else {
-      result.path = NamedConfigPath(platform, name);
+  if (name.empty() || !IsValidConfigName(name)) {
+    result.outcome = SaveOutcome::Invalid;
+  } else {
+    const std::string path = NamedConfigPath(platform, name);
+    const std::string question = platform.files.FileExists(path)
+                                     ? "Replace the config \"" + name + "\" with the settings on the form?\n" + path
+                                     : "Save the settings on the form as the config \"" + name + "\"?\n" + path;
+    if (platform.dialogs.AskYesNo("Save", question)) {
+      result.path = path;
       result.outcome = SaveConfig(form, platform.files, result.path) ? SaveOutcome::Saved : SaveOutcome::Failed;
     }
   }

@@ -61,8 +61,9 @@ struct SaveResult {
   std::string path;  // the file concerned (empty when declined or invalid)
 };
 
-// The "S" button: asks "Are you sure?"; on Yes with a valid name saves the
-// named config; whatever the answer refills the config-name list.
+// The "S" button: with a valid name asks whether to save the named config,
+// naming it, its file and whether that file is replaced; on Yes saves it.
+// Whatever the answer refills the config-name list.
 SaveResult SaveNamedConfig(Form& form, const platform::Platform& platform);
 
 // The "L" button: loads the named config when its file exists; a missing,

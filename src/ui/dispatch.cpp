@@ -10,6 +10,7 @@
 #include "ui/job_line_dialogs.h"
 #include "ui/job_list_keeping.h"
 #include "ui/pickers.h"
+#include "ui/questions.h"
 #include "ui/reported_operations.h"
 
 namespace qv {
@@ -104,14 +105,14 @@ const DispatchRow kRows[] = {
   {C::JobMakeBat,   kAny,                OnApp<MakeBatchFileReporting>},
   {C::JobStart,     kAny,                OnApp<StartBatchReporting>},
   {C::JobShut,      kAny,                OnForm<AppendShutdown>},
-  {C::JobClear,     kAny,                OnForm<ClearJobs>},
+  {C::JobClear,     kAny,                OnApp<ClearJobListAsking>},
   {C::JobDelete,    kAny,                OnForm<DeleteSelectedJobLine>},
   {C::JobUp,        kAny,                OnForm<MoveSelectedJobLineUp>},
   {C::JobDown,      kAny,                OnForm<MoveSelectedJobLineDown>},
   {C::JobEdit,      kAny,                OnApp<EditSelectedJobLine>},
   {C::JobView,      kAny,                OnApp<ViewSelectedJobLine>},
   {C::JobList,      Trigger::Undo,       UndoJobListChange},
-  {C::LoadDefault,  kAny,                OnFormAndPlatform<LoadBuiltInDefaults>},
+  {C::LoadDefault,  kAny,                OnApp<LoadBuiltInDefaultsAsking>},
   {C::Add,          kAny,                OnApp<AddJobReporting>},
   {C::Cancel,       kAny,                Quit},
 };

@@ -25,7 +25,8 @@ bool AskCloseAnyway(platform::Dialogs& dialogs, const std::vector<std::string>& 
 }
 
 void ReportInvalidConfigName(platform::Dialogs& dialogs, const std::string& name) {
-  dialogs.ShowMessage(kCaption, "A config file cannot be named:\n" + name);
+  dialogs.ShowMessage(kCaption, name.empty() ? "Type the name of a config into the box beside \"S\" and \"L\" first."
+                                             : "A config file cannot be named:\n" + name);
 }
 
 void ReportUnusablePath(platform::Dialogs& dialogs, const UnusablePath& unusable) {

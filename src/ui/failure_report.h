@@ -16,7 +16,8 @@ void ReportUnwritten(platform::Dialogs& dialogs, const std::vector<std::string>&
 // The same files named in the question whether to close anyway; true for Yes.
 bool AskCloseAnyway(platform::Dialogs& dialogs, const std::vector<std::string>& paths);
 
-// One message box naming a config name that no file may carry.
+// One message box naming a config name that no file may carry, or asking
+// for a name when there is none.
 void ReportInvalidConfigName(platform::Dialogs& dialogs, const std::string& name);
 
 // One message box naming a job field whose path the job cannot use.

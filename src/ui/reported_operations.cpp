@@ -22,16 +22,21 @@ void SaveNamedConfigReporting(App& app) {
   const std::string name = app.form.Text(ControlId::ConfigName);
   const SaveResult result = SaveNamedConfig(app.form, app.platform);
   if (result.outcome == SaveOutcome::Failed) ReportUnwritten(app.platform.dialogs, {result.path});
-  // An empty name is no attempt to save; any other refused name would
-  // otherwise vanish from the field without a word.
-  if (result.outcome == SaveOutcome::Invalid && !name.empty()) ReportInvalidConfigName(app.platform.dialogs, name);
+  if (result.outcome == SaveOutcome::Invalid) ReportInvalidConfigName(app.platform.dialogs, name);
 }
 
 void LoadNamedConfigReporting(App& app) {
+  const std::string name = app.form.Text(ControlId::ConfigName);
+  if (name.empty() || !IsValidConfigName(name)) {
+    ReportInvalidConfigName(app.platform.dialogs, name);
+    return;
+  }
   const ConfigFile file = LoadNamedConfig(app.form, app.platform);
+  const std::string path = NamedConfigPath(app.platform, name);
   if (file.status == ConfigStatus::Refused) {
-    ReportProblem(app.platform.dialogs, "This config was not loaded: " + file.reason + ":\n" +
-                                            NamedConfigPath(app.platform, app.form.Text(ControlId::ConfigName)));
+    ReportProblem(app.platform.dialogs, "This config was not loaded: " + file.reason + ":\n" + path);
+  } else if (file.status == ConfigStatus::Missing) {
+    ReportProblem(app.platform.dialogs, "There is no config named \"" + name + "\":\n" + path);
   }
 }
 
