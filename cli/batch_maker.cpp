@@ -13,6 +13,7 @@
 #include "text/path_parts.h"
 #include "text/wide_text.h"
 #include "settings/config_io.h"
+#include "settings/number_fields.h"
 #include "settings/settings_table.h"
 #include "ui/dispatch.h"
 #include "ui/lifecycle.h"
@@ -86,6 +87,11 @@ std::string SetAsUser(Form& form, const SettingSpec& setting, const std::string&
       }
       return where + ": no such entry in the list of " + setting.key;
     case ControlKind::Edit:
+      if ((setting.format == ValueFormat::Integer || setting.format == ValueFormat::Fraction) &&
+          !IsWholeNumber(value, setting.format)) {
+        return where + ": " + setting.key + " takes " +
+               (setting.format == ValueFormat::Integer ? "a whole number" : "a number");
+      }
       form.UserType(id, value);
       form.UserLeave(id);
       return {};

@@ -4,6 +4,7 @@
 #include "jobs/job_list.h"
 #include "jobs/job_paths.h"
 #include "settings/config_io.h"
+#include "settings/number_fields.h"
 #include "ui/failure_report.h"
 #include "ui/x264_choice.h"
 
@@ -73,6 +74,14 @@ void DropFilesReporting(App& app, const std::vector<std::string>& paths) {
 void AddJobReporting(App& app) {
   if (const std::optional<UnusablePath> unusable = FindUnusablePath(app.form, app.platform.codePages)) {
     ReportUnusablePath(app.platform.dialogs, *unusable);
+    return;
+  }
+  // A job needs its paths first; without them Add does nothing.
+  const bool paths = !app.form.Text(ControlId::Input).empty() && !app.form.Text(ControlId::Output).empty();
+  if (const std::optional<NonNumber> field = FindNonNumber(app.form); paths && field) {
+    const std::string what = field->text.empty() ? "is empty" : "holds \"" + field->text + "\"";
+    ReportProblem(app.platform.dialogs,
+                  "The job was not added: \"" + field->caption + "\" " + what + ", which is not a number.");
     return;
   }
   AddJob(app.form, JobSyntax(app));

@@ -1,0 +1,26 @@
+#pragma once
+// The fields whose text a batch line takes as a number must hold one: digits,
+// with a minus sign before them and, where the setting takes a fraction, a
+// point with digits after them; blanks around it are no matter.
+
+#include <optional>
+#include <string>
+
+#include "form/form.h"
+#include "settings/settings_table.h"
+
+namespace qv {
+
+// True when `text` is one whole number as the setting's format takes it.
+bool IsWholeNumber(std::string_view text, ValueFormat format);
+
+struct NonNumber {
+  ControlId field;
+  std::string caption;  // as the form shows it beside the field
+  std::string text;
+};
+
+// The first number field, enabled and shown, that holds no whole number.
+std::optional<NonNumber> FindNonNumber(const Form& form);
+
+}  // namespace qv
