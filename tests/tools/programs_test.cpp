@@ -52,6 +52,31 @@ TEST(Teelog, PassesEveryByteThroughLiveAndReplacesTheLog) {
   EXPECT_EQ(shown(), progress + rest + "|" + progress + rest);
 }
 
+// Started by the window, teelog also tells the run channel what the step
+// does; what it shows and logs stays byte for byte the same.
+TEST(Teelog, TellsTheRunChannelTheStepsProgressAndEndWhenTheWindowNamesOne) {
+  const ScratchFolder folder("teelog channel");
+  const std::string channel = folder.path() + "run 1.txt";
+  WriteBytes(channel, "step earlier\n");  // records are only ever appended
+  ASSERT_TRUE(SetEnvironmentVariableA("QUORVELAN_CHANNEL", channel.c_str()));
+  FILE* encoder =
+      _popen(("\"cd /d \"" + folder.path() + "\" && \"" + kTools + "teelog.exe\" \"l 100%.txt\" >out.txt\"").c_str(), "wb");
+  SetEnvironmentVariableA("QUORVELAN_CHANNEL", nullptr);
+  ASSERT_NE(encoder, nullptr);
+  const std::string progress = "[10.0%] 4/40 frames, 2.00 fps, 9.00 kb/s, eta 0:00:18\r";
+  std::fwrite(progress.data(), 1, progress.size(), encoder);
+  std::fflush(encoder);
+  const std::string shown = "step earlier\nstep l 100%.txt\nprogress " + progress.substr(0, progress.size() - 1) + "\n";
+  for (int i = 0; i < 200 && ReadBytes(channel).value_or("") != shown; ++i) Sleep(50);
+  EXPECT_EQ(ReadBytes(channel).value_or(""), shown) << "progress reaches the window while the step runs";
+  const std::string rest = "x264 [error]: out of memory\n";
+  std::fwrite(rest.data(), 1, rest.size(), encoder);
+  EXPECT_EQ(_pclose(encoder), 0);
+  EXPECT_EQ(ReadBytes(channel).value_or(""), shown + "tail x264 [error]: out of memory\nend error\n");
+  EXPECT_EQ(ReadBytes(folder.path() + "out.txt").value_or(""), progress + rest);
+  EXPECT_EQ(ReadBytes(folder.path() + "l 100%.txt").value_or(""), progress + rest);
+}
+
 TEST(ShippedTools, CarryVersionResources) {
   for (const char* file : {"teelog.exe", "mensura.exe", "snooze.exe", "envprep.exe", "rateplan.dll"}) {
     std::string block(GetFileVersionInfoSizeA((kTools + file).c_str(), nullptr), '\0');
