@@ -10,6 +10,12 @@
 #include "jobs/job_list.h"
 #include "jobs/job_paths.h"
 #include "text/case_fold.h"
+#include "jobs/job_script.h"
+#include "jobs/job_set.h"
+#include "jobs/batch_bytes.h"
+#include "settings/batch_values.h"
+#include "text/leading_integer.h"
+#include "text/search_path.h"
 #include "text/path_parts.h"
 #include "text/wide_text.h"
 #include "settings/config_io.h"
@@ -208,7 +214,48 @@ std::string ResolveInput(const platform::Platform& platform, const std::string& 
   return {};
 }
 
-std::string AddJobs(App& app, const Options& options, std::vector<std::string>& warnings) {
+// The jobs of --per-job, collected while they are added.
+struct PerJob {
+  ScriptDialect dialect;
+  std::vector<std::string> folders;  // the search path's front
+  std::vector<JobSetEntry> jobs;
+};
+
+ScriptDialect ChosenDialect(const Options& options) {
+  if (!options.script.empty()) return *DialectNamed(options.script);
+#ifdef _WIN32
+  return ScriptDialect::Cmd;
+#else
+  return ScriptDialect::Sh;
+#endif
+}
+
+// As envprep puts them before PATH: the program folder, its tools folder
+// and those of envprep.txt.
+std::string ToolFoldersOf(const platform::Platform& platform, std::vector<std::string>& folders,
+                          std::vector<std::string>& warnings) {
+  const std::string listPath = platform.programFolder + "envprep.txt";
+  const platform::FileContent list = platform.files.ReadFile(listPath, kLongestFolderList);
+  if (list.status == platform::ReadStatus::TooLarge) return listPath + " is too large for a list of folders";
+  ToolFolders tools = CollectToolFolders(platform.programFolder, list.bytes);
+  if (!tools.refusal.empty()) return tools.refusal;
+  for (std::string& warning : tools.warnings) warnings.push_back(std::move(warning));
+  folders = std::move(tools.folders);
+  return {};
+}
+
+std::string AddScript(const App& app, PerJob& perJob, const std::string& source, X264Syntax syntax) {
+  const Form& form = app.form;
+  // No name in it: a comment is no place for one that the interpreter reads.
+  const std::string title = "quorvelan job " + std::to_string(perJob.jobs.size() + 1) + " (jobs.tsv lists them)";
+  JobScript script = MakeJobScript(form, syntax, perJob.dialect, perJob.folders, title);
+  if (!script.refusal.empty()) return "input '" + source + "': " + script.refusal;
+  perJob.jobs.push_back({source, std::move(script.finalOutput), form.Text(ControlId::Mode), script.passes,
+                         std::move(script.text)});
+  return {};
+}
+
+std::string AddJobs(App& app, const Options& options, std::vector<std::string>& warnings, PerJob* perJob) {
   Form& form = app.form;
   const platform::Platform& platform = app.platform;
   const std::optional<std::string> outputFolder =
@@ -228,12 +275,18 @@ std::string AddJobs(App& app, const Options& options, std::vector<std::string>& 
   for (const std::string& input : inputs) {
     form.SetText(ControlId::Input, input);
     const std::string folder = outputFolder ? *outputFolder : std::string(FolderPart(input));
-    const DeriveResult derived = DeriveJobPaths(form, platform, folder, taken, JobUse::AddedAtOnce);
+    const bool shell = perJob != nullptr && perJob->dialect == ScriptDialect::Sh;
+    const DeriveResult derived = DeriveJobPaths(form, platform, folder, taken, JobUse::AddedAtOnce,
+                                                shell ? Wrapping::None : Wrapping::NonAviSynth);
     if (const std::optional<UnusablePath>& unusable = derived.unusable) {
       return unusable->name + std::string(" '") + unusable->text + "' " + unusable->reason;
     }
     if (derived.wrapper == WrapperOutcome::Failed) return "cannot write the wrapper script " + derived.wrapperPath;
-    if (!AppendJobLines(form, JobSyntax(app), lines)) return "input '" + input + "' gives no job";
+    const X264Syntax syntax = JobSyntax(app);
+    if (perJob != nullptr) {
+      if (std::string error = AddScript(app, *perJob, input, syntax); !error.empty()) return error;
+    }
+    if (!AppendJobLines(form, syntax, lines)) return "input '" + input + "' gives no job";
     taken.AddJob(input, derived.paths);
   }
   form.AddItems(ControlId::JobList, std::move(lines));
@@ -261,10 +314,38 @@ MakeOutcome WriteOrStart(const Form& form, const platform::Platform& platform, c
       }
       return {};
     }
+    case BatchTarget::PerJob:
     case BatchTarget::None:
       break;
   }
   return Error("no batch target given");
+}
+
+// Every script, then the manifest, README and submit files; the folder is
+// created when missing.
+MakeOutcome WritePerJob(const Form& form, const platform::Platform& platform, const Options& options,
+                        const PerJob& perJob) {
+  std::string folder = options.batchFile;
+  if (!platform.files.FolderExists(folder) && !platform.files.CreateFolder(folder)) {
+    return Error("cannot create the folder " + folder);
+  }
+  folder = WithBackslash(folder);
+  const Scheduler scheduler = options.scheduler == "slurm"      ? Scheduler::Slurm
+                              : options.scheduler == "htcondor" ? Scheduler::HTCondor
+                                                                : Scheduler::None;
+  const int count = static_cast<int>(perJob.jobs.size());
+  for (int i = 0; i < count; ++i) {
+    const std::string path = folder + JobScriptName(i + 1, count, perJob.dialect);
+    std::optional<std::string> bytes = perJob.jobs[static_cast<std::size_t>(i)].script;
+    if (perJob.dialect == ScriptDialect::Cmd) bytes = BatchBytes(std::move(*bytes), {}, platform.codePages);
+    if (!bytes) return Error("cannot write " + path + ": a line holds what no code page carries");
+    if (!platform.files.WriteFile(path, *bytes)) return Error("cannot write " + path);
+  }
+  const int threads = LeadingInteger(BatchNumber(form, ControlId::Threads));
+  for (const JobSetFile& file : JobSetFiles(perJob.jobs, perJob.dialect, scheduler, threads)) {
+    if (!platform.files.WriteFile(folder + file.name, file.text)) return Error("cannot write " + folder + file.name);
+  }
+  return {};
 }
 
 }  // namespace
@@ -289,10 +370,20 @@ MakeOutcome MakeBatch(const Options& options, const platform::Platform& platform
   }
 
   std::vector<std::string> warnings;
-  if (std::string error = AddJobs(app, options, warnings); !error.empty()) return Error(error);
+  std::optional<PerJob> perJob;
+  if (options.target == BatchTarget::PerJob) {
+    perJob = PerJob{ChosenDialect(options), {}, {}};
+    if (options.scheduler == "slurm" && perJob->dialect != ScriptDialect::Sh) {
+      return Error("Slurm runs the sh scripts: give --script sh");
+    }
+    if (std::string error = ToolFoldersOf(platform, perJob->folders, warnings); !error.empty()) return Error(error);
+  }
+  if (std::string error = AddJobs(app, options, warnings, perJob ? &*perJob : nullptr); !error.empty()) {
+    return Error(error);
+  }
   RunPendingEvents(app);
   if (options.shutdown) AppendShutdown(form);
-  MakeOutcome outcome = WriteOrStart(form, platform, options);
+  MakeOutcome outcome = perJob ? WritePerJob(form, platform, options, *perJob) : WriteOrStart(form, platform, options);
   outcome.warnings = std::move(warnings);
   return outcome;
 }

@@ -54,7 +54,8 @@ ParseResult ParseArguments(const std::vector<std::string>& args) {
       return result;
     }
     if (arg == "--defaults" || arg == "--config" || arg == "--config-file" || arg == "--set" ||
-        arg == "--x264-syntax" || arg == "--output-folder" || arg == "--bat" || arg == "--inputs-from") {
+        arg == "--x264-syntax" || arg == "--output-folder" || arg == "--bat" || arg == "--inputs-from" ||
+        arg == "--per-job" || arg == "--script" || arg == "--scheduler") {
       const bool takesValue = arg != "--defaults";
       if (takesValue && i + 1 >= args.size()) return fail(arg + " needs a value");
       const std::string value = takesValue ? args[++i] : std::string();
@@ -76,6 +77,14 @@ ParseResult ParseArguments(const std::vector<std::string>& args) {
       } else if (arg == "--inputs-from") {
         if (value.empty()) return fail("--inputs-from needs a file name or -");
         options.inputsFrom = value;
+      } else if (arg == "--script") {
+        if (value != "sh" && value != "cmd") return fail("--script takes sh or cmd, got '" + value + "'");
+        options.script = value;
+      } else if (arg == "--scheduler") {
+        if (value != "slurm" && value != "htcondor") {
+          return fail("--scheduler takes slurm or htcondor, got '" + value + "'");
+        }
+        options.scheduler = value;
       } else if (arg == "--x264-syntax") {
         // The entries of the drop-down, in list order.
         const char* const names[] = {"auto", "classic", "current"};
@@ -88,9 +97,14 @@ ParseResult ParseArguments(const std::vector<std::string>& args) {
         if (std::string error = CheckPath("the output folder", value); !error.empty()) return fail(error);
         options.outputFolder = value;
       } else {
-        if (options.target != BatchTarget::None) return fail("give only one of --bat and --start");
-        if (value.empty()) return fail("--bat needs a file name or -");
-        options.target = value == "-" ? BatchTarget::StandardOutput : BatchTarget::File;
+        if (options.target != BatchTarget::None) return fail("give only one of --bat, --start and --per-job");
+        if (value.empty()) return fail(arg + " needs " + (arg == "--bat" ? "a file name or -" : "a folder"));
+        if (arg == "--per-job") {
+          if (std::string error = CheckPath("the folder of --per-job", value); !error.empty()) return fail(error);
+          options.target = BatchTarget::PerJob;
+        } else {
+          options.target = value == "-" ? BatchTarget::StandardOutput : BatchTarget::File;
+        }
         options.batchFile = value;
       }
       continue;
@@ -100,14 +114,21 @@ ParseResult ParseArguments(const std::vector<std::string>& args) {
     } else if (arg == "--shutdown") {
       options.shutdown = true;
     } else if (arg == "--start") {
-      if (options.target != BatchTarget::None) return fail("give only one of --bat and --start");
+      if (options.target != BatchTarget::None) return fail("give only one of --bat, --start and --per-job");
       options.target = BatchTarget::Start;
     } else {
       return fail("unknown option " + arg + " (see --help)");
     }
   }
 
-  if (options.target == BatchTarget::None) return fail("give --bat FILE, --bat - or --start (see --help)");
+  if (options.target == BatchTarget::None) {
+    return fail("give --bat FILE, --bat -, --start or --per-job DIR (see --help)");
+  }
+  const bool perJob = options.target == BatchTarget::PerJob;
+  if (!perJob && !(options.script.empty() && options.scheduler.empty())) {
+    return fail("--script and --scheduler go with --per-job");
+  }
+  if (perJob && options.shutdown) return fail("--shutdown has no place among per-job scripts");
   if (options.inputs.empty() && options.inputsFrom.empty()) {
     return fail("give at least one input file (see --help)");
   }
@@ -120,6 +141,7 @@ std::string HelpText() {
                 [--set KEY=VALUE]... [--x264-syntax auto|classic|current]
                 [--no-chroma-me] [--output-folder DIR]
                 [--shutdown] (--bat FILE | --bat - | --start)
+                [--per-job DIR [--script sh|cmd] [--scheduler slurm|htcondor]]
                 [--inputs-from FILE] INPUT...
 
 Makes the batch file that the window would make for the same settings and
@@ -179,6 +201,24 @@ Batch:
   --bat -               Write the same bytes to standard output.
   --start               Write temp.bat beside the program and start it at idle
                         priority, as "Start" does (saves the state file too).
+
+One script per job (instead of --bat or --start):
+  --per-job DIR         Write into the folder DIR one self-contained script per
+                        job (job-0001.sh, ...): it sets its own search path,
+                        runs the job's steps as the batch would, and exits
+                        with 0 only when the job's final output exists. Also
+                        jobs.tsv (job, script, input, final output, mode,
+                        passes) and README.txt.
+  --script sh|cmd       The scripts' language: sh (POSIX shell; the default
+                        on Linux) or cmd (batch files; the default on
+                        Windows). sh scripts read each source with today's
+                        x264, no AviSynth; a job with a step that needs
+                        Windows (bepipe audio, MP4Creator, an AviSynth input
+                        or include script) is refused, naming the setting.
+  --scheduler slurm     Also write submit.sbatch: a Slurm job array, one task
+                        per script (sh only). Run sbatch from DIR.
+  --scheduler htcondor  Also write submit.sub and jobs.txt: one HTCondor job
+                        per script, on Linux (sh) or Windows (cmd) nodes.
 
 Exit status: 0 when the batch was written or started; 2 after an error
 (unknown option or key, a value a control cannot take, a missing config, an

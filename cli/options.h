@@ -8,7 +8,7 @@
 namespace qv::cli {
 
 enum class SettingsSource { StateFile, BuiltInDefaults, NamedConfig, ConfigFile };
-enum class BatchTarget { None, File, StandardOutput, Start };
+enum class BatchTarget { None, File, StandardOutput, Start, PerJob };
 
 struct Assignment {
   std::string key;
@@ -24,7 +24,9 @@ struct Options {
   std::optional<std::string> outputFolder;
   bool shutdown = false;
   BatchTarget target = BatchTarget::None;
-  std::string batchFile;
+  std::string batchFile;   // or the folder of --per-job
+  std::string script;      // --script: "sh", "cmd", or "" for the system's own
+  std::string scheduler;   // --scheduler: "slurm", "htcondor" or ""
   std::vector<std::string> inputs;
   std::string inputsFrom;                 // a file of inputs, one per line; "-": standard input
   std::optional<std::string> inputsText;  // standard input's text, when inputsFrom is "-"

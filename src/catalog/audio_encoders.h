@@ -15,6 +15,10 @@ struct AudioEncoderSpec {
   // audio file, {bps} for the rate field's number times 1000 and {rate} for
   // the rate field's text as it stands.
   const char* command;
+  // The shell's line, with {input} and {audio} quoted and {rate}; nullptr
+  // for an encoder that reads its input through bepipe.exe, which only
+  // Windows runs.
+  const char* shellCommand;
 };
 
 inline constexpr int kAudioEncoderCount = 8;

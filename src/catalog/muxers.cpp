@@ -13,13 +13,16 @@ namespace {
 // the paths in its form.
 // clang-format off
 constexpr MuxerSpec kMuxers[kMuxerCount] = {
-  {"MP4Box", false, {"mp4box.exe -add {audio} {output}", "if not errorlevel 1 del {audio:cmd}"}},
-  {"MP4Creator", false, {"mp4creator.exe -create={audio} {output}", "if not errorlevel 1 del {audio:cmd}"}},
+  {"MP4Box", false, {"mp4box.exe -add {audio} {output}", "if not errorlevel 1 del {audio:cmd}"},
+   "MP4Box -add {audio} {output}", 0, false, false},
+  {"MP4Creator", false, {"mp4creator.exe -create={audio} {output}", "if not errorlevel 1 del {audio:cmd}"},
+   nullptr, 0, false, true},
   {"MKVMerge", false,
    {"mkvmerge -o {mkv} {output} {audio}", "if not errorlevel 1 del {audio:cmd}",
-    "if not errorlevel 2 if exist {mkv:cmd} del {output:cmd}"}},
-  {"No mux", false, {}},
-  {"Audio Only", true, {}},
+    "if not errorlevel 2 if exist {mkv:cmd} del {output:cmd}"},
+   "mkvmerge -o {mkv} {output} {audio}", 1, true, false},
+  {"No mux", false, {}, nullptr, 0, false, false},
+  {"Audio Only", true, {}, nullptr, 0, false, false},
 };
 // clang-format on
 

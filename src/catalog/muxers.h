@@ -16,6 +16,12 @@ struct MuxerSpec {
   // in the form that the command interpreter's own commands take (see
   // InterpreterQuoted); nullptr ends them.
   std::array<const char*, kMaxMuxLines> lines;
+  // The shell's merge: {audio}, {output} and {mkv} quoted; nullptr when
+  // there is none.
+  const char* shellCommand;
+  int highestSuccess;   // the highest exit status of a merge that worked
+  bool replacesOutput;  // the merge writes {mkv}, and the output goes after it
+  bool needsWindows;    // the muxer only Windows runs
 };
 
 inline constexpr int kMuxerCount = 5;

@@ -25,14 +25,14 @@ bool IsMatroska(std::string_view extension) {
   return true;
 }
 
-// The merged file's name. An output that already is a Matroska file gets a
-// name of its own, so the merge never reads and writes one file and the
-// clean-up line never deletes the merged result.
-std::string MatroskaName(const std::string& output) {
+}  // namespace
+
+// An output that already is a Matroska file gets a name of its own, so the
+// merge never reads and writes one file and the clean-up line never deletes
+// the merged result.
+std::string MergedMatroskaName(const std::string& output) {
   return ReplaceExtension(output, IsMatroska(ExtensionPart(output)) ? "muxed.mkv" : "mkv");
 }
-
-}  // namespace
 
 std::vector<std::string> AudioCommands(const Form& form, int encoder) {
   const AudioEncoderSpec* row = FindAudioEncoder(encoder);
@@ -55,7 +55,7 @@ std::vector<std::string> MuxCommands(const Form& form, const std::string& audio)
   const MuxerSpec* row = FindMuxer(form.Number(C::Muxer));
   if (row == nullptr) return {};
   const std::string output = form.Text(C::Output);
-  const std::string matroska = MatroskaName(output);
+  const std::string matroska = MergedMatroskaName(output);
   const std::string quoted[] = {BatchQuoted(audio),       BatchQuoted(output),       BatchQuoted(matroska),
                                 InterpreterQuoted(audio), InterpreterQuoted(output), InterpreterQuoted(matroska)};
   std::vector<std::string> lines;

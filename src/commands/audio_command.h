@@ -12,6 +12,10 @@ namespace qv {
 // mux lines of the muxer on the form; nothing for an index outside the list.
 std::vector<std::string> AudioCommands(const Form& form, int encoder);
 
+// The file that the Matroska merge writes for `output`: the output's name
+// with ".mkv", or ".muxed.mkv" for an output that already is one.
+std::string MergedMatroskaName(const std::string& output);
+
 // The mux and clean-up lines for the audio file `audio`.
 std::vector<std::string> MuxCommands(const Form& form, const std::string& audio);
 

@@ -60,9 +60,9 @@ std::string PercentText(std::string_view text, bool plusOne) {
   return buffer;
 }
 
-std::string MatrixOption(const Form& form) {
+std::string MatrixOption(const Form& form, std::string (*quote)(std::string_view path)) {
   const MatrixChoice matrix = BatchMatrix(form);
-  return matrix.file ? " --cqmfile " + BatchQuoted(matrix.text) : " --cqm " + matrix.text;
+  return matrix.file ? " --cqmfile " + quote(matrix.text) : " --cqm " + matrix.text;
 }
 
 std::string RatioOptions(const Form& form) {

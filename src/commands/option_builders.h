@@ -13,7 +13,8 @@
 
 namespace qv {
 
-std::string MatrixOption(const Form& form);
+// `quote` writes a matrix file's path.
+std::string MatrixOption(const Form& form, std::string (*quote)(std::string_view path));
 std::string RatioOptions(const Form& form);
 std::string PartitionOptions(const Form& form, X264Syntax syntax);
 std::string FastPartitionOptions(const Form& form);

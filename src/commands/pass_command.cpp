@@ -12,15 +12,15 @@ using C = ControlId;
 
 using P = ModePiece;
 
-std::string PieceText(const Form& form, X264Syntax syntax, const EncodeModeSpec& mode, ModePiece piece,
-                      std::string_view rateValue) {
+std::string PieceText(const Form& form, X264Syntax syntax, const DialectSyntax& dialect, const EncodeModeSpec& mode,
+                      ModePiece piece, std::string_view rateValue) {
   const std::string rate(rateValue);
   switch (piece) {
     case P::FirstPassFlag:
       if ((mode.traits & kDiscardsOutput) != 0) return " -p 1";
       return std::string(FragmentText(syntax, SyntaxFragment::KeptFirstPass));
     case P::NthPassFlag: return form.Number(C::UpdateStats) != 0 ? " -p 3" : " -p 2";
-    case P::Stats: return " --stats " + BatchQuoted(form.Text(C::Stats));
+    case P::Stats: return " --stats " + dialect.quote(form.Text(C::Stats));
     case P::BitrateValue: return " -B " + rate;
     case P::QuantizerValue: return " -q " + rate;
     case P::CrfValue: return " --crf " + rate;
@@ -48,30 +48,42 @@ std::string Alike(const Form& form, X264Syntax) {
   return Build(form);
 }
 
-// Every pass carries these, in this order, right after the fixed start.
+// Every pass carries these, in this order, after the fixed start and the
+// matrix.
 constexpr Builder kCommonBuilders[] = {
-    Alike<MatrixOption>, MiscOptions,   Alike<KeyframeOptions>,      EntropyOptions,
+    MiscOptions,   Alike<KeyframeOptions>,      EntropyOptions,
     Alike<MotionSearchOption>, Alike<SarOption>, Alike<ThreadRefOptions>, Alike<NoiseReductionOption>,
     DeblockOption,       BFrameOptions,
 };
 
 }  // namespace
 
-std::string BuildPassCommand(const Form& form, X264Syntax syntax, EncodeMode passMode, std::string_view rateValue) {
+std::string BuildPassCommand(const Form& form, X264Syntax syntax, EncodeMode passMode, std::string_view rateValue,
+                             ScriptDialect dialectName, std::string_view output) {
   const EncodeModeSpec& mode = EncodeModeRow(passMode);
   // An automated mode stands for two passes; it has no line of its own.
   if (mode.pieces[0] == P::None) return {};
+  const DialectSyntax& dialect = Dialect(dialectName);
 
-  std::string line(FragmentText(syntax, SyntaxFragment::Start));
+  // The start fragments name the command interpreter's program.
+  constexpr std::string_view kProgram = "x264.exe";
+  std::string line(dialect.x264);
+  line += FragmentText(syntax, SyntaxFragment::Start).substr(kProgram.size());
+  line += MatrixOption(form, dialect.quote);
   for (const Builder builder : kCommonBuilders) line += builder(form, syntax);
-  for (const ModePiece piece : mode.pieces) line += PieceText(form, syntax, mode, piece, rateValue);
+  for (const ModePiece piece : mode.pieces) line += PieceText(form, syntax, dialect, mode, piece, rateValue);
 
-  line += (mode.traits & kDiscardsOutput) != 0 ? std::string(" -o nul ") : " -o " + BatchQuoted(form.Text(C::Output)) + " ";
-  line += BatchQuoted(form.Text(C::Input));
-  if (form.Number(C::CreateLog) != 0) line += " 2>&1|teelog.exe " + BatchQuoted(form.Text(C::Log));
+  line += " -o ";
+  if ((mode.traits & kDiscardsOutput) != 0) {
+    line += dialect.nullOutput;
+  } else {
+    line += dialect.quote(output.empty() ? std::string_view(form.Text(C::Output)) : output);
+  }
+  line += " " + dialect.quote(form.Text(C::Input));
+  if (form.Number(C::CreateLog) != 0) line += dialect.logTo + dialect.quote(form.Text(C::Log));
 
   // Runs only when the size check on the line before failed.
-  if ((mode.traits & kRunsIfSizeOff) != 0) line.insert(0, "if errorlevel 1 ");
+  if ((mode.traits & kRunsIfSizeOff) != 0 && dialectName == ScriptDialect::Cmd) line.insert(0, "if errorlevel 1 ");
   return line;
 }
 

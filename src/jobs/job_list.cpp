@@ -78,8 +78,8 @@ bool IsUnusablePath(std::string_view path) {
   return HoldsQuoteOrControl(path) || (!path.empty() && path.front() == '-');
 }
 
-std::optional<UnusablePath> FindUnusablePath(const Form& form, platform::CodePages& codePages) {
-  const bool pipesAudio = PipesAudio(form);
+std::optional<UnusablePath> FindUnusablePath(const Form& form, platform::CodePages& codePages, bool windowsAudio) {
+  const bool pipesAudio = windowsAudio && PipesAudio(form);
   for (const PathField& path : kJobFields) {
     if (!path.used(form)) continue;
     std::string text = form.Text(path.field);

@@ -23,14 +23,16 @@ bool IsUnusablePath(std::string_view path);
 // - it is the input of a job that pipes its audio through bepipe.exe, and
 //   the ANSI code page, in which bepipe reads its script, has no exact form
 //   for it.
-// Only the fields that the job's lines use are looked at.
+// Only the fields that the job's lines use are looked at. The shell's
+// scripts run no bepipe.exe (`windowsAudio` false).
 struct UnusablePath {
   ControlId field;
   const char* name;  // the field's caption
   std::string text;
   const char* reason;  // to follow the caption and the path in a message
 };
-std::optional<UnusablePath> FindUnusablePath(const Form& form, platform::CodePages& codePages);
+std::optional<UnusablePath> FindUnusablePath(const Form& form, platform::CodePages& codePages,
+                                             bool windowsAudio = true);
 
 inline constexpr const char* kNoUtf8Reason = "holds a character that no batch or script can carry";
 

@@ -116,12 +116,15 @@ QueuedInputs QueueInputs(Form& form, const platform::Platform& platform, const s
 }  // namespace
 
 DeriveResult DeriveJobPaths(Form& form, const platform::Platform& platform, const std::string& outputFolder,
-                            TakenNames& taken, JobUse use) {
+                            TakenNames& taken, JobUse use, Wrapping wrapping) {
   const std::string input = form.Text(ControlId::Input);
   if (input.empty()) return {WrapperOutcome::NotNeeded, {}, {}, {}};
 
   const std::string& programFolder = platform.programFolder;
-  const bool wrapped = !IsAviSynthExtension(ExtensionPart(input));
+  // A batch is read on Windows, wherever it was made; a shell script on a
+  // POSIX system.
+  const char separator = wrapping == Wrapping::None ? '/' : '\\';
+  const bool wrapped = wrapping == Wrapping::NonAviSynth && !IsAviSynthExtension(ExtensionPart(input));
   // A wrapper names its source in UTF-8, which must carry the whole path,
   // its folder as well as its name.
   if (wrapped && !Utf8Carries(input)) {
@@ -133,9 +136,9 @@ DeriveResult DeriveJobPaths(Form& form, const platform::Platform& platform, cons
   const bool matroska = MergesIntoMatroska(form);
   for (int number = 1;; ++number) {
     const std::string file = NumberedName(FilePart(input), number);
-    paths = {programFolder + "stats\\" + file + ".stat", programFolder + "log\\" + file + ".txt",
+    paths = {programFolder + "stats" + separator + file + ".stat", programFolder + "log" + separator + file + ".txt",
              outputFolder + ReplaceExtension(file, "mp4")};
-    if (wrapped) paths.push_back(programFolder + "avs\\" + file + ".avs");
+    if (wrapped) paths.push_back(programFolder + "avs" + separator + file + ".avs");
     bool free = !OverwritesSource(paths[2], input, matroska);
     for (const std::string& path : paths) free = free && !taken.TakenByOther(path, input);
     if (free) break;
@@ -147,7 +150,8 @@ DeriveResult DeriveJobPaths(Form& form, const platform::Platform& platform, cons
   // stays as the user would expect it, and the caller tells the user.
   if (wrapped) form.SetText(ControlId::Input, paths[3]);
   if (use == JobUse::AddedAtOnce) {
-    if (std::optional<UnusablePath> unusable = FindUnusablePath(form, platform.codePages)) {
+    if (std::optional<UnusablePath> unusable =
+            FindUnusablePath(form, platform.codePages, wrapping == Wrapping::NonAviSynth)) {
       return {WrapperOutcome::NotNeeded, {}, std::move(paths), std::move(unusable)};
     }
   }

@@ -28,6 +28,11 @@ struct DeriveResult {
 // its paths must meet (audio on or off, say).
 enum class JobUse { AddedAtOnce, EditedFirst };
 
+// Whether a source that is no AviSynth script gets a wrapper script that the
+// input field names (for the command interpreter's batches), or the input
+// stays the source (for the shell's scripts, whose x264 reads it).
+enum class Wrapping { NonAviSynth, None };
+
 // Derives stats, log and output paths from the input field into the form;
 // wraps a non-AviSynth input. `outputFolder` ends in a separator. When a
 // path would be one that a job of another source in `taken` uses, or the
@@ -37,8 +42,10 @@ enum class JobUse { AddedAtOnce, EditedFirst };
 // free; a source that was added before keeps its names. A job added
 // at once that FindUnusablePath refuses gets no wrapper, and neither does a
 // source whose path UTF-8 cannot carry (the form is left as it is).
+// The stats and log paths of a job without a wrapper (a shell script's)
+// take "/" after the program folder, all others "\".
 DeriveResult DeriveJobPaths(Form& form, const platform::Platform& platform, const std::string& outputFolder,
-                            TakenNames& taken, JobUse use);
+                            TakenNames& taken, JobUse use, Wrapping wrapping = Wrapping::NonAviSynth);
 
 // The "..." button beside "Input file:". A cancelled dialog changes nothing.
 DeriveResult PickInput(Form& form, const platform::Platform& platform);

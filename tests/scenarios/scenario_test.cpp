@@ -54,6 +54,8 @@ fs::path CasePath(const std::string& windowsPath) {
   for (char c : windowsPath) {
     if (c != ':') relative += c == '\\' ? '/' : c;
   }
+  // A POSIX path from the root stays inside the case folder.
+  relative.erase(0, relative.find_first_not_of('/'));
   return fs::u8path(relative);
 }
 

@@ -1,0 +1,43 @@
+#include "commands/script_dialect.h"
+
+#include "text/batch_text.h"
+#include "text/shell_text.h"
+
+namespace qv {
+namespace {
+
+// clang-format off
+constexpr DialectSyntax kDialects[] = {
+  {"cmd", "bat", "\r\n",
+   "@setlocal DisableDelayedExpansion\r\n",
+   "@rem ",
+   "x264.exe", "nul", " 2>&1|teelog.exe ", BatchQuoted,
+   "@echo {text}", BatchEcho,
+   // Quoted whole, so that "&" or ")" in a folder stays part of it.
+   "@set \"PATH={folders};%PATH%\"", ';', BatchPath,
+   "@if exist {final} exit /b 0\r\n@exit /b 1", InterpreterQuoted},
+  {"sh", "sh", "\n",
+   "#!/bin/sh\n",
+   "# ",
+   // x264 writes its log to the error stream; redirected, not piped, so the
+   // script sees x264's own exit status.
+   "x264", "/dev/null", " 2>>", ShellQuoted,
+   // printf, not echo: some shells' echo reads backslashes in the text.
+   "printf '%s\\n' {text}", ShellQuoted,
+   "PATH={folders}:\"$PATH\"\nexport PATH", ':', ShellQuoted,
+   "[ -e {final} ] || fail 'the final output is missing'\nexit 0", ShellQuoted},
+};
+// clang-format on
+
+}  // namespace
+
+const DialectSyntax& Dialect(ScriptDialect dialect) { return kDialects[static_cast<int>(dialect)]; }
+
+std::optional<ScriptDialect> DialectNamed(std::string_view name) {
+  for (int i = 0; i < 2; ++i) {
+    if (name == kDialects[i].name) return static_cast<ScriptDialect>(i);
+  }
+  return std::nullopt;
+}
+
+}  // namespace qv

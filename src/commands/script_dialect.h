@@ -1,0 +1,44 @@
+#pragma once
+// The two languages a job's script is written in: the Windows command
+// interpreter's (cmd) and the POSIX shell's (sh). Every writer of job lines
+// reads how a dialect writes a step, a check, a quote, a comment or a
+// clean-up from this one table.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace qv {
+
+enum class ScriptDialect : std::uint8_t { Cmd, Sh };
+
+struct DialectSyntax {
+  const char* name;       // as --script takes it
+  const char* extension;  // of a job's script
+  const char* lineEnd;
+  const char* scriptStart;  // the script's first lines
+  const char* comment;      // starts a line for the reader only
+  const char* x264;         // the program that starts an x264 line
+  const char* nullOutput;   // where a pass without output writes
+  const char* logTo;        // between an x264 line and its quoted log file
+  std::string (*quote)(std::string_view path);
+  // A text shown while the script runs: "{text}", quoted by `echoQuote`.
+  const char* echo;
+  std::string (*echoQuote)(std::string_view text);
+  // The search path: "{folders}" joined by `folderSeparator`, each quoted
+  // by `folderQuote`; a folder holding the separator cannot stand in it.
+  const char* searchPath;
+  char folderSeparator;
+  std::string (*folderQuote)(std::string_view folder);
+  // The last lines: exit 0 only when "{final}" exists.
+  const char* finalCheck;
+  std::string (*checkQuote)(std::string_view path);
+};
+
+const DialectSyntax& Dialect(ScriptDialect dialect);
+
+// The dialect that --script NAME names.
+std::optional<ScriptDialect> DialectNamed(std::string_view name);
+
+}  // namespace qv
