@@ -10,6 +10,8 @@ WINE_PACKAGES=(wine wine64 fonts-wine xvfb xauth imagemagick zip locales)
 # The tools the real-tool tests run the batches with (Debian 12 has no gpac,
 # so MP4Box is used only where it is installed).
 REAL_TOOL_PACKAGES=(python3 x264 ffmpeg mkvtoolnix)
+# The Slurm tier's one-node cluster.
+SLURM_PACKAGES=(slurm-wlm munge)
 
 log() { printf '==> %s\n' "$*"; }
 

@@ -9,12 +9,20 @@ cd "$REPO_ROOT"
 export CMAKE_BUILD_PARALLEL_LEVEL="${CMAKE_BUILD_PARALLEL_LEVEL:-2}"
 export CTEST_PARALLEL_LEVEL=1
 
-ensure_packages "${BUILD_PACKAGES[@]}" "${WINE_PACKAGES[@]}" "${REAL_TOOL_PACKAGES[@]}"
+ensure_packages "${BUILD_PACKAGES[@]}" "${WINE_PACKAGES[@]}" "${REAL_TOOL_PACKAGES[@]}" "${SLURM_PACKAGES[@]}"
 
 log "Native build"
 cmake --preset native
 cmake --build --preset native
 ctest --preset native
+
+# Its daemons run as root.
+log "Slurm tier"
+if [ "$(id -u)" -eq 0 ]; then
+  bash tests/slurm/slurm_test.sh build/native/cli/quorvelan-cli
+else
+  sudo bash tests/slurm/slurm_test.sh build/native/cli/quorvelan-cli
+fi
 
 log "Windows build"
 cmake --preset mingw
