@@ -1,5 +1,7 @@
 #include "jobs/x264_probe.h"
 
+#include <algorithm>
+
 #include "text/leading_integer.h"
 #include "text/path_parts.h"
 #include "text/search_path.h"
@@ -7,14 +9,19 @@
 namespace qv {
 namespace {
 
-constexpr const char* kProgram = "x264.exe";
 // A build that takes longer than this to tell its version is not waited for.
 constexpr unsigned kVersionTimeLimitMs = 3000;
 // The build that took today's option names (--b-pyramid with a mode, no --b-rdo).
 constexpr int kFirstCurrentRevision = 1296;
 
-std::string WithSeparator(std::string folder) {
-  if (!folder.empty() && folder.back() != '\\' && folder.back() != '/') folder += '\\';
+// A program folder that ends in "/" is a POSIX system's: there the program
+// is "x264" and PATH is split at ':' (Windows: "x264.exe", ';').
+bool IsPosix(const platform::Platform& platform) {
+  return !platform.programFolder.empty() && platform.programFolder.back() == '/';
+}
+
+std::string WithSeparator(std::string folder, bool posix) {
+  if (!folder.empty() && folder.back() != '\\' && folder.back() != '/') folder += posix ? '/' : '\\';
   return folder;
 }
 
@@ -25,14 +32,23 @@ std::vector<std::string> BatchSearchFolders(const platform::Platform& platform) 
   const platform::FileContent list = platform.files.ReadFile(platform.programFolder + "envprep.txt", kLongestFolderList);
   ToolFolders front = CollectToolFolders(platform.programFolder, list.bytes);
   if (list.status == platform::ReadStatus::TooLarge || !front.refusal.empty()) front.folders = {platform.programFolder};
-  return SearchFolders(front.folders, platform.processes.Environment("PATH"));
+  const std::string path = platform.processes.Environment("PATH");
+  if (!IsPosix(platform)) return SearchFolders(front.folders, path);
+  std::vector<std::string> folders = std::move(front.folders);
+  for (std::size_t start = 0; start <= path.size();) {
+    const std::size_t end = std::min(path.find(':', start), path.size());
+    if (end > start) folders.push_back(path.substr(start, end - start));
+    start = end + 1;
+  }
+  return folders;
 }
 
 }  // namespace
 
 X264Build FindX264(const platform::Platform& platform) {
+  const bool posix = IsPosix(platform);
   for (const std::string& folder : BatchSearchFolders(platform)) {
-    const std::string path = WithSeparator(folder) + kProgram;
+    const std::string path = WithSeparator(folder, posix) + (posix ? "x264" : "x264.exe");
     if (!platform.files.FileExists(path)) continue;
     const std::optional<std::string> output = platform.processes.Run(path, {"--version"}, kVersionTimeLimitMs);
     std::optional<X264Build> build = output ? ParseX264Version(*output) : std::nullopt;
