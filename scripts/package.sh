@@ -3,7 +3,7 @@
 #   dist/quorvelan-<version>-win64.zip
 # holding quorvelan.exe, quorvelan-cli.exe, the helper tools, rateplan.dll,
 # the user guide, the license, the starter files (envprep.txt, the
-# tools folder, an include script) and the shipped configs. Unpacked
+# tools folder, the include scripts) and the shipped configs. Unpacked
 # anywhere writable, the folder runs as it is: every program is linked
 # statically.
 set -euo pipefail
@@ -53,7 +53,9 @@ to_crlf docs/USER_GUIDE.md "$stage/USER_GUIDE.txt"
 to_crlf LICENSE "$stage/LICENSE.txt"
 to_crlf docs/starter/envprep.txt "$stage/envprep.txt"
 to_crlf docs/starter/tools-README.txt "$stage/tools/README.txt"
-to_crlf docs/starter/DirectShow.avs "$stage/avsinc/DirectShow.avs"
+for script in DirectShow FFMS2 LSMASHWorks; do
+  to_crlf "docs/starter/$script.avs" "$stage/avsinc/$script.avs"
+done
 for config in configs/*.ini; do
   to_crlf "$config" "$stage/configs/$(basename "$config")"
 done

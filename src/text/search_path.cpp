@@ -76,12 +76,14 @@ ToolFolders CollectToolFolders(const std::string& programFolder, std::string_vie
     std::string_view line = listText.substr(0, end);
     listText = end == std::string_view::npos ? std::string_view{} : listText.substr(end + 1);
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    // A comment may say anything: quotes and tabs in it name no folder.
+    if (const std::string_view trimmed = Trim(line); !trimmed.empty() && trimmed.front() == '#') continue;
     if (std::string problem = LineProblem(line); !problem.empty()) {
       result.refusal = "envprep.txt line " + std::to_string(number) + " " + problem;
       return result;
     }
     const std::string_view trimmed = Trim(line);
-    if (trimmed.empty() || trimmed.front() == '#') continue;
+    if (trimmed.empty()) continue;
     const std::string_view folder = Trim(Unquote(trimmed));
     if (folder.empty()) continue;
     if (folder.find(';') != std::string_view::npos) {

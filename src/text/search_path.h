@@ -24,10 +24,10 @@ inline constexpr std::size_t kLongestFolderLine = 32767;
 // The program folder (ending in a backslash), its "tools" subfolder, then the
 // folders of `listText` (the content of envprep.txt): one per line, blanks
 // around them and one pair of surrounding double quotes ignored, empty lines
-// and lines starting with '#' skipped, relative folders taken from the program
-// folder. A folder holding ';' cannot stand in PATH and is left out with a
-// warning. A line with a control character or another double quote, or
-// longer than any path, refuses the whole list.
+// and lines starting with '#' skipped whatever they hold, relative folders
+// taken from the program folder. A folder holding ';' cannot stand in PATH and
+// is left out with a warning. Any other line with a control character or
+// another double quote, or longer than any path, refuses the whole list.
 ToolFolders CollectToolFolders(const std::string& programFolder, std::string_view listText);
 
 // `front`, then every entry of `currentPath` that is not empty and not already

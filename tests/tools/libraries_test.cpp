@@ -69,5 +69,15 @@ TEST(ToolLibraries, AnswerEveryRowOfTheirTable) {
   }
 }
 
+// The envprep.txt that the zip ships holds only comments: it must add no
+// folder and refuse nothing.
+TEST(ToolLibraries, TakeTheShippedFolderList) {
+  const auto shipped = testing::ReadBytes(QV_TEST_DATA "/../../docs/starter/envprep.txt");
+  ASSERT_TRUE(shipped);
+  const ToolFolders tools = CollectToolFolders("C:\\Q\\", *shipped);
+  EXPECT_EQ(tools.refusal, "");
+  EXPECT_EQ(tools.folders, (Row{"C:\\Q\\", "C:\\Q\\tools"}));
+}
+
 }  // namespace
 }  // namespace qv::tools
