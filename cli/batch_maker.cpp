@@ -113,7 +113,7 @@ std::string WithBackslash(std::string folder) {
   return folder;
 }
 
-MakeOutcome Error(std::string message) { return {kExitError, std::move(message), {}, {}}; }
+MakeOutcome Error(std::string message) { return {kExitError, std::move(message), {}, {}, {}}; }
 
 std::string Refused(const ConfigFile& file, const std::string& path) {
   return "cannot load the config file " + path + ": " + file.reason;
@@ -298,7 +298,7 @@ MakeOutcome WriteOrStart(const Form& form, const platform::Platform& platform, c
     case BatchTarget::StandardOutput: {
       std::optional<std::string> bytes = BatchFileBytes(form, platform);
       if (!bytes) return Error("cannot write the batch: a line holds what no code page carries");
-      return {0, {}, std::move(*bytes), {}};
+      return {0, {}, std::move(*bytes), {}, {}};
     }
     case BatchTarget::File: {
       const BatchResult written = WriteBatchFile(form, platform, options.batchFile);
@@ -385,6 +385,7 @@ MakeOutcome MakeBatch(const Options& options, const platform::Platform& platform
   if (options.shutdown) AppendShutdown(form);
   MakeOutcome outcome = perJob ? WritePerJob(form, platform, options, *perJob) : WriteOrStart(form, platform, options);
   outcome.warnings = std::move(warnings);
+  if (app.x264) outcome.notes.push_back(DescribeX264(*app.x264));
   return outcome;
 }
 

@@ -15,6 +15,7 @@ struct MakeOutcome {
   std::string error;           // one line, when exitStatus is not 0
   std::string standardOutput;  // the batch bytes for "--bat -"
   std::vector<std::string> warnings;  // one line each, for standard error
+  std::vector<std::string> notes;     // what the user should know that is no fault: the x264 that "auto" found
 };
 
 MakeOutcome MakeBatch(const Options& options, const platform::Platform& platform);

@@ -39,6 +39,7 @@ int Run(const std::vector<std::string>& arguments) {
   const std::unique_ptr<SystemPlatform> system = MakeSystemPlatform();
   const MakeOutcome outcome = MakeBatch(options, system->Get());
   for (const std::string& warning : outcome.warnings) WriteStandardError("quorvelan-cli: warning: " + warning + "\n");
+  for (const std::string& note : outcome.notes) WriteStandardError("quorvelan-cli: " + note + "\n");
   if (outcome.exitStatus != 0) return ReportError(outcome.error);
 
   if (parsed.options.target == BatchTarget::StandardOutput) {

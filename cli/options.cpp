@@ -167,8 +167,14 @@ Settings:
                         x264syntax=0, 1 or 2): classic for x264 builds of
                         2006 to 2008, current for builds since 2010, auto
                         for the syntax of the x264.exe that the batch will
-                        find (program folder, tools, envprep.txt, PATH);
-                        classic when there is none.
+                        find (program folder, tools, envprep.txt, PATH), by
+                        the core number of its version: current for core 78
+                        and later, classic for core 64 and earlier and for a
+                        build that does not tell its version; cores 65-77
+                        (October 2008 to September 2009) are not supported
+                        and get classic. With no x264.exe found: current,
+                        which every x264 of today reads. The build found and
+                        the syntax written are told on standard error.
   --no-chroma-me        Clear "Chroma ME" (on at every start; no config key).
 
 Jobs:

@@ -38,7 +38,8 @@ struct PlannedPass {
 // The elements of a pass's x264 line after the common options, in order.
 enum class ModePiece : std::uint8_t {
   None,             // ends the list
-  FirstPassFlag,    // " -p 1"
+  FirstPassFlag,    // " -p 1", in the current syntax with the full settings of the later passes
+  FastFirstPassFlag,  // " -p 1", which today's x264 runs with its fast first-pass settings
   NthPassFlag,      // " -p 3", or " -p 2" without "Update Statsfile"
   Stats,            // the quoted statistics file
   BitrateValue,     // " -B " and the rate value

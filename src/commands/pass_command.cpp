@@ -12,13 +12,12 @@ using C = ControlId;
 
 using P = ModePiece;
 
-std::string PieceText(const Form& form, X264Syntax syntax, const DialectSyntax& dialect, const EncodeModeSpec& mode,
-                      ModePiece piece, std::string_view rateValue) {
+std::string PieceText(const Form& form, X264Syntax syntax, const DialectSyntax& dialect, ModePiece piece,
+                      std::string_view rateValue) {
   const std::string rate(rateValue);
   switch (piece) {
-    case P::FirstPassFlag:
-      if ((mode.traits & kDiscardsOutput) != 0) return " -p 1";
-      return std::string(FragmentText(syntax, SyntaxFragment::KeptFirstPass));
+    case P::FirstPassFlag: return std::string(FragmentText(syntax, SyntaxFragment::FullFirstPass));
+    case P::FastFirstPassFlag: return " -p 1";
     case P::NthPassFlag: return form.Number(C::UpdateStats) != 0 ? " -p 3" : " -p 2";
     case P::Stats: return " --stats " + dialect.quote(form.Text(C::Stats));
     case P::BitrateValue: return " -B " + rate;
@@ -71,7 +70,7 @@ std::string BuildPassCommand(const Form& form, X264Syntax syntax, EncodeMode pas
   line += FragmentText(syntax, SyntaxFragment::Start).substr(kProgram.size());
   line += MatrixOption(form, dialect.quote);
   for (const Builder builder : kCommonBuilders) line += builder(form, syntax);
-  for (const ModePiece piece : mode.pieces) line += PieceText(form, syntax, dialect, mode, piece, rateValue);
+  for (const ModePiece piece : mode.pieces) line += PieceText(form, syntax, dialect, piece, rateValue);
 
   line += " -o ";
   if ((mode.traits & kDiscardsOutput) != 0) {

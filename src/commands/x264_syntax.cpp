@@ -39,9 +39,9 @@ constexpr FragmentRow kFragments[] = {
   {F::Subpel7,      " -m 7",          " -m 8"},
   {F::Subpel6BRdo,  " -m 6 --b-rdo",  " -m 7"},
   {F::Subpel7BRdo,  " -m 7 --b-rdo",  " -m 8"},
-  // A first pass runs with fast settings unless told otherwise; this one's
-  // output is the result.
-  {F::KeptFirstPass, " -p 1",         " -p 1 --slow-firstpass"},
+  // Today's x264 runs a first pass with fast settings unless told otherwise;
+  // only the "(fast)" modes' first passes may run so.
+  {F::FullFirstPass, " -p 1",         " -p 1 --slow-firstpass"},
   // MB-tree (since 2009) is off at --qcomp 1.0 and on in a first pass that
   // leaves --qcomp out; a second pass refuses statistics made with the other
   // setting, so every pass turns it off.

@@ -26,7 +26,7 @@ enum class SyntaxFragment : std::uint8_t {
   Subpel7,         // "7(Best)"
   Subpel6BRdo,     // "6b(RDO on B-frames)"
   Subpel7BRdo,     // "7b(RDO on B-frames)"
-  KeptFirstPass,   // the pass flag of a first pass whose output is kept
+  FullFirstPass,   // the pass flag of a first pass that is not one of the "(fast)" modes
   MbTreeOff,       // with "Quantizer Comp" at 100%
 };
 

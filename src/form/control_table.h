@@ -37,6 +37,7 @@ enum ControlStyle : std::uint8_t {
   kDigitsOnly = 1 << 0,     // numbers-only text field
   kMaxThreeChars = 1 << 1,  // text field limited to three characters
   kDefaultFont = 1 << 2,    // keeps the system dialog font instead of Tahoma 8 pt
+  kWholeTextTip = 1 << 3,   // a label whose text may not fit: cut with "...", shown whole as a tool tip
 };
 
 struct Rect {

@@ -11,8 +11,12 @@ namespace {
 
 // A build that takes longer than this to tell its version is not waited for.
 constexpr unsigned kVersionTimeLimitMs = 3000;
-// The build that took today's option names (--b-pyramid with a mode, no --b-rdo).
-constexpr int kFirstCurrentRevision = 1296;
+// The core of revision 1296, the build that took today's option names
+// (--b-pyramid with a mode, no --b-rdo).
+constexpr int kFirstCurrentCore = 78;
+// Core 65 (October 2008) dropped --bime and --b-rdo, core 68 --progress:
+// from there to core 77 a build refuses parts of either syntax.
+constexpr int kFirstUnsupportedCore = 65;
 
 // A program folder that ends in "/" is a POSIX system's: there the program
 // is "x264" and PATH is split at ':' (Windows: "x264.exe", ';').
@@ -65,21 +69,31 @@ std::optional<X264Build> ParseX264Version(std::string_view output) {
   std::string_view version = output.substr(kName.size());
   version = version.substr(0, version.find_first_of(" \t\r\n"));
   const std::size_t first = version.find('.');
-  const std::size_t second = first == std::string_view::npos ? first : version.find('.', first + 1);
-  if (second == std::string_view::npos) return std::nullopt;
-  return X264Build{{}, std::string(version), LeadingInteger(version.substr(second + 1))};
+  if (first == std::string_view::npos || first == 0) return std::nullopt;
+  const std::string_view core = version.substr(first + 1, version.find('.', first + 1) - (first + 1));
+  if (core.empty() || core.find_first_not_of("0123456789") != std::string_view::npos) return std::nullopt;
+  return X264Build{{}, std::string(version), LeadingInteger(core)};
 }
 
 X264Syntax SyntaxOf(const X264Build& build) {
-  return build.revision >= kFirstCurrentRevision ? X264Syntax::Current : X264Syntax::Classic;
+  if (build.path.empty()) return X264Syntax::Current;
+  return build.core >= kFirstCurrentCore ? X264Syntax::Current : X264Syntax::Classic;
 }
 
 std::string DescribeX264(const X264Build& build) {
-  if (build.path.empty()) return "no x264.exe found";
+  const std::string syntax = SyntaxOf(build) == X264Syntax::Current ? "syntax of 2010 and later builds"
+                                                                     : "syntax of 2006-2008 builds";
+  if (build.path.empty()) return "no x264.exe found: " + syntax + ", which every x264 of today reads";
   std::string_view folder = FolderPart(build.path);
   folder.remove_suffix(1);
-  return "x264 " + (build.version.empty() ? std::string("of unknown version") : build.version) + " in " +
-         std::string(folder);
+  const std::string where = " in " + std::string(folder);
+  if (build.version.empty()) return "x264 of unknown version" + where + ": " + syntax;
+  const std::string found = "x264 " + build.version + where;
+  if (build.core >= kFirstUnsupportedCore && build.core < kFirstCurrentCore) {
+    return found + " is not supported (cores 65-77, builds of October 2008 to September 2009, refuse parts of "
+                   "either syntax): " + syntax + " written";
+  }
+  return found + ": " + syntax;
 }
 
 }  // namespace qv

@@ -17,6 +17,9 @@ import argparse, json, os, random, re, resource, shlex, shutil, signal, subproce
 
 FRAMES, FPS = 40, 25
 DURATION = FRAMES / FPS
+# The modes whose first pass must not run with x264's fast first-pass settings:
+# every mode with a first pass but the "(fast)" ones (4, 7, 9, 11).
+FULL_FIRST_PASS = {3, 6, 8, 10, 12, 13}
 PROGRAMS = {"x264.exe": "x264", "mp4box.exe": "MP4Box", "ffmpeg": "ffmpeg", "mkvmerge": "mkvmerge"}
 # Each config key with its range (a tuple) or its choices (a list).
 SETTINGS = {
@@ -162,8 +165,12 @@ def run_sample(cli, work, seed, count, muxers, mp4_output):
         # An Nth pass reads the statistics of an earlier first pass.
         # Named .avi: a source of the merged file's name would get names of its own.
         lines = batch_lines(cli, dict(settings, mode=3), base + ".avi") if settings["mode"] == 5 else []
-        lines += batch_lines(cli, settings, base + ".avi")
+        own = batch_lines(cli, settings, base + ".avi")
+        lines += own
         all_lines += lines
+        first_passes = [line for line in own if "x264.exe" in line and " -p 1" in line]
+        if any(("--slow-firstpass" in line) != (settings["mode"] in FULL_FIRST_PASS) for line in first_passes):
+            problems["first pass of mode %d %s" % (settings["mode"], settings)] = first_passes
         batch = Batch(clip, mp4_output, 8192 if number == count else None)
         for line in lines:
             if line.startswith("mkvmerge") and number > count:

@@ -281,6 +281,7 @@ class Scenario {
     }
     const cli::MakeOutcome outcome = cli::MakeBatch(parsed.options, fake_.platform);
     for (const std::string& warning : outcome.warnings) Note("warning: " + warning);
+    for (const std::string& note : outcome.notes) Note("note: " + note);
     Note("exit " + std::to_string(outcome.exitStatus) + (outcome.error.empty() ? "" : ": " + outcome.error));
     if (parsed.options.target == cli::BatchTarget::StandardOutput) stdout_ += outcome.standardOutput;
   }

@@ -217,6 +217,9 @@ TEST_F(WindowTest, DialogAnswersReachTheFieldsTheBatchAndTheConfig) {
   ASSERT_TRUE(TwinFile("configs\\mine.ini"));
   EXPECT_EQ(ReadBytes(File("configs\\mine.ini")), TwinFile("configs\\mine.ini"));
   ExpectWindowShows();
+  // Which x264 syntax the job got, and why, is longer than its label.
+  program.ShowPage(kMore);
+  EXPECT_EQ(program.TipAt(ControlId::X264Found, POINT{4, 4}), twin->form.Text(ControlId::X264Found));
 }
 
 // "Files input" with a few files, then the job list: lines picked with the

@@ -42,6 +42,8 @@ ControlClass ClassOf(const ControlSpec& row) {
     if (entry.kind == row.kind) result = entry.windowClass;
   }
   if (row.style & kDigitsOnly) result.style |= ES_NUMBER;
+  // SS_NOTIFY: a label passes the mouse on to its parent, and the tip would never see it.
+  if (row.style & kWholeTextTip) result.style |= SS_NOTIFY | SS_ENDELLIPSIS;
   return result;
 }
 

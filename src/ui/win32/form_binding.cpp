@@ -70,8 +70,14 @@ bool FormBinding::OnNotify(NMHDR& header, LRESULT& result) {
   ControlId id{};
   if (header.code == TTN_GETDISPINFOW && FromWindow(reinterpret_cast<HWND>(header.idFrom), id)) {
     auto& tip = reinterpret_cast<NMTTDISPINFOW&>(header);
-    const int line = ListLineUnderPointer(reinterpret_cast<HWND>(header.idFrom));
-    tipText_ = line >= 0 && line < form_.ItemCount(id) ? Widen(form_.Item(id, line)) : std::wstring();
+    const HWND control = reinterpret_cast<HWND>(header.idFrom);
+    if (ControlRow(id).kind == ControlKind::Label) {
+      // A tip without text does not show: a label that fits needs none.
+      tipText_ = TextIsCut(control) ? Widen(form_.Text(id)) : std::wstring();
+    } else {
+      const int line = ListLineUnderPointer(control);
+      tipText_ = line >= 0 && line < form_.ItemCount(id) ? Widen(form_.Item(id, line)) : std::wstring();
+    }
     tip.lpszText = tipText_.data();
     return true;
   }

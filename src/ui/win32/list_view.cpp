@@ -24,8 +24,8 @@ int LineAt(HWND list, POINT point) {
   return static_cast<int>(SendMessageW(list, LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
 }
 
-// The list as one tool whose text the list's parent gives.
-TTTOOLINFOW WholeListTool(HWND list) {
+// The control as one tool whose text the control's parent gives.
+TTTOOLINFOW WholeControlTool(HWND list) {
   TTTOOLINFOW tool{};
   tool.cbSize = sizeof(tool);
   tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
@@ -43,7 +43,7 @@ LRESULT CALLBACK FollowPointer(HWND list, UINT message, WPARAM wParam, LPARAM lP
   if (message == WM_MOUSEMOVE) {
     const int line = LineAt(list, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
     if (line != tip->line && IsWindowVisible(tip->tip)) {
-      TTTOOLINFOW tool = WholeListTool(list);
+      TTTOOLINFOW tool = WholeControlTool(list);
       SendMessageW(tip->tip, line >= 0 ? TTM_UPDATETIPTEXTW : TTM_POP, 0, reinterpret_cast<LPARAM>(&tool));
     }
     tip->line = line;
@@ -54,17 +54,24 @@ LRESULT CALLBACK FollowPointer(HWND list, UINT message, WPARAM wParam, LPARAM lP
   return DefSubclassProc(list, message, wParam, lParam);
 }
 
-void AttachLineTip(HWND list) {
+// A tip over the whole of `control`, whose text the control's parent gives.
+HWND AttachWholeControlTip(HWND control) {
   HWND tip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
-                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, GetParent(list), nullptr,
-                             reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(list, GWLP_HINSTANCE)), nullptr);
-  if (!tip) return;
-  TTTOOLINFOW tool = WholeListTool(list);
+                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, GetParent(control), nullptr,
+                             reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(control, GWLP_HINSTANCE)), nullptr);
+  if (!tip) return nullptr;
+  TTTOOLINFOW tool = WholeControlTool(control);
   SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
   // Long lines wrap at their blanks instead of running off the screen.
   SendMessageW(tip, TTM_SETMAXTIPWIDTH, 0, GetSystemMetrics(SM_CXSCREEN) / 2);
   SendMessageW(tip, TTM_SETDELAYTIME, TTDT_AUTOPOP, MAKELPARAM(kTipShownMilliseconds, 0));
-  SetWindowSubclass(list, FollowPointer, kTipSubclass, reinterpret_cast<DWORD_PTR>(new LineTip{tip}));
+  return tip;
+}
+
+void AttachLineTip(HWND list) {
+  if (HWND tip = AttachWholeControlTip(list)) {
+    SetWindowSubclass(list, FollowPointer, kTipSubclass, reinterpret_cast<DWORD_PTR>(new LineTip{tip}));
+  }
 }
 
 }  // namespace
@@ -137,6 +144,23 @@ LRESULT DrawListLine(NMLVCUSTOMDRAW& draw, const std::vector<std::string>& lines
 void GiveListLineText(NMLVDISPINFOW& request, const std::string& line) {
   if (!(request.item.mask & LVIF_TEXT) || !request.item.pszText || request.item.cchTextMax <= 0) return;
   lstrcpynW(request.item.pszText, Widen(line).c_str(), request.item.cchTextMax);
+}
+
+void AttachTextTip(HWND label) { AttachWholeControlTip(label); }
+
+bool TextIsCut(HWND label) {
+  const int length = GetWindowTextLengthW(label);
+  std::wstring text(length + 1, L'\0');
+  text.resize(GetWindowTextW(label, text.data(), length + 1));
+  RECT area{};
+  GetClientRect(label, &area);
+  HDC dc = GetDC(label);
+  const HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(label, WM_GETFONT, 0, 0)));
+  SIZE size{};
+  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+  SelectObject(dc, old);
+  ReleaseDC(label, dc);
+  return size.cx > area.right;
 }
 
 }  // namespace qv::win32

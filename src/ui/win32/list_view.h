@@ -36,4 +36,10 @@ LRESULT DrawListLine(NMLVCUSTOMDRAW& draw, const std::vector<std::string>& lines
 // Answers the list's request for the text of one line.
 void GiveListLineText(NMLVDISPINFOW& request, const std::string& line);
 
+// A tool tip over a label, which asks the label's parent for its text
+// (TTN_GETDISPINFOW, with the label as the tool's id).
+void AttachTextTip(HWND label);
+// Whether the label's text is wider than the label.
+bool TextIsCut(HWND label);
+
 }  // namespace qv::win32

@@ -69,6 +69,9 @@ void FillControl(HWND control, const Form& form, ControlId id, const ControlSpec
     case ControlKind::Edit:
       if (row.style & kMaxThreeChars) SendMessageW(control, EM_LIMITTEXT, 3, 0);
       break;
+    case ControlKind::Label:
+      if (row.style & kWholeTextTip) AttachTextTip(control);
+      break;
     default:
       break;
   }

@@ -8,13 +8,13 @@
 @echo Input:C:\Q\avs\Файл.avi.avs
 @echo Output:D:\v\Файл.mp4
 @echo Encode Mode:Single Pass - Quantizer
-x264.exe --progress --no-psnr --no-ssim --cqm flat --scenecut 40 -I 250 -i 25 --me hex --sar 1:1 --threads 1 -r 1 --nr 0 -f 0:0 -b 2 --direct "temporal" --b-bias 0 -w -q 26 --qpmin 10 --qpmax 51 --8x8dct -A p8x8,b8x8,i8x8,i4x4 -m 5 -o "D:\v\Файл.mp4" "C:\Q\avs\Файл.avi.avs" 2>&1|teelog.exe "C:\Q\log\Файл.avi.txt"
+x264.exe --cqm flat --scenecut 40 -I 250 -i 25 -t 0 --me hex --sar 1:1 --threads 1 -r 1 --nr 0 -f 0:0 -b 2 --direct "temporal" --b-bias 0 --b-pyramid none -q 26 --qpmin 10 --qpmax 51 --8x8dct -A p8x8,b8x8,i8x8,i4x4 -m 5 -o "D:\v\Файл.mp4" "C:\Q\avs\Файл.avi.avs" 2>&1|teelog.exe "C:\Q\log\Файл.avi.txt"
 @echo Input:D:\v\文件.avs
 @echo Output:D:\v\文件.mp4
 @echo Encode Mode:Single Pass - Quantizer
-x264.exe --progress --no-psnr --no-ssim --cqm flat --scenecut 40 -I 250 -i 25 --me hex --sar 1:1 --threads 1 -r 1 --nr 0 -f 0:0 -b 2 --direct "temporal" --b-bias 0 -w -q 26 --qpmin 10 --qpmax 51 --8x8dct -A p8x8,b8x8,i8x8,i4x4 -m 5 -o "D:\v\文件.mp4" "D:\v\文件.avs" 2>&1|teelog.exe "C:\Q\log\文件.avs.txt"
+x264.exe --cqm flat --scenecut 40 -I 250 -i 25 -t 0 --me hex --sar 1:1 --threads 1 -r 1 --nr 0 -f 0:0 -b 2 --direct "temporal" --b-bias 0 --b-pyramid none -q 26 --qpmin 10 --qpmax 51 --8x8dct -A p8x8,b8x8,i8x8,i4x4 -m 5 -o "D:\v\文件.mp4" "D:\v\文件.avs" 2>&1|teelog.exe "C:\Q\log\文件.avs.txt"
 @echo Input:D:\v\clip😀.avs
 @echo Output:D:\v\clip😀.mp4
 @echo Encode Mode:Single Pass - Quantizer
-x264.exe --progress --no-psnr --no-ssim --cqm flat --scenecut 40 -I 250 -i 25 --me hex --sar 1:1 --threads 1 -r 1 --nr 0 -f 0:0 -b 2 --direct "temporal" --b-bias 0 -w -q 26 --qpmin 10 --qpmax 51 --8x8dct -A p8x8,b8x8,i8x8,i4x4 -m 5 -o "D:\v\clip😀.mp4" "D:\v\clip😀.avs" 2>&1|teelog.exe "C:\Q\log\clip😀.avs.txt"
+x264.exe --cqm flat --scenecut 40 -I 250 -i 25 -t 0 --me hex --sar 1:1 --threads 1 -r 1 --nr 0 -f 0:0 -b 2 --direct "temporal" --b-bias 0 --b-pyramid none -q 26 --qpmin 10 --qpmax 51 --8x8dct -A p8x8,b8x8,i8x8,i4x4 -m 5 -o "D:\v\clip😀.mp4" "D:\v\clip😀.avs" 2>&1|teelog.exe "C:\Q\log\clip😀.avs.txt"
 @chcp %quorvelan_cp% >nul
