@@ -281,6 +281,9 @@ std::string AddJobs(App& app, const Options& options, std::vector<std::string>& 
     if (const std::optional<UnusablePath>& unusable = derived.unusable) {
       return unusable->name + std::string(" '") + unusable->text + "' " + unusable->reason;
     }
+    if (derived.wrapper == WrapperOutcome::NoIncludeScript) {
+      return "input '" + input + "' is not an AviSynth script, and there is no include script to open it: put one (.avs) into " + derived.wrapperPath;
+    }
     if (derived.wrapper == WrapperOutcome::Failed) return "cannot write the wrapper script " + derived.wrapperPath;
     const X264Syntax syntax = JobSyntax(app);
     if (perJob != nullptr) {

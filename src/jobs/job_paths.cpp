@@ -20,6 +20,10 @@ constexpr const char* kInputFilter = "AVS(*.avs)|*.AVS|Other Media|*.*";
 constexpr const char* kOutputFilter = "MP4(*.mp4)|*.MP4|MKV(*.mkv)|*.MKV|RAW(*.264)|*.264";
 constexpr const char* kFilesInputFilter = "AVS(*.AVS)|*.avs|Other Media|*.*";
 constexpr const char* kFolderReason = "is a folder";
+constexpr const char* kEmptyReason = "is empty";
+constexpr const char* kNoIncludeScriptReason =
+    "is no AviSynth script, and there is no include script to open it: put one into the avsinc folder beside "
+    "quorvelan.exe and press \"Refresh\"";
 
 bool IsAviSynthExtension(std::string_view extension) {
   if (extension.size() != 3) return false;
@@ -103,7 +107,15 @@ QueuedInputs QueueInputs(Form& form, const platform::Platform& platform, const s
       result.refused.push_back({input, *derived.unusable});
       continue;
     }
-    if (derived.wrapper == WrapperOutcome::Failed) result.failedWrappers.push_back(derived.wrapperPath);
+    if (derived.wrapper == WrapperOutcome::NoIncludeScript) {
+      result.refused.push_back({input, {ControlId::Input, "Input file", input, kNoIncludeScriptReason}});
+      continue;
+    }
+    // Its batch would run a wrapper that is not there.
+    if (derived.wrapper == WrapperOutcome::Failed) {
+      result.failedWrappers.push_back(derived.wrapperPath);
+      continue;
+    }
     if (AppendJobLines(form, syntax, lines)) {
       ++result.jobsAdded;
       taken.AddJob(input, derived.paths);
@@ -146,8 +158,6 @@ DeriveResult DeriveJobPaths(Form& form, const platform::Platform& platform, cons
   form.SetText(ControlId::Stats, paths[0]);
   form.SetText(ControlId::Log, paths[1]);
   form.SetText(ControlId::Output, paths[2]);
-  // The field names the wrapper even when it could not be written: the job
-  // stays as the user would expect it, and the caller tells the user.
   if (wrapped) form.SetText(ControlId::Input, paths[3]);
   if (use == JobUse::AddedAtOnce) {
     if (std::optional<UnusablePath> unusable =
@@ -157,8 +167,16 @@ DeriveResult DeriveJobPaths(Form& form, const platform::Platform& platform, cons
   }
   if (!wrapped) return {WrapperOutcome::NotNeeded, {}, std::move(paths), {}};
 
+  // Until its wrapper is there the field names the source, so that "Add"
+  // tries again rather than queue a job whose wrapper is missing.
+  const std::string includeScript = form.Text(ControlId::IncludeScript);
+  if (includeScript.empty()) {
+    form.SetText(ControlId::Input, input);
+    return {WrapperOutcome::NoIncludeScript, programFolder + "avsinc", std::move(paths), {}};
+  }
   const std::string& wrapperPath = paths[3];
-  const bool written = platform.files.WriteFile(wrapperPath, WrapperText(input, form.Text(ControlId::IncludeScript)));
+  const bool written = platform.files.WriteFile(wrapperPath, WrapperText(input, includeScript));
+  if (!written) form.SetText(ControlId::Input, input);
   return {written ? WrapperOutcome::Written : WrapperOutcome::Failed, wrapperPath, std::move(paths), {}};
 }
 
@@ -169,6 +187,29 @@ DeriveResult PickInput(Form& form, const platform::Platform& platform) {
   TakenNames taken(platform);
   taken.AddLines(form.Items(ControlId::JobList));
   return DeriveJobPaths(form, platform, std::string(FolderPart(path)), taken, JobUse::EditedFirst);
+}
+
+DeriveResult PrepareAddedJob(Form& form, const platform::Platform& platform) {
+  const std::string input = form.Text(ControlId::Input);
+  if (input.empty()) return {WrapperOutcome::NotNeeded, {}, {}, UnusablePath{ControlId::Input, "Input file", input, kEmptyReason}};
+  if (platform.files.FolderExists(input)) {
+    return {WrapperOutcome::NotNeeded, {}, {}, UnusablePath{ControlId::Input, "Input file", input, kFolderReason}};
+  }
+  constexpr ControlId kDerived[] = {ControlId::Stats, ControlId::Log, ControlId::Output};
+  std::string typed[std::size(kDerived)];
+  bool complete = IsAviSynthExtension(ExtensionPart(input));
+  for (std::size_t i = 0; i < std::size(kDerived); ++i) {
+    typed[i] = form.Text(kDerived[i]);
+    complete = complete && !typed[i].empty();
+  }
+  if (complete) return {WrapperOutcome::NotNeeded, {}, {}, {}};
+  TakenNames taken(platform);
+  taken.AddLines(form.Items(ControlId::JobList));
+  DeriveResult derived = DeriveJobPaths(form, platform, std::string(FolderPart(input)), taken, JobUse::EditedFirst);
+  for (std::size_t i = 0; i < std::size(kDerived); ++i) {
+    if (!typed[i].empty()) form.SetText(kDerived[i], typed[i]);
+  }
+  return derived;
 }
 
 void PickOutput(Form& form, const platform::Platform& platform) {

@@ -15,10 +15,12 @@
 
 namespace qv {
 
-enum class WrapperOutcome { NotNeeded, Written, Failed };
+// NoIncludeScript: the source needs a wrapper, and no include script is
+// chosen for it to import (the avsinc folder holds none).
+enum class WrapperOutcome { NotNeeded, Written, Failed, NoIncludeScript };
 struct DeriveResult {
   WrapperOutcome wrapper;
-  std::string wrapperPath;                 // set when a wrapper was written or failed
+  std::string wrapperPath;                 // set when a wrapper was written or failed; the avsinc folder for NoIncludeScript
   std::vector<std::string> paths;          // every path derived for the job
   std::optional<UnusablePath> unusable;    // a job added at once that cannot be
 };
@@ -41,14 +43,21 @@ enum class Wrapping { NonAviSynth, None };
 // " (2)", " (3)", ... before the source's extension, the first that is
 // free; a source that was added before keeps its names. A job added
 // at once that FindUnusablePath refuses gets no wrapper, and neither does a
-// source whose path UTF-8 cannot carry (the form is left as it is).
-// The stats and log paths of a job without a wrapper (a shell script's)
-// take "/" after the program folder, all others "\".
+// source whose path UTF-8 cannot carry (the form is left as it is). The
+// input field names the wrapper once it is written; while it is not, the
+// source. The stats and log paths of a job without a wrapper (a shell
+// script's) take "/" after the program folder, all others "\".
 DeriveResult DeriveJobPaths(Form& form, const platform::Platform& platform, const std::string& outputFolder,
                             TakenNames& taken, JobUse use, Wrapping wrapping = Wrapping::NonAviSynth);
 
 // The "..." button beside "Input file:". A cancelled dialog changes nothing.
 DeriveResult PickInput(Form& form, const platform::Platform& platform);
+
+// "Add": the input field as typed is taken as if picked with "...": the
+// output, statistics and log fields left empty are derived, a source that is
+// not an AviSynth script gets its wrapper; an empty input or a folder is
+// refused. What the user typed into the other fields stays.
+DeriveResult PrepareAddedJob(Form& form, const platform::Platform& platform);
 
 // The "..." button beside "Output file:". A cancelled dialog changes nothing.
 void PickOutput(Form& form, const platform::Platform& platform);
@@ -59,7 +68,7 @@ struct RefusedInput {
 };
 struct QueuedInputs {
   int jobsAdded = 0;
-  std::vector<std::string> failedWrappers;  // wrappers that could not be written
+  std::vector<std::string> failedWrappers;  // wrappers that could not be written: their jobs were not added
   std::vector<RefusedInput> refused;        // folders and inputs that give no job
 };
 

@@ -34,7 +34,13 @@ void RefreshConfigNames(Form& form, const platform::Platform& platform) {
 
 void RefreshConfigLists(Form& form, const platform::Platform& platform) {
   RefreshConfigNames(form, platform);
+  const std::string chosen = form.Text(ControlId::IncludeScript);
   FillFromFolder(form, platform, ControlId::IncludeScript, platform.programFolder + "avsinc", "avs");
+  // Every wrapper imports the chosen script: one stays chosen while there is any.
+  SelectEntryNamed(form, ControlId::IncludeScript, chosen);
+  if (form.Selection(ControlId::IncludeScript) < 0 && form.ItemCount(ControlId::IncludeScript) > 0) {
+    form.Select(ControlId::IncludeScript, 0);
+  }
 }
 
 void SelectEntryNamed(Form& form, ControlId list, const std::string& name) {

@@ -11,7 +11,8 @@ namespace qv {
 
 // Refills both lists (config names from "configs\*.ini", include scripts
 // from "avsinc\*.avs", the folder start-up creates; base names of files
-// only) and selects nothing.
+// only). No config name is selected; the include script chosen before stays
+// chosen while it is listed, else the first one listed is.
 void RefreshConfigLists(Form& form, const platform::Platform& platform);
 
 // Refills the config-name list alone (after "S").

@@ -20,6 +20,18 @@ void ReportUnwritten(platform::Dialogs& dialogs, const std::vector<std::string>&
   if (!paths.empty()) dialogs.ShowMessage(kCaption, UnwrittenText(paths));
 }
 
+void ReportUnwrittenWrappers(platform::Dialogs& dialogs, const std::vector<std::string>& paths) {
+  if (paths.empty()) return;
+  dialogs.ShowMessage(kCaption, UnwrittenText(paths) + (paths.size() == 1 ? "\n\nIts job was not added." : "\n\nTheir jobs were not added."));
+}
+
+void ReportNoIncludeScript(platform::Dialogs& dialogs, const std::string& folder) {
+  dialogs.ShowMessage(kCaption,
+                      "The job was not added: an input that is not an AviSynth script is opened by an include script, "
+                      "and there is none. Put one (a .avs file that opens the file named fs) into\n" +
+                          folder + "\nand press \"Refresh\".");
+}
+
 bool AskCloseAnyway(platform::Dialogs& dialogs, const std::vector<std::string>& paths) {
   return dialogs.AskYesNo(kCaption, UnwrittenText(paths) + "\n\nClose anyway?");
 }
@@ -30,8 +42,8 @@ void ReportInvalidConfigName(platform::Dialogs& dialogs, const std::string& name
 }
 
 void ReportUnusablePath(platform::Dialogs& dialogs, const UnusablePath& unusable) {
-  dialogs.ShowMessage(kCaption, "The job was not added: \"" + std::string(unusable.name) + "\" " + unusable.reason +
-                                    ":\n" + unusable.text);
+  const std::string path = unusable.text.empty() ? "." : ":\n" + unusable.text;
+  dialogs.ShowMessage(kCaption, "The job was not added: \"" + std::string(unusable.name) + "\" " + unusable.reason + path);
 }
 
 void ReportRefusedInputs(platform::Dialogs& dialogs, const std::vector<RefusedInput>& refused) {

@@ -13,6 +13,12 @@ namespace qv {
 // One message box naming every file that could not be written.
 void ReportUnwritten(platform::Dialogs& dialogs, const std::vector<std::string>& paths);
 
+// Wrapper scripts that could not be written, whose jobs were not added.
+void ReportUnwrittenWrappers(platform::Dialogs& dialogs, const std::vector<std::string>& paths);
+
+// A source that needs a wrapper, with no include script in `folder` to import.
+void ReportNoIncludeScript(platform::Dialogs& dialogs, const std::string& folder);
+
 // The same files named in the question whether to close anyway; true for Yes.
 bool AskCloseAnyway(platform::Dialogs& dialogs, const std::vector<std::string>& paths);
 

@@ -12,7 +12,7 @@ namespace qv {
 namespace {
 
 void ReportQueued(platform::Dialogs& dialogs, const QueuedInputs& queued) {
-  ReportUnwritten(dialogs, queued.failedWrappers);
+  ReportUnwrittenWrappers(dialogs, queued.failedWrappers);
   ReportRefusedInputs(dialogs, queued.refused);
 }
 
@@ -72,6 +72,19 @@ void DropFilesReporting(App& app, const std::vector<std::string>& paths) {
 }
 
 void AddJobReporting(App& app) {
+  const DeriveResult prepared = PrepareAddedJob(app.form, app.platform);
+  if (prepared.unusable) {
+    ReportUnusablePath(app.platform.dialogs, *prepared.unusable);
+    return;
+  }
+  if (prepared.wrapper == WrapperOutcome::NoIncludeScript) {
+    ReportNoIncludeScript(app.platform.dialogs, prepared.wrapperPath);
+    return;
+  }
+  if (prepared.wrapper == WrapperOutcome::Failed) {
+    ReportUnwrittenWrappers(app.platform.dialogs, {prepared.wrapperPath});
+    return;
+  }
   if (const std::optional<UnusablePath> unusable = FindUnusablePath(app.form, app.platform.codePages)) {
     ReportUnusablePath(app.platform.dialogs, *unusable);
     return;

@@ -10,6 +10,7 @@ failures=0
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
 cp "$cli" "$dir/"
+mkdir "$dir/avsinc" && echo 'DirectShowSource(fs, utf8=true)' >"$dir/avsinc/DirectShow.avs"
 run() { (cd "$dir" && "$@" "./$(basename "$cli")" "${args[@]}" >stdout 2>stderr); status=$?; }
 check() {  # what, actual, expected
   [[ "$2" == "$3" ]] || { echo "FAIL: $1: got [$2], expected [$3]"; failures=$((failures + 1)); }

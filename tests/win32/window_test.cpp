@@ -37,7 +37,8 @@ struct Twin {
     for (auto at = folder.find('\\'); at != std::string::npos; at = folder.find('\\', at + 1)) {
       fake.files.AddFolder(folder.substr(0, at));
     }
-    for (const std::string name : {"quorvelan.ini", "quorvelan-jobs.txt"}) {
+    fake.files.AddFolder(folder + "avsinc");
+    for (const std::string name : {"quorvelan.ini", "quorvelan-jobs.txt", "avsinc\\DirectShow.avs"}) {
       if (std::optional<std::string> bytes = ReadBytes(folder + name)) fake.files.AddFile(folder + name, *bytes);
     }
     problem = qv::StartUp(app);
@@ -52,7 +53,12 @@ struct Twin {
 
 class WindowTest : public testing::Test {
  protected:
-  void SetUp() override { Restart(); }
+  // The include script that the zip ships, which wrappers import.
+  void SetUp() override {
+    fs::create_directory(fs::u8path(program.Folder() + "avsinc"));
+    WriteBytes(program.Folder() + "avsinc\\DirectShow.avs", "DirectShowSource(fs, utf8=true)\r\n");
+    Restart();
+  }
 
   // The model reads the files before the program can move a damaged one.
   void Restart() {
