@@ -26,9 +26,12 @@ enum Column { kName = 1, kHow, kMode, kAudio, kMuxer, kEncoder, kSource, kDirect
 // (but mkvmerge, in the program's tools subfolder), and the sources.
 struct Installation {
   Installation() {
-    for (const std::string& folder : {program, program + "tools\\", program + "stats\\", standIns, sources}) {
+    for (const std::string& folder :
+         {program, program + "tools\\", program + "stats\\", program + "avsinc\\", standIns, sources}) {
       fs::create_directory(folder);
     }
+    // Wrappers import an include script; the stand-in reads none of it.
+    WriteBytes(program + "avsinc\\DirectShow.avs", "DirectShowSource(fs, utf8=true)\r\n");
     fs::copy_file(QV_CLI, program + "quorvelan-cli.exe");
     for (const std::string tool : {"teelog.exe", "mensura.exe", "snooze.exe", "envprep.exe"}) {
       fs::copy_file(QV_TOOL_FOLDER "/" + tool, program + tool);

@@ -87,7 +87,8 @@ struct Job {
 class Place {
  public:
   Place() {
-    fs::create_directories(Path(program));
+    fs::create_directories(Path(program + "avsinc"));
+    WriteBytes(Path(program + "avsinc\\DirectShow.avs"), "DirectShowSource(fs, utf8=true)\r\n");
     fs::copy_file(QV_CLI, Path(program + "quorvelan-cli.exe"));
     for (const std::string tool : {"teelog.exe", "mensura.exe", "snooze.exe", "envprep.exe"}) {
       fs::copy_file(QV_TOOL_FOLDER "/" + tool, Path(program + tool));

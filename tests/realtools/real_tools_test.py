@@ -150,7 +150,9 @@ def fullhelp_problems(lines):
 def run_sample(cli, work, seed, count, muxers, mp4_output):
     program, media, clip = os.path.join(work, "program"), os.path.join(work, "media"), os.path.join(work, "clip.mkv")
     os.makedirs(media)
-    os.makedirs(program)
+    os.makedirs(os.path.join(program, "avsinc"))
+    with open(os.path.join(program, "avsinc", "DirectShow.avs"), "w") as script:
+        script.write("DirectShowSource(fs, utf8=true)\n")
     cli = shutil.copy(cli, program)
     subprocess.run(["ffmpeg", "-v", "error", "-f", "lavfi", "-i", "testsrc=size=160x120:rate=%d" % FPS, "-f", "lavfi",
                     "-i", "sine=frequency=440", "-frames:v", str(FRAMES), "-t", str(DURATION), "-c:v", "ffv1",
