@@ -122,6 +122,9 @@ def main():
         program, media, clip = (os.path.join(work, d) for d in ("program", "media", "clip.mkv"))
         shutil.copytree(CONFIGS, os.path.join(program, "configs"))
         os.makedirs(media)
+        os.makedirs(os.path.join(program, "avsinc"))
+        with open(os.path.join(program, "avsinc", "DirectShow.avs"), "w") as script:
+            script.write("DirectShowSource(fs, utf8=true)\n")
         cli = shutil.copy(sys.argv[1], program)
         subprocess.run(["ffmpeg", "-v", "error", "-f", "lavfi", "-i", "testsrc=size=160x120:rate=%d" % FPS, "-f",
                         "lavfi", "-i", "sine=frequency=440", "-frames:v", str(FRAMES), "-t", str(DURATION), "-c:v",
