@@ -182,10 +182,14 @@ Jobs:
                         and "Add" make it: output, stats and log paths derived
                         from it, the output beside the input. An input that is
                         not an AviSynth script (.avs) gets a wrapper script in
-                        the avs folder beside the program. A relative input is
-                        taken from the current folder; a folder, or a name
-                        that ends in a blank or a dot, is refused; an input
-                        that does not exist (yet) is taken with a warning.
+                        the avs folder beside the program, which imports the
+                        chosen include script (avsinc, the first there unless
+                        the state file or --set avsinc names another); with no
+                        include script there, such an input is refused. A
+                        relative input is taken from the current folder; a
+                        folder, or a name that ends in a blank or a dot, is
+                        refused; an input that does not exist (yet) is taken
+                        with a warning.
                         Sources of one file name from different folders get
                         names of their own: "clip (2).mp4" and so on. A job
                         with a path that one of its steps cannot carry whole
