@@ -45,6 +45,9 @@ def main():
     try:
         program, clip, out = (os.path.join(work, name) for name in ("program", "clip.y4m", "out.264"))
         shutil.copytree(CONFIGS, os.path.join(program, "configs"))
+        os.makedirs(os.path.join(program, "avsinc"))
+        with open(os.path.join(program, "avsinc", "DirectShow.avs"), "w") as script:
+            script.write("DirectShowSource(fs, utf8=true)\n")
         cli = shutil.copy(options.cli, program)
         # Moving, detailed pictures with noise, so that motion search and
         # partitions have work to do.
