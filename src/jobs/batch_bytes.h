@@ -15,12 +15,7 @@
 
 namespace qv {
 
-// The first line of every batch: with delayed expansion off, a "!" in a
-// name stays a "!" whatever the machine's default. The scope it opens also
-// keeps the batch's variables to itself; BatchBytes closes it.
-inline constexpr std::string_view kBatchOpenLine = "@setlocal DisableDelayedExpansion\r\n";
-
-// `text` is whole CR LF lines, starting with kBatchOpenLine; `last` (ASCII, without a line end) stays the
+// `text` is whole CR LF lines; `last` (ASCII, without a line end) stays the
 // very last line, after the restoring one: the line of a batch that deletes
 // itself, after which the interpreter must not read on. nullopt when the
 // text holds what no code page carries: bytes that are no UTF-8, or a lone

@@ -14,8 +14,8 @@ constexpr const char* kIdleWaitLines = "@echo Please wait until this process is 
 // Enough fresh names for every batch that could plausibly still be running.
 constexpr int kMaxStartedBatchNames = 999;
 
-std::string HeaderLines(const std::string& programFolder) {
-  return std::string(kBatchOpenLine) + "@cd /d \"" + BatchPath(programFolder) + "\"\r\n";
+std::string ChangeFolderLine(const std::string& programFolder) {
+  return "@cd /d \"" + BatchPath(programFolder) + "\"\r\n";
 }
 
 std::size_t JobLinesSize(const Form& form) {
@@ -33,7 +33,7 @@ void AppendJobLines(const Form& form, std::string& text) {
 
 // The started batch without its last line, which deletes it.
 std::string StartBatchText(const Form& form, const std::string& programFolder) {
-  std::string text = HeaderLines(programFolder);
+  std::string text = ChangeFolderLine(programFolder);
   text.reserve(text.size() + 160 + JobLinesSize(form));
   text += kIdleWaitLines;
   text += kEnvironmentLines;
@@ -48,7 +48,7 @@ std::string StartedBatchName(int number) {
 }  // namespace
 
 std::string BatchFileText(const Form& form, const std::string& programFolder) {
-  std::string text = HeaderLines(programFolder);
+  std::string text = ChangeFolderLine(programFolder);
   text.reserve(text.size() + 64 + JobLinesSize(form));
   text += kEnvironmentLines;
   AppendJobLines(form, text);

@@ -10,8 +10,7 @@
 
 namespace qv {
 
-// The header lines and every job-list line, each ending in CR LF (the batch
-// is closed by BatchBytes).
+// The four header lines and every job-list line, each ending in CR LF.
 std::string BatchFileText(const Form& form, const std::string& programFolder);
 
 // BatchFileText as the bytes of the file (batch_bytes.h); nullopt when a

@@ -13,4 +13,3 @@ if not errorlevel 1 del "D:\v\clip.audio.m4a"
 if not errorlevel 2 if exist "D:\v\clip.mkv" del "D:\v\clip.mp4"
 @if exist "D:\v\clip.mkv" exit /b 0
 @exit /b 1
-@endlocal

@@ -13,4 +13,3 @@ if not errorlevel 1 del "D:\v\100%% a&b.audio.m4a"
 if not errorlevel 2 if exist "D:\v\100%% a&b.mkv" del "D:\v\100%% a&b.mp4"
 @if exist "D:\v\100%% a&b.mkv" exit /b 0
 @exit /b 1
-@endlocal
