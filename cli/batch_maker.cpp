@@ -230,20 +230,6 @@ ScriptDialect ChosenDialect(const Options& options) {
 #endif
 }
 
-// As envprep puts them before PATH: the program folder, its tools folder
-// and those of envprep.txt.
-std::string ToolFoldersOf(const platform::Platform& platform, std::vector<std::string>& folders,
-                          std::vector<std::string>& warnings) {
-  const std::string listPath = platform.programFolder + "envprep.txt";
-  const platform::FileContent list = platform.files.ReadFile(listPath, kLongestFolderList);
-  if (list.status == platform::ReadStatus::TooLarge) return listPath + " is too large for a list of folders";
-  ToolFolders tools = CollectToolFolders(platform.programFolder, list.bytes);
-  if (!tools.refusal.empty()) return tools.refusal;
-  for (std::string& warning : tools.warnings) warnings.push_back(std::move(warning));
-  folders = std::move(tools.folders);
-  return {};
-}
-
 std::string AddScript(const App& app, PerJob& perJob, const std::string& source, X264Syntax syntax) {
   const Form& form = app.form;
   // No name in it: a comment is no place for one that the interpreter reads.
@@ -379,7 +365,7 @@ MakeOutcome MakeBatch(const Options& options, const platform::Platform& platform
     if (options.scheduler == "slurm" && perJob->dialect != ScriptDialect::Sh) {
       return Error("Slurm runs the sh scripts: give --script sh");
     }
-    if (std::string error = ToolFoldersOf(platform, perJob->folders, warnings); !error.empty()) return Error(error);
+    if (std::string error = ScriptSearchFolders(platform, perJob->folders, warnings); !error.empty()) return Error(error);
   }
   if (std::string error = AddJobs(app, options, warnings, perJob ? &*perJob : nullptr); !error.empty()) {
     return Error(error);

@@ -12,7 +12,7 @@ class SilentDialogs : public platform::Dialogs {
   std::vector<std::string> OpenFiles(const std::string&, const std::string&, const std::string&) override {
     return {};
   }
-  std::string SaveFile(const std::string&, const std::string&, const std::string&) override { return {}; }
+  std::string SaveFile(const std::string&, const std::string&, const std::string&, int*) override { return {}; }
   std::string BrowseFolder(const std::string&, const std::string&) override { return {}; }
   bool AskYesNo(const std::string&, const std::string&) override { return false; }
   void ShowMessage(const std::string&, const std::string&) override {}

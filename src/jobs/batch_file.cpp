@@ -1,6 +1,10 @@
 #include "jobs/batch_file.h"
 
 #include "jobs/batch_bytes.h"
+#include "jobs/job_script.h"
+#include "jobs/job_set.h"
+#include "jobs/queue_jobs.h"
+#include "text/search_path.h"
 #include "settings/config_io.h"
 #include "text/batch_text.h"
 #include "text/path_parts.h"
@@ -8,7 +12,8 @@
 namespace qv {
 namespace {
 
-constexpr const char* kBatchFilter = "Batch File|*.BAT";
+constexpr const char* kBatchFilter = "Batch File|*.BAT|One file per job (a folder)|*.";
+constexpr int kPerJobFilter = 2;
 constexpr const char* kEnvironmentLines = "@envprep.exe run\r\n@call envprep.bat\r\n@del envprep.bat\r\n";
 constexpr const char* kIdleWaitLines = "@echo Please wait until this process is set into idle.\r\n@snooze.exe 1000\r\n";
 // Enough fresh names for every batch that could plausibly still be running.
@@ -66,9 +71,51 @@ BatchResult WriteBatchFile(const Form& form, const platform::Platform& platform,
   return {written ? BatchOutcome::Written : BatchOutcome::Failed, std::move(path)};
 }
 
+std::string ScriptSearchFolders(const platform::Platform& platform, std::vector<std::string>& folders,
+                                std::vector<std::string>& warnings) {
+  const std::string listPath = platform.programFolder + "envprep.txt";
+  const platform::FileContent list = platform.files.ReadFile(listPath, kLongestFolderList);
+  if (list.status == platform::ReadStatus::TooLarge) return listPath + " is too large for a list of folders";
+  ToolFolders tools = CollectToolFolders(platform.programFolder, list.bytes);
+  if (!tools.refusal.empty()) return tools.refusal;
+  for (std::string& warning : tools.warnings) warnings.push_back(std::move(warning));
+  folders = std::move(tools.folders);
+  return {};
+}
+
+BatchResult WritePerJobBatches(const Form& form, const platform::Platform& platform, const std::string& folder) {
+  std::vector<std::string> folders, warnings;
+  const BatchResult failed{BatchOutcome::Failed, folder};
+  if (!ScriptSearchFolders(platform, folders, warnings).empty()) return failed;
+  if (!platform.files.FolderExists(folder) && !platform.files.CreateFolder(folder)) return failed;
+  const std::string prefix = folder.back() == '\\' || folder.back() == '/' ? folder : folder + "\\";
+  const std::vector<std::string>& lines = form.Items(ControlId::JobList);
+  const std::vector<QueueJob> queue = SplitQueueJobs(lines);
+  std::vector<JobSetEntry> jobs;
+  for (const QueueJob& job : queue) {
+    const std::vector<std::string> own(lines.begin() + static_cast<std::ptrdiff_t>(job.firstLine),
+                                       lines.begin() + static_cast<std::ptrdiff_t>(job.endLine));
+    const std::string title = "quorvelan job " + std::to_string(jobs.size() + 1) + " (jobs.tsv lists them)";
+    jobs.push_back({job.input, job.finalOutput, job.mode, job.passes,
+                    CommandJobScript(own, job.finalOutput, folders, title)});
+  }
+  const int count = static_cast<int>(jobs.size());
+  for (int i = 0; i < count; ++i) {
+    const std::optional<std::string> bytes = BatchBytes(jobs[static_cast<std::size_t>(i)].script, {}, platform.codePages);
+    const std::string path = prefix + JobScriptName(i + 1, count, ScriptDialect::Cmd);
+    if (!bytes || !platform.files.WriteFile(path, *bytes)) return {BatchOutcome::Failed, path};
+  }
+  for (const JobSetFile& file : JobSetFiles(jobs, ScriptDialect::Cmd, Scheduler::None, 0)) {
+    if (!platform.files.WriteFile(prefix + file.name, file.text)) return {BatchOutcome::Failed, prefix + file.name};
+  }
+  return {BatchOutcome::Written, folder};
+}
+
 BatchResult MakeBatchFile(const Form& form, const platform::Platform& platform) {
-  std::string path = platform.dialogs.SaveFile("", "", kBatchFilter);
+  int filter = 1;
+  std::string path = platform.dialogs.SaveFile("", "", kBatchFilter, &filter);
   if (path.empty()) return {BatchOutcome::Cancelled, {}};
+  if (filter == kPerJobFilter) return WritePerJobBatches(form, platform, path);
   if (ExtensionPart(path).empty()) path += ".bat";
   // The question that the system's own Save dialogs ask.
   if (platform.files.FileExists(path) &&

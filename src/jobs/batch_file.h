@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "form/form.h"
 #include "platform/platform.h"
@@ -29,7 +30,21 @@ struct BatchResult {
 // that deletes it, with no line end after it.
 BatchResult WriteBatchFile(const Form& form, const platform::Platform& platform, std::string path);
 
-// "Make BAT": asks for a file name, then WriteBatchFile.
+// The folders that a job's own script puts before the search path, as
+// envprep.exe would: the program folder, its tools folder, the folders of
+// envprep.txt. An error text naming the list, or "" (folders left out go to
+// `warnings`).
+std::string ScriptSearchFolders(const platform::Platform& platform, std::vector<std::string>& folders,
+                                std::vector<std::string>& warnings);
+
+// The job list's jobs as one batch file each in `folder` (created when
+// missing), with jobs.tsv and README.txt. Lines outside a job (a shutdown)
+// are left out.
+BatchResult WritePerJobBatches(const Form& form, const platform::Platform& platform, const std::string& folder);
+
+// "Make BAT": asks for a file name, then WriteBatchFile; with the filter
+// entry "One file per job" chosen, the name is a folder for
+// WritePerJobBatches.
 BatchResult MakeBatchFile(const Form& form, const platform::Platform& platform);
 
 // "Start": saves the state file, writes "temp.bat" in the program folder (or

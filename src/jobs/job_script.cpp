@@ -200,16 +200,10 @@ class ShellJob {
 
 JobScript CommandScript(const Form& form, X264Syntax syntax, const std::vector<std::string>& folders,
                         const std::string& title) {
-  const DialectSyntax& dialect = Dialect(ScriptDialect::Cmd);
   const std::vector<std::string> lines = JobLines(form, syntax);
   if (lines.empty()) return {{}, "the job gives no lines", {}, 0};
-  std::string text = dialect.scriptStart;
-  text += dialect.comment + title + dialect.lineEnd;
-  text += SearchPathLines(dialect, folders) + dialect.lineEnd;
-  text += Joined(lines, dialect.lineEnd);
   const std::string final = FinalOutput(form);
-  text += FillPlaceholders(dialect.finalCheck, {{"{final}", dialect.checkQuote(final)}}) + dialect.lineEnd;
-  return {std::move(text), {}, final, 0};
+  return {CommandJobScript(lines, final, folders, title), {}, final, 0};
 }
 
 JobScript ShellScript(const Form& form, const std::vector<std::string>& folders, const std::string& title) {
@@ -242,6 +236,16 @@ JobScript ShellScript(const Form& form, const std::vector<std::string>& folders,
 }
 
 }  // namespace
+
+std::string CommandJobScript(const std::vector<std::string>& lines, const std::string& finalOutput,
+                             const std::vector<std::string>& folders, const std::string& title) {
+  const DialectSyntax& dialect = Dialect(ScriptDialect::Cmd);
+  std::string text = dialect.scriptStart;
+  text += dialect.comment + title + dialect.lineEnd;
+  text += SearchPathLines(dialect, folders) + dialect.lineEnd;
+  text += Joined(lines, dialect.lineEnd);
+  return text + FillPlaceholders(dialect.finalCheck, {{"{final}", dialect.checkQuote(finalOutput)}}) + dialect.lineEnd;
+}
 
 std::string FinalOutput(const Form& form) {
   if (AudioOnly(form)) return AudioFile(form);

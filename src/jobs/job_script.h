@@ -28,6 +28,11 @@ struct JobScript {
 JobScript MakeJobScript(const Form& form, X264Syntax syntax, ScriptDialect dialect,
                         const std::vector<std::string>& folders, const std::string& title);
 
+// The command interpreter's script of a job's batch lines, ending with
+// `finalOutput`.
+std::string CommandJobScript(const std::vector<std::string>& lines, const std::string& finalOutput,
+                             const std::vector<std::string>& folders, const std::string& title);
+
 // The file the job on the form ends with: the merged Matroska file, the
 // audio file of an audio-only job, the statistics of a first pass alone,
 // else the output.

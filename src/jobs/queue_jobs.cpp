@@ -41,6 +41,8 @@ void ReadJobLine(std::string_view line, QueueJob& job) {
   if (!log.empty()) job.logPaths.push_back(log);
   const std::string written = QuotedAfter(line, " -o ");
   if (!written.empty()) job.finalOutput = written;
+  // A first pass alone leaves its statistics.
+  if (line.find(" -o nul ") != std::string_view::npos) job.finalOutput = QuotedAfter(line, " --stats ");
 }
 
 }  // namespace

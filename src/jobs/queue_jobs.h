@@ -16,7 +16,7 @@ struct QueueJob {
   std::string input, output, mode;  // as the "@echo" lines show them
   int passes = 0;                   // x264 lines
   std::vector<std::string> logPaths;  // what each x264 line hands teelog.exe
-  std::string finalOutput;            // the file the job leaves: the merge's, else x264's
+  std::string finalOutput;            // the file the job leaves: the merge's, else x264's (its statistics for a first pass alone)
 };
 
 std::vector<QueueJob> SplitQueueJobs(const std::vector<std::string>& lines);

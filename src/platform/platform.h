@@ -60,8 +60,10 @@ class Dialogs {
   // The chosen paths in the order the dialog returns them; empty when cancelled.
   virtual std::vector<std::string> OpenFiles(const std::string& title, const std::string& defaultName,
                                              const std::string& filter) = 0;
-  virtual std::string SaveFile(const std::string& title, const std::string& defaultName,
-                               const std::string& filter) = 0;
+  // `chosenFilter`, when given, receives the filter entry the user left
+  // chosen (1 for the first).
+  virtual std::string SaveFile(const std::string& title, const std::string& defaultName, const std::string& filter,
+                               int* chosenFilter = nullptr) = 0;
   // The chosen folder (not necessarily ending in a backslash), or "" when cancelled.
   virtual std::string BrowseFolder(const std::string& title, const std::string& startFolder) = 0;
   virtual bool AskYesNo(const std::string& caption, const std::string& text) = 0;

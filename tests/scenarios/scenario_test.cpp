@@ -14,7 +14,8 @@
 //   library NAME EXPORT RESULT | start | close (closes or stays open) | restart (a new start on the same
 //   files with nothing saved, as after a crash) | drop A|B...
 //   type ID TEXT | click ID | select ID N | slide ID N | leave ID | undo ID (Ctrl+Z)
-//   answer-path TEXT | answer-paths A|B... | answer-yes | answer-no | answer-edit TEXT
+//   answer-path TEXT | answer-filter N (the save dialog's filter entry) | answer-paths A|B... | answer-yes
+//   | answer-no | answer-edit TEXT
 //   show ID... | show-form | show-jobs | show-folders | show-file PATH | cli ARGS ("..." or {{...}} holds one argument)
 
 #include <gtest/gtest.h>
@@ -217,6 +218,7 @@ class Scenario {
       return true;
     }
     if (verb == "answer-path") return fake_.dialogs.paths.push_back(rest), true;
+    if (verb == "answer-filter") return fake_.dialogs.filters.push_back(std::stoi(rest)), true;
     if (verb == "answer-paths") return fake_.dialogs.pathLists.push_back(SplitAt(rest, '|')), true;
     if (verb == "answer-yes" || verb == "answer-no") return fake_.dialogs.answers.push_back(verb == "answer-yes"), true;
     if (verb == "answer-edit") return fake_.dialogs.edits.push_back(rest), true;

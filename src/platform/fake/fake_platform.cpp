@@ -158,8 +158,9 @@ std::vector<std::string> FakeDialogs::OpenFiles(const std::string& title, const 
 }
 
 std::string FakeDialogs::SaveFile(const std::string& title, const std::string& defaultName,
-                                  const std::string& filter) {
+                                  const std::string& filter, int* chosenFilter) {
   calls.push_back({"save", title, defaultName, filter});
+  if (chosenFilter) *chosenFilter = Next(filters, 1);
   return Next(paths, std::string());
 }
 

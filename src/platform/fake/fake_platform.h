@@ -74,8 +74,8 @@ class FakeDialogs : public Dialogs {
                        const std::string& filter) override;
   std::vector<std::string> OpenFiles(const std::string& title, const std::string& defaultName,
                                      const std::string& filter) override;
-  std::string SaveFile(const std::string& title, const std::string& defaultName,
-                       const std::string& filter) override;
+  std::string SaveFile(const std::string& title, const std::string& defaultName, const std::string& filter,
+                       int* chosenFilter = nullptr) override;
   std::string BrowseFolder(const std::string& title, const std::string& startFolder) override;
   bool AskYesNo(const std::string& caption, const std::string& text) override;
   void ShowMessage(const std::string& caption, const std::string& text) override;
@@ -85,6 +85,7 @@ class FakeDialogs : public Dialogs {
   std::deque<std::string> paths;                   // OpenFile, SaveFile, BrowseFolder
   std::deque<std::vector<std::string>> pathLists;  // OpenFiles
   std::deque<bool> answers;                        // AskYesNo
+  std::deque<int> filters;                         // SaveFile's chosen filter entry (1 when none)
   std::deque<std::optional<std::string>> edits;    // EditLine
   std::vector<Call> calls;
 };

@@ -19,7 +19,7 @@ enum class FileDialog { Open, OpenMany, Save };
 
 // The dialog's buffer after a choice, nullopt when cancelled.
 std::optional<std::string> RunFileDialog(FileDialog kind, const std::string& title, const std::string& defaultName,
-                                         const std::string& filter) {
+                                         const std::string& filter, int* chosenFilter = nullptr) {
   const std::wstring pairs = Widen(DialogFilter(filter));
   const std::wstring wideTitle = Widen(title);
   std::wstring buffer(kind == FileDialog::OpenMany ? kManyPathsRoom : kOnePathRoom, L'\0');
@@ -48,6 +48,7 @@ std::optional<std::string> RunFileDialog(FileDialog kind, const std::string& tit
     chosen = run();
   }
   if (!chosen) return std::nullopt;
+  if (chosenFilter) *chosenFilter = static_cast<int>(dialog.nFilterIndex);
   // The items up to the empty one that ends them, and no further.
   const std::size_t end = buffer.find(std::wstring_view(L"\0\0", 2));
   return Narrow(std::wstring_view(buffer).substr(0, end == std::wstring::npos ? buffer.size() : end + 2));
@@ -75,8 +76,8 @@ std::vector<std::string> Win32Dialogs::OpenFiles(const std::string& title, const
 }
 
 std::string Win32Dialogs::SaveFile(const std::string& title, const std::string& defaultName,
-                                   const std::string& filter) {
-  const auto buffer = RunFileDialog(FileDialog::Save, title, defaultName, filter);
+                                   const std::string& filter, int* chosenFilter) {
+  const auto buffer = RunFileDialog(FileDialog::Save, title, defaultName, filter, chosenFilter);
   return buffer ? std::string(buffer->c_str()) : std::string();
 }
 

@@ -35,8 +35,8 @@ class Win32Dialogs : public Dialogs {
                        const std::string& filter) override;
   std::vector<std::string> OpenFiles(const std::string& title, const std::string& defaultName,
                                      const std::string& filter) override;
-  std::string SaveFile(const std::string& title, const std::string& defaultName,
-                       const std::string& filter) override;
+  std::string SaveFile(const std::string& title, const std::string& defaultName, const std::string& filter,
+                       int* chosenFilter = nullptr) override;
   std::string BrowseFolder(const std::string& title, const std::string& startFolder) override;
   bool AskYesNo(const std::string& caption, const std::string& text) override;
   void ShowMessage(const std::string& caption, const std::string& text) override;
