@@ -1,6 +1,8 @@
 #include "options.h"
 
+#include <algorithm>
 #include <iterator>
+#include <vector>
 
 namespace qv::cli {
 namespace {
@@ -25,13 +27,314 @@ std::string CheckPath(const std::string& what, const std::string& text) {
   return CheckText(what, text);
 }
 
+// What the options seen so far leave for those still to come.
+struct ParseState {
+  Options& options;
+  bool sourceGiven = false;
+  bool optionsEnded = false;
+};
+
+// Sets what the option stands for from its value ("" for an option without
+// one). An error text, or "" when done.
+using Setter = std::string (*)(ParseState&, const std::string& value);
+
+enum class Section { Settings, Jobs, Batch, PerJob, End };
+
+// One option of the command line: parsing, --help and the suggestion for a
+// mistyped option all read these rows.
+struct OptionRow {
+  const char* name;   // as typed; nullptr for a help entry of its own
+  const char* value;  // the value's name in the help, nullptr for an option without one
+  Section section;
+  const char* shown;  // the help's left column when it is not the name and the value
+  const char* help;   // the help's lines; nullptr for a row the help does not show
+  Setter set;
+};
+
+std::string SetSource(ParseState& state, SettingsSource source, const std::string& name) {
+  if (state.sourceGiven) return "give only one of --defaults, --config and --config-file";
+  state.sourceGiven = true;
+  state.options.source = source;
+  state.options.sourceName = name;
+  return {};
+}
+
+std::string SetTarget(ParseState& state, BatchTarget target, const std::string& file) {
+  if (state.options.target != BatchTarget::None) return "give only one of --bat, --start and --per-job";
+  state.options.target = target;
+  state.options.batchFile = file;
+  return {};
+}
+
+std::string SetAssignment(ParseState& state, const std::string& value) {
+  const std::size_t equals = value.find('=');
+  if (equals == std::string::npos || equals == 0) return "--set needs KEY=VALUE, got '" + value + "'";
+  Assignment assignment{value.substr(0, equals), value.substr(equals + 1)};
+  if (std::string error = CheckText("the value of " + assignment.key, assignment.value); !error.empty()) {
+    return error;
+  }
+  state.options.assignments.push_back(std::move(assignment));
+  return {};
+}
+
+std::string SetX264Syntax(ParseState& state, const std::string& value) {
+  // The entries of the drop-down, in list order.
+  const char* const names[] = {"auto", "classic", "current"};
+  std::size_t index = 0;
+  while (index < std::size(names) && value != names[index]) ++index;
+  if (index == std::size(names)) return "--x264-syntax takes auto, classic or current, got '" + value + "'";
+  state.options.assignments.push_back({"x264syntax", std::to_string(index)});
+  return {};
+}
+
+std::string SetOutputFolder(ParseState& state, const std::string& value) {
+  if (value.empty()) return "--output-folder needs a folder";
+  if (std::string error = CheckPath("the output folder", value); !error.empty()) return error;
+  state.options.outputFolder = value;
+  return {};
+}
+
+std::string SetInputsFrom(ParseState& state, const std::string& value) {
+  if (value.empty()) return "--inputs-from needs a file name or -";
+  state.options.inputsFrom = value;
+  return {};
+}
+
+std::string SetBatchFile(ParseState& state, const std::string& value) {
+  if (value.empty() && state.options.target == BatchTarget::None) return "--bat needs a file name or -";
+  return SetTarget(state, value == "-" ? BatchTarget::StandardOutput : BatchTarget::File, value);
+}
+
+std::string SetPerJobFolder(ParseState& state, const std::string& value) {
+  if (value.empty() && state.options.target == BatchTarget::None) return "--per-job needs a folder";
+  if (state.options.target == BatchTarget::None) {
+    if (std::string error = CheckPath("the folder of --per-job", value); !error.empty()) return error;
+  }
+  return SetTarget(state, BatchTarget::PerJob, value);
+}
+
+std::string SetScript(ParseState& state, const std::string& value) {
+  if (value != "sh" && value != "cmd") return "--script takes sh or cmd, got '" + value + "'";
+  state.options.script = value;
+  return {};
+}
+
+std::string SetScheduler(ParseState& state, const std::string& value) {
+  if (value != "slurm" && value != "htcondor") return "--scheduler takes slurm or htcondor, got '" + value + "'";
+  state.options.scheduler = value;
+  return {};
+}
+
+std::string SetHelp(ParseState& state, const std::string&) {
+  state.options.help = true;
+  return {};
+}
+
+const OptionRow kOptions[] = {
+    {"--defaults", nullptr, Section::Settings, nullptr, "Apply the built-in defaults (as \"Load Default\").",
+     [](ParseState& s, const std::string& v) { return SetSource(s, SettingsSource::BuiltInDefaults, v); }},
+    {"--config", "NAME", Section::Settings, nullptr, "Load the named config configs\\NAME.ini (as \"L\").",
+     [](ParseState& s, const std::string& v) { return SetSource(s, SettingsSource::NamedConfig, v); }},
+    {"--config-file", "PATH", Section::Settings, nullptr, "Load the config file PATH.",
+     [](ParseState& s, const std::string& v) { return SetSource(s, SettingsSource::ConfigFile, v); }},
+    {"--set", "KEY=VALUE", Section::Settings, nullptr,
+     "Set the control of a config key as a user would, with\n"
+     "the same range checks and rules (in mode 1, value=60\n"
+     "becomes 51; value=1200 then mode=2 leaves 51). Check\n"
+     "boxes take 0 or 1, lists the index of their entry,\n"
+     "sliders their position, avsinc the name of an include\n"
+     "script in the avsinc folder; fields take any text.\n"
+     "Repeat for several keys; they apply in order, after\n"
+     "the config.",
+     SetAssignment},
+    {"--x264-syntax", "auto|classic|current", Section::Settings, nullptr,
+     "The option syntax of the x264 lines (as --set\n"
+     "x264syntax=0, 1 or 2): classic for x264 builds of\n"
+     "2006 to 2008, current for builds since 2010, auto\n"
+     "for the syntax of the x264.exe that the batch will\n"
+     "find (program folder, tools, envprep.txt, PATH), by\n"
+     "the core number of its version: current for core 78\n"
+     "and later, classic for core 64 and earlier and for a\n"
+     "build that does not tell its version; cores 65-77\n"
+     "(October 2008 to September 2009) are not supported\n"
+     "and get classic. With no x264.exe found: current,\n"
+     "which every x264 of today reads. The build found and\n"
+     "the syntax written are told on standard error.",
+     SetX264Syntax},
+    {"--no-chroma-me", nullptr, Section::Settings, nullptr, "Clear \"Chroma ME\" (on at every start; no config key).",
+     [](ParseState& s, const std::string&) {
+       s.options.noChromaMe = true;
+       return std::string();
+     }},
+    {nullptr, nullptr, Section::Jobs, "INPUT...",
+     "Each input becomes one job, as the input \"...\" button\n"
+     "and \"Add\" make it: output, stats and log paths derived\n"
+     "from it, the output beside the input. An input that is\n"
+     "not an AviSynth script (.avs) gets a wrapper script in\n"
+     "the avs folder beside the program. A relative input is\n"
+     "taken from the current folder; a folder, or a name\n"
+     "that ends in a blank or a dot, is refused; an input\n"
+     "that does not exist (yet) is taken with a warning.\n"
+     "Sources of one file name from different folders get\n"
+     "names of their own: \"clip (2).mp4\" and so on. A job\n"
+     "with a path that one of its steps cannot carry whole\n"
+     "is refused (a lone surrogate; for audio, a character\n"
+     "outside the ANSI code page).",
+     nullptr},
+    {"--inputs-from", "FILE", Section::Jobs, nullptr,
+     "Take more inputs from FILE (UTF-8, one path per line;\n"
+     "- for standard input), for lists of any length. A\n"
+     "list that is not UTF-8 is refused.",
+     SetInputsFrom},
+    {"--output-folder", "DIR", Section::Jobs, nullptr, "Put every output into DIR, as \"Files input\" does.",
+     SetOutputFolder},
+    {"--shutdown", nullptr, Section::Jobs, nullptr, "Append the shutdown line after the last job.",
+     [](ParseState& s, const std::string&) {
+       s.options.shutdown = true;
+       return std::string();
+     }},
+    {"--", nullptr, Section::Jobs, nullptr, "Every later argument is an input.",
+     [](ParseState& s, const std::string&) {
+       s.optionsEnded = true;
+       return std::string();
+     }},
+    {"--bat", "FILE", Section::Batch, nullptr,
+     "Write the batch to FILE, as \"Make BAT\" does (\".bat\"\n"
+     "is added when FILE has no extension). It is written in\n"
+     "the OEM code page when that carries every character,\n"
+     "else in UTF-8 with a switch to code page 65001\n"
+     "(Windows 10 and later).",
+     SetBatchFile},
+    {nullptr, nullptr, Section::Batch, "--bat -", "Write the same bytes to standard output.", nullptr},
+    {"--start", nullptr, Section::Batch, nullptr,
+     "Write temp.bat beside the program and start it at idle\n"
+     "priority, as \"Start\" does (saves the state file too).",
+     [](ParseState& s, const std::string&) { return SetTarget(s, BatchTarget::Start, {}); }},
+    {"--per-job", "DIR", Section::PerJob, nullptr,
+     "Write into the folder DIR one self-contained script per\n"
+     "job (job-0001.sh, ...): it sets its own search path,\n"
+     "runs the job's steps as the batch would, and exits\n"
+     "with 0 only when the job's final output exists. Also\n"
+     "jobs.tsv (job, script, input, final output, mode,\n"
+     "passes) and README.txt.",
+     SetPerJobFolder},
+    {"--script", "sh|cmd", Section::PerJob, nullptr,
+     "The scripts' language: sh (POSIX shell; the default\n"
+     "on Linux) or cmd (batch files; the default on\n"
+     "Windows). sh scripts read each source with today's\n"
+     "x264, no AviSynth; a job with a step that needs\n"
+     "Windows (bepipe audio, MP4Creator, an AviSynth input\n"
+     "or include script) is refused, naming the setting.",
+     SetScript},
+    {"--scheduler", "slurm|htcondor", Section::PerJob, "--scheduler slurm",
+     "Also write submit.sbatch: a Slurm job array, one task\n"
+     "per script (sh only). Run sbatch from DIR.",
+     SetScheduler},
+    {nullptr, nullptr, Section::PerJob, "--scheduler htcondor",
+     "Also write submit.sub and jobs.txt: one HTCondor job\n"
+     "per script, on Linux (sh) or Windows (cmd) nodes.",
+     nullptr},
+    {"--help", nullptr, Section::End, "--help, -h", "Show this text.", SetHelp},
+    {"-h", nullptr, Section::End, nullptr, nullptr, SetHelp},
+};
+
+// What the help says before the rows of each section.
+struct SectionText {
+  Section section;
+  const char* text;
+};
+const SectionText kSections[] = {
+    {Section::Settings, "Settings:\n"},
+    {Section::Jobs, "\nJobs:\n"},
+    {Section::Batch, "\nBatch:\n"},
+    {Section::PerJob, "\nOne script per job (instead of --bat or --start):\n"},
+    {Section::End,
+     "\nExit status: 0 when the batch was written or started; 2 after an error\n"
+     "(unknown option or key, a value a control cannot take, a missing config, an\n"
+     "input that gives no job, a file that cannot be written or a batch that cannot\n"
+     "be started), reported in one line on standard error. The batch file is\n"
+     "written whole at the end, or not at all.\n"},
+};
+
+constexpr const char* kHelpHead = R"(Usage:
+  quorvelan-cli [--defaults | --config NAME | --config-file PATH]
+                [--set KEY=VALUE]... [--x264-syntax auto|classic|current]
+                [--no-chroma-me] [--output-folder DIR]
+                [--shutdown] (--bat FILE | --bat - | --start)
+                [--per-job DIR [--script sh|cmd] [--scheduler slurm|htcondor]]
+                [--inputs-from FILE] INPUT...
+
+Makes the batch file that the window would make for the same settings and
+inputs. It starts as the window does: the working folders beside the program
+are created, the include-script and config lists filled, and the program
+folder's state file quorvelan.ini loaded (the built-in defaults when it is
+missing).
+
+)";
+
+// The help's left column, then its lines from this column on.
+constexpr std::size_t kHelpColumn = 24;
+
+std::string HelpEntry(const OptionRow& row) {
+  std::string left = row.shown != nullptr ? row.shown : row.name;
+  if (row.shown == nullptr && row.value != nullptr) left = left + " " + row.value;
+  std::string entry = "  " + left;
+  // A left column too wide for the gap starts the help on a line of its own.
+  entry += entry.size() + 2 <= kHelpColumn ? std::string(kHelpColumn - entry.size(), ' ')
+                                           : "\n" + std::string(kHelpColumn, ' ');
+  for (const char* c = row.help; *c != '\0'; ++c) {
+    entry += *c;
+    if (*c == '\n') entry.append(kHelpColumn, ' ');
+  }
+  return entry + "\n";
+}
+
+const OptionRow* FindOption(const std::string& name) {
+  for (const OptionRow& row : kOptions) {
+    if (row.name != nullptr && name == row.name) return &row;
+  }
+  return nullptr;
+}
+
+// The number of single-character edits from `a` to `b`.
+std::size_t EditDistance(const std::string& a, const std::string& b) {
+  std::vector<std::size_t> row(b.size() + 1);
+  for (std::size_t j = 0; j <= b.size(); ++j) row[j] = j;
+  for (std::size_t i = 1; i <= a.size(); ++i) {
+    std::size_t diagonal = row[0];
+    row[0] = i;
+    for (std::size_t j = 1; j <= b.size(); ++j) {
+      const std::size_t above = row[j];
+      row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
+      diagonal = above;
+    }
+  }
+  return row[b.size()];
+}
+
+// The option that `name` most likely meant: at most two edits away, and
+// fewer edits than its own length, so that no short typo matches anything.
+std::string UnknownOption(const std::string& name) {
+  const char* closest = nullptr;
+  std::size_t best = 3;
+  for (const OptionRow& row : kOptions) {
+    if (row.name == nullptr || row.help == nullptr) continue;
+    const std::size_t distance = EditDistance(name, row.name);
+    if (distance < best && distance < name.size() - 1) {
+      best = distance;
+      closest = row.name;
+    }
+  }
+  if (closest == nullptr) return "unknown option " + name + " (see --help)";
+  return "unknown option " + name + "; did you mean " + closest + "? (see --help)";
+}
+
 }  // namespace
 
 ParseResult ParseArguments(const std::vector<std::string>& args) {
   ParseResult result;
+  ParseState state{result.options};
   Options& options = result.options;
-  bool sourceGiven = false;
-  bool optionsEnded = false;
 
   auto fail = [&result](std::string message) {
     result.error = std::move(message);
@@ -40,85 +343,20 @@ ParseResult ParseArguments(const std::vector<std::string>& args) {
 
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
-    if (optionsEnded || arg.empty() || arg[0] != '-') {
+    if (state.optionsEnded || arg.empty() || arg[0] != '-') {
       if (std::string error = CheckPath("input '" + arg + "'", arg); !error.empty()) return fail(error);
       options.inputs.push_back(arg);
       continue;
     }
-    if (arg == "--") {
-      optionsEnded = true;
-      continue;
+    const OptionRow* row = FindOption(arg);
+    if (row == nullptr) return fail(UnknownOption(arg));
+    std::string value;
+    if (row->value != nullptr) {
+      if (i + 1 >= args.size()) return fail(arg + " needs a value");
+      value = args[++i];
     }
-    if (arg == "--help" || arg == "-h") {
-      options.help = true;
-      return result;
-    }
-    if (arg == "--defaults" || arg == "--config" || arg == "--config-file" || arg == "--set" ||
-        arg == "--x264-syntax" || arg == "--output-folder" || arg == "--bat" || arg == "--inputs-from" ||
-        arg == "--per-job" || arg == "--script" || arg == "--scheduler") {
-      const bool takesValue = arg != "--defaults";
-      if (takesValue && i + 1 >= args.size()) return fail(arg + " needs a value");
-      const std::string value = takesValue ? args[++i] : std::string();
-      if (arg == "--defaults" || arg == "--config" || arg == "--config-file") {
-        if (sourceGiven) return fail("give only one of --defaults, --config and --config-file");
-        sourceGiven = true;
-        options.source = arg == "--defaults"  ? SettingsSource::BuiltInDefaults
-                         : arg == "--config" ? SettingsSource::NamedConfig
-                                             : SettingsSource::ConfigFile;
-        options.sourceName = value;
-      } else if (arg == "--set") {
-        const std::size_t equals = value.find('=');
-        if (equals == std::string::npos || equals == 0) return fail("--set needs KEY=VALUE, got '" + value + "'");
-        Assignment assignment{value.substr(0, equals), value.substr(equals + 1)};
-        if (std::string error = CheckText("the value of " + assignment.key, assignment.value); !error.empty()) {
-          return fail(error);
-        }
-        options.assignments.push_back(std::move(assignment));
-      } else if (arg == "--inputs-from") {
-        if (value.empty()) return fail("--inputs-from needs a file name or -");
-        options.inputsFrom = value;
-      } else if (arg == "--script") {
-        if (value != "sh" && value != "cmd") return fail("--script takes sh or cmd, got '" + value + "'");
-        options.script = value;
-      } else if (arg == "--scheduler") {
-        if (value != "slurm" && value != "htcondor") {
-          return fail("--scheduler takes slurm or htcondor, got '" + value + "'");
-        }
-        options.scheduler = value;
-      } else if (arg == "--x264-syntax") {
-        // The entries of the drop-down, in list order.
-        const char* const names[] = {"auto", "classic", "current"};
-        std::size_t index = 0;
-        while (index < std::size(names) && value != names[index]) ++index;
-        if (index == std::size(names)) return fail("--x264-syntax takes auto, classic or current, got '" + value + "'");
-        options.assignments.push_back({"x264syntax", std::to_string(index)});
-      } else if (arg == "--output-folder") {
-        if (value.empty()) return fail("--output-folder needs a folder");
-        if (std::string error = CheckPath("the output folder", value); !error.empty()) return fail(error);
-        options.outputFolder = value;
-      } else {
-        if (options.target != BatchTarget::None) return fail("give only one of --bat, --start and --per-job");
-        if (value.empty()) return fail(arg + " needs " + (arg == "--bat" ? "a file name or -" : "a folder"));
-        if (arg == "--per-job") {
-          if (std::string error = CheckPath("the folder of --per-job", value); !error.empty()) return fail(error);
-          options.target = BatchTarget::PerJob;
-        } else {
-          options.target = value == "-" ? BatchTarget::StandardOutput : BatchTarget::File;
-        }
-        options.batchFile = value;
-      }
-      continue;
-    }
-    if (arg == "--no-chroma-me") {
-      options.noChromaMe = true;
-    } else if (arg == "--shutdown") {
-      options.shutdown = true;
-    } else if (arg == "--start") {
-      if (options.target != BatchTarget::None) return fail("give only one of --bat, --start and --per-job");
-      options.target = BatchTarget::Start;
-    } else {
-      return fail("unknown option " + arg + " (see --help)");
-    }
+    if (std::string error = row->set(state, value); !error.empty()) return fail(error);
+    if (options.help) return result;
   }
 
   if (options.target == BatchTarget::None) {
@@ -136,107 +374,14 @@ ParseResult ParseArguments(const std::vector<std::string>& args) {
 }
 
 std::string HelpText() {
-  return R"(Usage:
-  quorvelan-cli [--defaults | --config NAME | --config-file PATH]
-                [--set KEY=VALUE]... [--x264-syntax auto|classic|current]
-                [--no-chroma-me] [--output-folder DIR]
-                [--shutdown] (--bat FILE | --bat - | --start)
-                [--per-job DIR [--script sh|cmd] [--scheduler slurm|htcondor]]
-                [--inputs-from FILE] INPUT...
-
-Makes the batch file that the window would make for the same settings and
-inputs. It starts as the window does: the working folders beside the program
-are created, the include-script and config lists filled, and the program
-folder's state file quorvelan.ini loaded (the built-in defaults when it is
-missing).
-
-Settings:
-  --defaults            Apply the built-in defaults (as "Load Default").
-  --config NAME         Load the named config configs\NAME.ini (as "L").
-  --config-file PATH    Load the config file PATH.
-  --set KEY=VALUE       Set the control of a config key as a user would, with
-                        the same range checks and rules (in mode 1, value=60
-                        becomes 51; value=1200 then mode=2 leaves 51). Check
-                        boxes take 0 or 1, lists the index of their entry,
-                        sliders their position, avsinc the name of an include
-                        script in the avsinc folder; fields take any text.
-                        Repeat for several keys; they apply in order, after
-                        the config.
-  --x264-syntax auto|classic|current
-                        The option syntax of the x264 lines (as --set
-                        x264syntax=0, 1 or 2): classic for x264 builds of
-                        2006 to 2008, current for builds since 2010, auto
-                        for the syntax of the x264.exe that the batch will
-                        find (program folder, tools, envprep.txt, PATH), by
-                        the core number of its version: current for core 78
-                        and later, classic for core 64 and earlier and for a
-                        build that does not tell its version; cores 65-77
-                        (October 2008 to September 2009) are not supported
-                        and get classic. With no x264.exe found: current,
-                        which every x264 of today reads. The build found and
-                        the syntax written are told on standard error.
-  --no-chroma-me        Clear "Chroma ME" (on at every start; no config key).
-
-Jobs:
-  INPUT...              Each input becomes one job, as the input "..." button
-                        and "Add" make it: output, stats and log paths derived
-                        from it, the output beside the input. An input that is
-                        not an AviSynth script (.avs) gets a wrapper script in
-                        the avs folder beside the program, which imports the
-                        chosen include script (avsinc, the first there unless
-                        the state file or --set avsinc names another); with no
-                        include script there, such an input is refused. A
-                        relative input is taken from the current folder; a
-                        folder, or a name that ends in a blank or a dot, is
-                        refused; an input that does not exist (yet) is taken
-                        with a warning.
-                        Sources of one file name from different folders get
-                        names of their own: "clip (2).mp4" and so on. A job
-                        with a path that one of its steps cannot carry whole
-                        is refused (a lone surrogate; for audio, a character
-                        outside the ANSI code page).
-  --inputs-from FILE    Take more inputs from FILE (UTF-8, one path per line;
-                        - for standard input), for lists of any length. A
-                        list that is not UTF-8 is refused.
-  --output-folder DIR   Put every output into DIR, as "Files input" does.
-  --shutdown            Append the shutdown line after the last job.
-  --                    Every later argument is an input.
-
-Batch:
-  --bat FILE            Write the batch to FILE, as "Make BAT" does (".bat"
-                        is added when FILE has no extension). It is written in
-                        the OEM code page when that carries every character,
-                        else in UTF-8 with a switch to code page 65001
-                        (Windows 10 and later).
-  --bat -               Write the same bytes to standard output.
-  --start               Write temp.bat beside the program and start it at idle
-                        priority, as "Start" does (saves the state file too).
-
-One script per job (instead of --bat or --start):
-  --per-job DIR         Write into the folder DIR one self-contained script per
-                        job (job-0001.sh, ...): it sets its own search path,
-                        runs the job's steps as the batch would, and exits
-                        with 0 only when the job's final output exists. Also
-                        jobs.tsv (job, script, input, final output, mode,
-                        passes) and README.txt.
-  --script sh|cmd       The scripts' language: sh (POSIX shell; the default
-                        on Linux) or cmd (batch files; the default on
-                        Windows). sh scripts read each source with today's
-                        x264, no AviSynth; a job with a step that needs
-                        Windows (bepipe audio, MP4Creator, an AviSynth input
-                        or include script) is refused, naming the setting.
-  --scheduler slurm     Also write submit.sbatch: a Slurm job array, one task
-                        per script (sh only). Run sbatch from DIR.
-  --scheduler htcondor  Also write submit.sub and jobs.txt: one HTCondor job
-                        per script, on Linux (sh) or Windows (cmd) nodes.
-
-Exit status: 0 when the batch was written or started; 2 after an error
-(unknown option or key, a value a control cannot take, a missing config, an
-input that gives no job, a file that cannot be written or a batch that cannot
-be started), reported in one line on standard error. The batch file is
-written whole at the end, or not at all.
-  --help, -h            Show this text.
-)";
+  std::string text = kHelpHead;
+  for (const SectionText& section : kSections) {
+    text += section.text;
+    for (const OptionRow& row : kOptions) {
+      if (row.section == section.section && row.help != nullptr) text += HelpEntry(row);
+    }
+  }
+  return text;
 }
 
 }  // namespace qv::cli
