@@ -8,7 +8,7 @@
 #include "form/form.h"
 #include "jobs/batch_file.h"
 #include "jobs/job_list.h"
-#include "jobs/job_paths.h"
+#include "jobs/job_queue.h"
 #include "text/case_fold.h"
 #include "jobs/job_script.h"
 #include "jobs/job_set.h"
@@ -108,11 +108,6 @@ std::string SetAsUser(Form& form, const SettingSpec& setting, const std::string&
   }
 }
 
-std::string WithBackslash(std::string folder) {
-  if (folder.back() != '\\' && folder.back() != '/') folder += '\\';
-  return folder;
-}
-
 MakeOutcome Error(std::string message) { return {kExitError, std::move(message), {}, {}, {}}; }
 
 std::string Refused(const ConfigFile& file, const std::string& path) {
@@ -199,18 +194,34 @@ bool IsAbsolute(const std::string& path) {
   return drive || (!path.empty() && (path[0] == '\\' || path[0] == '/'));
 }
 
-// The input as the jobs take it (absolute, so that the output lands beside
-// it and no argument starts with "-"), or an error.
-std::string ResolveInput(const platform::Platform& platform, const std::string& given, std::string& input,
-                         std::vector<std::string>& warnings) {
+// The input as the jobs take it: absolute, so that the output lands beside
+// it and no argument starts with "-". An error text when it names no file
+// that a job could take.
+std::string ResolveInput(const platform::Platform& platform, const std::string& given, std::string& input) {
   input = IsAbsolute(given) ? given : platform.workingFolder + given;
   const std::string_view file = FilePart(input);
   if (file.empty()) return "input '" + given + "' names no file";
   if (file.back() == ' ' || file.back() == '.') return "input '" + given + "' ends in a blank or a dot";
-  // An existing file is no folder: one look at the file system for each input that is there.
-  if (platform.files.FileExists(input)) return {};
-  if (platform.files.FolderExists(input)) return "input '" + given + "' is a folder";
-  warnings.push_back("input '" + input + "' does not exist (yet)");
+  return {};
+}
+
+// The first problem of the queue as one line.
+std::string QueueProblem(const QueuedInputs& queued, const std::vector<std::string>& given,
+                         const std::string& avsinc) {
+  if (!queued.refused.empty()) {
+    const RefusedInput& refused = queued.refused.front();
+    const UnusablePath& unusable = refused.unusable;
+    const std::string& input = given[refused.index];
+    if (std::string_view(unusable.reason) == kFolderReason) return "input '" + input + "' " + kFolderReason;
+    if (std::string_view(unusable.reason) == kNoIncludeScriptReason) {
+      return "input '" + refused.input + "' is not an AviSynth script, and there is no include script to open it: "
+             "put one (.avs) into " + avsinc;
+    }
+    return unusable.name + std::string(" '") + unusable.text + "' " + unusable.reason;
+  }
+  if (!queued.failedWrappers.empty()) return "cannot write the wrapper script " + queued.failedWrappers.front();
+  if (!queued.jobRefusals.empty()) return queued.jobRefusals.front();
+  if (!queued.gaveNoJob.empty()) return "input '" + queued.gaveNoJob.front() + "' gives no job";
   return {};
 }
 
@@ -242,43 +253,23 @@ std::string AddScript(const App& app, PerJob& perJob, const std::string& source,
 }
 
 std::string AddJobs(App& app, const Options& options, std::vector<std::string>& warnings, PerJob* perJob) {
-  Form& form = app.form;
-  const platform::Platform& platform = app.platform;
-  const std::optional<std::string> outputFolder =
-      options.outputFolder ? std::optional<std::string>(WithBackslash(*options.outputFolder)) : std::nullopt;
-  std::vector<std::string> inputs;
-  if (std::string error = CollectInputs(platform, options, inputs); !error.empty()) return error;
-  // Every input is looked at before any wrapper is written.
-  for (std::string& input : inputs) {
-    std::string resolved;
-    if (std::string error = ResolveInput(platform, input, resolved, warnings); !error.empty()) return error;
-    input = std::move(resolved);
+  std::vector<std::string> given;
+  if (std::string error = CollectInputs(app.platform, options, given); !error.empty()) return error;
+  std::vector<std::string> inputs(given.size());
+  for (std::size_t i = 0; i < given.size(); ++i) {
+    if (std::string error = ResolveInput(app.platform, given[i], inputs[i]); !error.empty()) return error;
   }
-  // Collected and put into the list at once, as "Files input" does.
-  std::vector<std::string> lines;
-  TakenNames taken(platform);
-  taken.Reserve(inputs.size());
-  for (const std::string& input : inputs) {
-    form.SetText(ControlId::Input, input);
-    const std::string folder = outputFolder ? *outputFolder : std::string(FolderPart(input));
-    const bool shell = perJob != nullptr && perJob->dialect == ScriptDialect::Sh;
-    const DeriveResult derived = DeriveJobPaths(form, platform, folder, taken, JobUse::AddedAtOnce,
-                                                shell ? Wrapping::None : Wrapping::NonAviSynth);
-    if (const std::optional<UnusablePath>& unusable = derived.unusable) {
-      return unusable->name + std::string(" '") + unusable->text + "' " + unusable->reason;
-    }
-    if (derived.wrapper == WrapperOutcome::NoIncludeScript) {
-      return "input '" + input + "' is not an AviSynth script, and there is no include script to open it: put one (.avs) into " + derived.wrapperPath;
-    }
-    if (derived.wrapper == WrapperOutcome::Failed) return "cannot write the wrapper script " + derived.wrapperPath;
-    const X264Syntax syntax = JobSyntax(app);
-    if (perJob != nullptr) {
-      if (std::string error = AddScript(app, *perJob, input, syntax); !error.empty()) return error;
-    }
-    if (!AppendJobLines(form, syntax, lines)) return "input '" + input + "' gives no job";
-    taken.AddJob(input, derived.paths);
+  const std::string outputFolder = options.outputFolder ? WithTrailingSeparator(*options.outputFolder) : "";
+  const X264Syntax syntax = JobSyntax(app);
+  QueueHow how{OnProblem::Stop, Wrapping::NonAviSynth, nullptr};
+  if (perJob != nullptr) {
+    if (perJob->dialect == ScriptDialect::Sh) how.wrapping = Wrapping::None;
+    how.eachJob = [&app, perJob, syntax](const std::string& input) { return AddScript(app, *perJob, input, syntax); };
   }
-  form.AddItems(ControlId::JobList, std::move(lines));
+  const QueuedInputs queued = QueueInputs(app.form, app.platform, inputs, outputFolder, syntax, how);
+  const std::string avsinc = app.platform.programFolder + "avsinc";
+  if (std::string problem = QueueProblem(queued, given, avsinc); !problem.empty()) return problem;
+  for (const std::string& input : queued.missing) warnings.push_back("input '" + input + "' does not exist (yet)");
   return {};
 }
 
@@ -318,7 +309,7 @@ MakeOutcome WritePerJob(const Form& form, const platform::Platform& platform, co
   if (!platform.files.FolderExists(folder) && !platform.files.CreateFolder(folder)) {
     return Error("cannot create the folder " + folder);
   }
-  folder = WithBackslash(folder);
+  folder = WithTrailingSeparator(folder);
   const Scheduler scheduler = options.scheduler == "slurm"      ? Scheduler::Slurm
                               : options.scheduler == "htcondor" ? Scheduler::HTCondor
                                                                 : Scheduler::None;

@@ -18,12 +18,7 @@ namespace {
 
 constexpr const char* kInputFilter = "AVS(*.avs)|*.AVS|Other Media|*.*";
 constexpr const char* kOutputFilter = "MP4(*.mp4)|*.MP4|MKV(*.mkv)|*.MKV|RAW(*.264)|*.264";
-constexpr const char* kFilesInputFilter = "AVS(*.AVS)|*.avs|Other Media|*.*";
-constexpr const char* kFolderReason = "is a folder";
 constexpr const char* kEmptyReason = "is empty";
-constexpr const char* kNoIncludeScriptReason =
-    "is no AviSynth script, and there is no include script to open it: put one into the avsinc folder beside "
-    "quorvelan.exe and press \"Refresh\"";
 
 bool IsAviSynthExtension(std::string_view extension) {
   if (extension.size() != 3) return false;
@@ -77,52 +72,6 @@ bool MergesIntoMatroska(const Form& form) {
 bool OverwritesSource(const std::string& output, const std::string& source, bool matroska) {
   const std::string folded = FoldCase(source);
   return FoldCase(output) == folded || (matroska && FoldCase(ReplaceExtension(output, "mkv")) == folded);
-}
-
-std::string WithTrailingSeparator(std::string folder) {
-  if (folder.empty() || (folder.back() != '\\' && folder.back() != '/')) folder += '\\';
-  return folder;
-}
-
-// Each input derived (its output in `outputFolder`, or beside it when that is
-// "") and added as a job. All lines go into the list at once: thousands of
-// inputs must not cost a list update per job.
-QueuedInputs QueueInputs(Form& form, const platform::Platform& platform, const std::vector<std::string>& inputs,
-                         const std::string& outputFolder, X264Syntax syntax) {
-  QueuedInputs result;
-  std::vector<std::string> lines;
-  TakenNames taken(platform);
-  taken.AddLines(form.Items(ControlId::JobList));
-  taken.Reserve(inputs.size());
-  for (const std::string& input : inputs) {
-    // Refused before a wrapper script could carry the name.
-    if (platform.files.FolderExists(input)) {
-      result.refused.push_back({input, {ControlId::Input, "Input file", input, kFolderReason}});
-      continue;
-    }
-    form.SetText(ControlId::Input, input);
-    const std::string folder = outputFolder.empty() ? std::string(FolderPart(input)) : outputFolder;
-    const DeriveResult derived = DeriveJobPaths(form, platform, folder, taken, JobUse::AddedAtOnce);
-    if (derived.unusable) {
-      result.refused.push_back({input, *derived.unusable});
-      continue;
-    }
-    if (derived.wrapper == WrapperOutcome::NoIncludeScript) {
-      result.refused.push_back({input, {ControlId::Input, "Input file", input, kNoIncludeScriptReason}});
-      continue;
-    }
-    // Its batch would run a wrapper that is not there.
-    if (derived.wrapper == WrapperOutcome::Failed) {
-      result.failedWrappers.push_back(derived.wrapperPath);
-      continue;
-    }
-    if (AppendJobLines(form, syntax, lines)) {
-      ++result.jobsAdded;
-      taken.AddJob(input, derived.paths);
-    }
-  }
-  QueueJobLines(form, std::move(lines));
-  return result;
 }
 
 }  // namespace
@@ -217,20 +166,6 @@ void PickOutput(Form& form, const platform::Platform& platform) {
   if (path.empty()) return;
   if (ExtensionPart(path).empty()) path += ".mp4";
   form.SetText(ControlId::Output, std::move(path));
-}
-
-QueuedInputs FilesInput(Form& form, const platform::Platform& platform, X264Syntax syntax) {
-  const std::string chosen = platform.dialogs.BrowseFolder("Select a folder for output", platform.programFolder);
-  if (chosen.empty()) return {};
-  std::vector<std::string> inputs = platform.dialogs.OpenFiles("Select some files", "", kFilesInputFilter);
-  const auto empty = std::find(inputs.begin(), inputs.end(), std::string());
-  inputs.erase(empty, inputs.end());
-  return QueueInputs(form, platform, inputs, WithTrailingSeparator(chosen), syntax);
-}
-
-QueuedInputs DropFiles(Form& form, const platform::Platform& platform, const std::vector<std::string>& paths,
-                       X264Syntax syntax) {
-  return QueueInputs(form, platform, paths, "", syntax);
 }
 
 }  // namespace qv

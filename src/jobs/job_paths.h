@@ -59,27 +59,12 @@ DeriveResult PickInput(Form& form, const platform::Platform& platform);
 // refused. What the user typed into the other fields stays.
 DeriveResult PrepareAddedJob(Form& form, const platform::Platform& platform);
 
+inline constexpr const char* kFolderReason = "is a folder";
+inline constexpr const char* kNoIncludeScriptReason =
+    "is no AviSynth script, and there is no include script to open it: put one into the avsinc folder beside "
+    "quorvelan.exe and press \"Refresh\"";
+
 // The "..." button beside "Output file:". A cancelled dialog changes nothing.
 void PickOutput(Form& form, const platform::Platform& platform);
-
-struct RefusedInput {
-  std::string input;  // as chosen
-  UnusablePath unusable;
-};
-struct QueuedInputs {
-  int jobsAdded = 0;
-  std::vector<std::string> failedWrappers;  // wrappers that could not be written: their jobs were not added
-  std::vector<RefusedInput> refused;        // folders and inputs that give no job
-};
-
-// "Files input": an output folder, then several inputs, each derived and
-// added as a job in x264's `syntax`.
-QueuedInputs FilesInput(Form& form, const platform::Platform& platform, X264Syntax syntax);
-
-// Files dropped on the window, in the order dropped: each as if picked with
-// the "..." beside "Input file:" and added with "Add". The jobs enter the
-// list in one insertion.
-QueuedInputs DropFiles(Form& form, const platform::Platform& platform, const std::vector<std::string>& paths,
-                       X264Syntax syntax);
 
 }  // namespace qv

@@ -32,4 +32,9 @@ std::string ReplaceExtension(std::string_view path, std::string_view ending) {
   return result;
 }
 
+std::string WithTrailingSeparator(std::string folder) {
+  if (!folder.empty() && folder.back() != '\\' && folder.back() != '/') folder += '\\';
+  return folder;
+}
+
 }  // namespace qv

@@ -18,4 +18,7 @@ std::string_view ExtensionPart(std::string_view path);
 // inserted first ("D:\v\clip" + "mp4" gives "D:\v\clip.mp4").
 std::string ReplaceExtension(std::string_view path, std::string_view ending);
 
+// `folder` ending in a separator: "\\" added unless it ends in one ("" stays "").
+std::string WithTrailingSeparator(std::string folder);
+
 }  // namespace qv
