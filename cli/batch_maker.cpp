@@ -1,6 +1,7 @@
 #include "batch_maker.h"
 
 #include <algorithm>
+#include <cctype>
 #include <climits>
 #include <optional>
 #include <utility>
@@ -17,6 +18,7 @@
 #include "text/leading_integer.h"
 #include "text/search_path.h"
 #include "text/path_parts.h"
+#include "text/text_lines.h"
 #include "text/wide_text.h"
 #include "settings/config_io.h"
 #include "settings/number_fields.h"
@@ -173,32 +175,46 @@ std::string CollectInputs(const platform::Platform& platform, const Options& opt
     if (list.status != platform::ReadStatus::Read) return "cannot read the list of inputs " + options.inputsFrom;
     text = std::move(list.bytes);
   }
-  if (text.compare(0, 3, "\xEF\xBB\xBF") == 0) text.erase(0, 3);
+  std::string_view bytes = text;
+  SkipByteOrderMark(bytes);
   // Read in any other way, a name could reach the jobs with characters that it does not have.
-  if (!IsUtf8(text)) return "the list of inputs " + options.inputsFrom + " is not UTF-8 text";
-  std::size_t start = 0;
-  while (start < text.size()) {
-    std::size_t end = text.find('\n', start);
-    if (end == std::string::npos) end = text.size();
-    std::string line = text.substr(start, end - start);
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (!line.empty()) inputs.push_back(std::move(line));
-    start = end + 1;
+  if (!IsUtf8(bytes)) return "the list of inputs " + options.inputsFrom + " is not UTF-8 text";
+  for (const std::string_view line : SplitLines(bytes)) {
+    if (!line.empty()) inputs.emplace_back(line);
   }
   return {};
 }
 
-// A Windows path with a drive or a server, or a host path from the root.
-bool IsAbsolute(const std::string& path) {
-  const bool drive = path.size() >= 3 && path[1] == ':' && (path[2] == '\\' || path[2] == '/');
-  return drive || (!path.empty() && (path[0] == '\\' || path[0] == '/'));
+// The folder that a path of `start` is taken from, as Windows takes it: the
+// current drive's root, the current folder of the path's drive (which the
+// command interpreter keeps in the variable "=Z:"; the drive's root when it
+// has none), or the current folder.
+std::string StartFolder(const platform::Platform& platform, const std::string& path, PathStart start) {
+  const std::string& current = platform.workingFolder;
+  switch (start) {
+    case PathStart::Itself:
+      return {};
+    case PathStart::DriveRoot:
+      return std::string(RootPart(current));
+    case PathStart::DriveFolder: {
+      std::string drive = path.substr(0, 2);
+      drive[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(drive[0])));
+      if (FoldCase(RootPart(current)) == FoldCase(drive)) return current;
+      const std::string folder = platform.processes.Environment("=" + drive);
+      return WithTrailingSeparator(folder.empty() ? drive : folder);
+    }
+    case PathStart::CurrentFolder:
+      break;
+  }
+  return current;
 }
 
 // The input as the jobs take it: absolute, so that the output lands beside
 // it and no argument starts with "-". An error text when it names no file
 // that a job could take.
 std::string ResolveInput(const platform::Platform& platform, const std::string& given, std::string& input) {
-  input = IsAbsolute(given) ? given : platform.workingFolder + given;
+  const PathStart start = StartOf(given);
+  input = StartFolder(platform, given, start) + (start == PathStart::DriveFolder ? given.substr(2) : given);
   const std::string_view file = FilePart(input);
   if (file.empty()) return "input '" + given + "' names no file";
   if (file.back() == ' ' || file.back() == '.') return "input '" + given + "' ends in a blank or a dot";

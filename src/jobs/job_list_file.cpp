@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "text/text_lines.h"
 #include "text/wide_text.h"
 
 namespace qv {
@@ -25,18 +26,6 @@ const DamageCheck kDamageChecks[] = {
     {CutShort, "its last line has no line end, so it was cut short"},
 };
 
-std::vector<std::string> SplitLines(std::string_view bytes) {
-  std::vector<std::string> lines;
-  while (!bytes.empty()) {
-    const std::size_t end = bytes.find('\n');
-    std::string_view line = bytes.substr(0, end);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    lines.emplace_back(line);
-    bytes.remove_prefix(end + 1);
-  }
-  return lines;
-}
-
 }  // namespace
 
 std::string JobListPath(const platform::Platform& platform) {
@@ -57,7 +46,8 @@ JobListFile ReadJobList(platform::FileSystem& files, const std::string& path) {
   for (const DamageCheck& check : kDamageChecks) {
     if (check.damaged(content.bytes)) return {JobListStatus::Damaged, {}, check.reason};
   }
-  return {JobListStatus::Read, SplitLines(content.bytes), {}};
+  const std::vector<std::string_view> lines = SplitLines(content.bytes);
+  return {JobListStatus::Read, std::vector<std::string>(lines.begin(), lines.end()), {}};
 }
 
 bool WriteJobList(platform::FileSystem& files, const std::string& path, const std::vector<std::string>& lines) {

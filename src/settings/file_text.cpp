@@ -1,13 +1,12 @@
 #include "settings/file_text.h"
 
+#include "text/text_lines.h"
 #include "text/wide_text.h"
 
 namespace qv {
 
 std::string TextAsUtf8(std::string_view bytes, platform::CodePages& codePages) {
-  constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-  const bool marked = bytes.substr(0, kByteOrderMark.size()) == kByteOrderMark;
-  if (marked) bytes.remove_prefix(kByteOrderMark.size());
+  const bool marked = SkipByteOrderMark(bytes);
   if (IsUtf8(bytes)) return std::string(bytes);
   if (!marked) return codePages.FromAnsi(bytes);
   std::string text;

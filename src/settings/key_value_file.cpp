@@ -4,23 +4,16 @@
 #include <unordered_set>
 
 #include "text/leading_integer.h"
+#include "text/text_lines.h"
 #include "settings/settings_table.h"
 
 namespace qv {
 namespace {
 
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
 
 char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-std::string_view TrimBlanks(std::string_view text) {
-  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-  return text;
-}
 
 // One setting line as the reading rules see it.
 struct SettingLine {
@@ -113,7 +106,7 @@ bool KeyValueFile::IsSettingKey(std::string_view key) {
 
 KeyValueFile KeyValueFile::Parse(std::string_view bytes) {
   KeyValueFile file;
-  if (bytes.substr(0, kByteOrderMark.size()) == kByteOrderMark) bytes.remove_prefix(kByteOrderMark.size());
+  SkipByteOrderMark(bytes);
   file.bytes_ = std::make_shared<const std::string>(bytes);
   const std::string_view text = *file.bytes_;
   const std::size_t visibleEnd = ForEachSetting(text, [&file](const SettingLine& line) {
@@ -152,7 +145,7 @@ std::int32_t KeyValueFile::ReadNumber(std::string_view key, std::int32_t fallbac
 
 std::string KeyValueFile::ReadText(std::string_view key, std::string_view fallback) const {
   const std::optional<std::string> value = FindValue(key);
-  return std::string(value ? TrimBlanks(*value) : fallback);
+  return std::string(value ? Trim(*value) : fallback);
 }
 
 bool KeyValueFile::Has(std::string_view key) const { return FindValue(key).has_value(); }

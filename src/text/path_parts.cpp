@@ -1,5 +1,7 @@
 #include "text/path_parts.h"
 
+#include <algorithm>
+
 namespace qv {
 namespace {
 
@@ -11,7 +13,40 @@ std::size_t FileStart(std::string_view path) {
   return last == std::string_view::npos ? 0 : last + 1;
 }
 
+bool IsSeparator(char c) { return c == '\\' || c == '/'; }
+
+bool HasDrive(std::string_view path) {
+  const char letter = path.size() >= 2 ? static_cast<char>(path[0] | 0x20) : '\0';
+  return letter >= 'a' && letter <= 'z' && path[1] == ':';
+}
+
+// The length of the text before the separator that ends the `count`th
+// component after `from`, or the whole text.
+std::size_t AfterComponents(std::string_view path, std::size_t from, int count) {
+  for (; count > 0 && from < path.size(); --count) {
+    const std::size_t end = path.find_first_of(kSeparators, from);
+    if (end == std::string_view::npos) return path.size();
+    from = count > 1 ? end + 1 : end;
+  }
+  return std::min(from, path.size());
+}
+
 }  // namespace
+
+PathStart StartOf(std::string_view path) {
+  if (HasDrive(path)) return path.size() > 2 && IsSeparator(path[2]) ? PathStart::Itself : PathStart::DriveFolder;
+  if (path.size() >= 2 && IsSeparator(path[0]) && IsSeparator(path[1])) return PathStart::Itself;
+  if (!path.empty() && IsSeparator(path[0])) return PathStart::DriveRoot;
+  return PathStart::CurrentFolder;
+}
+
+std::string_view RootPart(std::string_view path) {
+  if (HasDrive(path)) return path.substr(0, 2);
+  if (path.size() < 2 || !IsSeparator(path[0]) || !IsSeparator(path[1])) return {};
+  // "\\?\UNC\server\share" names a share in the long form, "\\?\C:" a drive.
+  const bool longShare = path.size() >= 8 && path.substr(2, 2) == "?\\" && (path.substr(4, 4) == "UNC\\");
+  return path.substr(0, AfterComponents(path, 2, longShare ? 4 : 2));
+}
 
 std::string_view FolderPart(std::string_view path) { return path.substr(0, FileStart(path)); }
 

@@ -18,6 +18,19 @@ std::string_view ExtensionPart(std::string_view path);
 // inserted first ("D:\v\clip" + "mp4" gives "D:\v\clip.mp4").
 std::string ReplaceExtension(std::string_view path, std::string_view ending);
 
+// Where a path starts from.
+enum class PathStart {
+  Itself,         // "C:\v\x", "\\server\share\x", "\\?\C:\x": a full path
+  DriveRoot,      // "\v\x": the root of the current drive (natively, a host path from the root)
+  DriveFolder,    // "Z:x": the current folder of drive Z
+  CurrentFolder,  // "x", "v\x"
+};
+PathStart StartOf(std::string_view path);
+
+// The drive ("C:") or the server share ("\\server\share") that a full path
+// starts with; "" for a host path.
+std::string_view RootPart(std::string_view path);
+
 // `folder` ending in a separator: "\\" added unless it ends in one ("" stays "").
 std::string WithTrailingSeparator(std::string folder);
 

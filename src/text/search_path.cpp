@@ -2,26 +2,16 @@
 
 #include <cctype>
 
+#include "text/path_parts.h"
+#include "text/text_lines.h"
+
 namespace qv {
 
 namespace {
 
-std::string_view Trim(std::string_view text) {
-  const auto isBlank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
-  while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
-  return text;
-}
-
 std::string_view Unquote(std::string_view text) {
   if (text.size() >= 2 && text.front() == '"' && text.back() == '"') return text.substr(1, text.size() - 2);
   return text;
-}
-
-bool IsAbsolute(std::string_view folder) {
-  const bool drive = folder.size() >= 2 && std::isalpha(static_cast<unsigned char>(folder[0])) && folder[1] == ':';
-  const bool rooted = !folder.empty() && (folder[0] == '\\' || folder[0] == '/');
-  return drive || rooted;
 }
 
 // Why a line of envprep.txt can name no folder, or "".
@@ -71,11 +61,9 @@ ToolFolders CollectToolFolders(const std::string& programFolder, std::string_vie
   ToolFolders result;
   result.folders.push_back(programFolder);
   result.folders.push_back(programFolder + "tools");
-  for (std::size_t number = 1; !listText.empty(); ++number) {
-    const auto end = listText.find('\n');
-    std::string_view line = listText.substr(0, end);
-    listText = end == std::string_view::npos ? std::string_view{} : listText.substr(end + 1);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+  const std::vector<std::string_view> lines = SplitLines(listText);
+  for (std::size_t number = 1; number <= lines.size(); ++number) {
+    const std::string_view line = lines[number - 1];
     // A comment may say anything: quotes and tabs in it name no folder.
     if (const std::string_view trimmed = Trim(line); !trimmed.empty() && trimmed.front() == '#') continue;
     if (std::string problem = LineProblem(line); !problem.empty()) {
@@ -90,7 +78,8 @@ ToolFolders CollectToolFolders(const std::string& programFolder, std::string_vie
       result.warnings.push_back("left out \"" + std::string(folder) + "\": a folder with ';' cannot stand in PATH");
       continue;
     }
-    result.folders.push_back(IsAbsolute(folder) ? std::string(folder) : programFolder + std::string(folder));
+    const bool fromProgram = StartOf(folder) == PathStart::CurrentFolder;
+    result.folders.push_back(fromProgram ? programFolder + std::string(folder) : std::string(folder));
   }
   return result;
 }

@@ -3,10 +3,15 @@
 
 #include <gtest/gtest.h>
 
+#include <string_view>
+#include <vector>
+
 #include "text/batch_text.h"
 #include "text/case_fold.h"
 #include "text/leading_integer.h"
 #include "text/number_text.h"
+#include "text/path_parts.h"
+#include "text/text_lines.h"
 #include "text/wide_text.h"
 #include "text/wildcard_match.h"
 
@@ -23,6 +28,41 @@ TEST(LeadingInteger, ReadsSignAndDigitsUpToTheEndOfTheView) {
       {"99999999999", 2147483647},  {"-99999999999", -2147483647 - 1},  {"2147483648", 2147483647},
   };
   for (const Case& c : cases) EXPECT_EQ(LeadingInteger(c.text), c.value) << c.text;
+}
+
+// A list whose last line has no line end must still end (and keep that line).
+TEST(TextLines, SplitEveryLineEndAndALastLineWithoutOne) {
+  using Lines = std::vector<std::string_view>;
+  EXPECT_EQ(SplitLines("a\r\n\nb"), (Lines{"a", "", "b"}));
+  EXPECT_EQ(SplitLines(std::string_view("a\nbc\n").substr(0, 4)), (Lines{"a", "bc"}));
+  EXPECT_EQ(SplitLines("a\r\r\n\r\n"), (Lines{"a\r", ""}));
+  EXPECT_EQ(SplitLines(""), Lines{});
+  std::string_view marked = "\xEF\xBB\xBF\xEF\xBB\xBFx";
+  EXPECT_TRUE(SkipByteOrderMark(marked));
+  EXPECT_EQ(marked, "\xEF\xBB\xBFx");
+  std::string_view cut = std::string_view(marked).substr(0, 2);
+  EXPECT_FALSE(SkipByteOrderMark(cut));
+}
+
+TEST(PathParts, TellWhereAPathStartsAndItsRoot) {
+  const struct {
+    std::string_view path;
+    PathStart start;
+    std::string_view root;
+  } cases[] = {
+      {"C:\\v\\x", PathStart::Itself, "C:"},           {"z:/x", PathStart::Itself, "z:"},
+      {"Z:x", PathStart::DriveFolder, "Z:"},            {"Z:", PathStart::DriveFolder, "Z:"},
+      {"\\v\\x", PathStart::DriveRoot, ""},            {"/home/x", PathStart::DriveRoot, ""},
+      {"\\\\srv\\share\\v", PathStart::Itself, "\\\\srv\\share"}, {"//srv/share", PathStart::Itself, "//srv/share"},
+      {"\\\\?\\C:\\v", PathStart::Itself, "\\\\?\\C:"},
+      {"\\\\?\\UNC\\srv\\share\\v", PathStart::Itself, "\\\\?\\UNC\\srv\\share"},
+      {"v\\x", PathStart::CurrentFolder, ""},            {"1:x", PathStart::CurrentFolder, ""},
+      {"", PathStart::CurrentFolder, ""},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(StartOf(c.path), c.start) << c.path;
+    EXPECT_EQ(RootPart(c.path), c.root) << c.path;
+  }
 }
 
 TEST(NumberText, TakesTheNumberTheTextStartsWithAndNoMore) {

@@ -9,7 +9,7 @@
 // Actions, one per line ("#" starts a comment; ID is a control name as in
 // the control table; TEXT runs to the end of the line):
 //   folder PATH | file PATH NAME (NAME from in/) | bigfile PATH BYTES | readonly PATH | unwritable FOLDER
-//   unreadable PATH | program-folder PATH (ending in a backslash; before start) | process-fails | env NAME VALUE
+//   unreadable PATH | program-folder PATH (ending in a separator; before start; a POSIX one is the working folder too) | process-fails | env NAME VALUE
 //   program PATH|OUTPUT (a program that prints OUTPUT) | program PATH (one that cannot run)
 //   library NAME EXPORT RESULT | start | close (closes or stays open) | restart (a new start on the same
 //   files with nothing saved, as after a crash) | drop A|B...
@@ -178,7 +178,12 @@ class Scenario {
       return fake_.files.CreateFolder(rest);
     }
     if (verb == "file") return PlaceFile(first, second);
-    if (verb == "program-folder") return fake_.platform.programFolder = rest, true;
+    if (verb == "program-folder") {
+      fake_.platform.programFolder = rest;
+      // A program on a POSIX system runs in a folder of that system as well.
+      if (!rest.empty() && rest.front() == '/') fake_.platform.workingFolder = rest;
+      return true;
+    }
     if (verb == "bigfile") return Place(first, std::string(std::stoul(second), 'x')), true;
     if (verb == "readonly") return fake_.files.MakeReadOnly(rest), true;
     if (verb == "unwritable") return fake_.files.MakeFolderUnwritable(rest), true;

@@ -6,16 +6,11 @@
 #include <vector>
 
 #include "common/number_text.h"
+#include "text/text_lines.h"
 
 namespace qv::tools {
 
 namespace {
-
-std::string_view Trim(std::string_view text) {
-  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-  return text;
-}
 
 constexpr std::uint64_t kLongestSeconds = 9999ull * 3600;
 constexpr double kLargestSize = 10000000.0;
