@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "text/path_parts.h"
+
 namespace qv::platform {
 
 std::string DialogFilter(const std::string& filter) {
@@ -21,8 +23,7 @@ std::vector<std::string> SelectedPaths(std::string_view buffer) {
   }
   if (items.size() <= 1) return items;
 
-  std::string folder = items.front();
-  if (folder.back() != '\\' && folder.back() != '/') folder += '\\';
+  const std::string folder = WithTrailingSeparator(items.front());
   std::vector<std::string> paths;
   paths.reserve(items.size() - 1);
   for (std::size_t i = 1; i < items.size(); ++i) paths.push_back(folder + items[i]);

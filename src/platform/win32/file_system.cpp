@@ -123,9 +123,7 @@ bool Win32FileSystem::CreateFolder(const std::string& path) {
 
 std::optional<std::vector<FolderEntry>> Win32FileSystem::ListFolder(const std::string& folder,
                                                                     const std::string& pattern) {
-  std::string query = folder;
-  if (!query.empty() && query.back() != '\\' && query.back() != '/') query += '\\';
-  query += pattern;
+  const std::string query = WithTrailingSeparator(folder) + pattern;
 
   std::vector<FolderEntry> entries;
   WIN32_FIND_DATAW found;
