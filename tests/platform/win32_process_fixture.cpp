@@ -1,13 +1,20 @@
 // A child for the process tests: writes its working folder and whether it has
 // a console into "report.txt" in that folder (whole, by renaming), then lives
-// for the milliseconds given as its argument.
+// for the milliseconds given as its argument. With "--version" it only answers
+// as an x264 build would.
 
 #include <windows.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 
 int main(int argc, char** argv) {
+  if (argc > 1 && std::strcmp(argv[1], "--version") == 0) {
+    DWORD written = 0;
+    WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), "x264 0.164.3095\n", 16, &written, nullptr);
+    return 0;
+  }
   char folder[MAX_PATH] = {};
   GetCurrentDirectoryA(MAX_PATH, folder);
   std::ofstream("report.tmp", std::ios::binary) << folder << "\n" << (GetConsoleWindow() != nullptr);

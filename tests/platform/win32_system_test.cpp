@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "platform/win32/win32_platform.h"
+#include "text/wide_text.h"
 #include "tools/support/scratch_folder.h"
 
 namespace qv::platform {
@@ -38,6 +39,20 @@ TEST(Win32Processes, StartInTheWorkingFolderWithAConsoleAndAreLoweredToIdle) {
   EXPECT_FALSE(processes.SetIdlePriorityClass(0));
   EXPECT_EQ(processes.Start("qv_no_such_program.exe", folder), std::nullopt);
   EXPECT_EQ(processes.Start(fixture, folder + "\\missing"), std::nullopt);
+}
+
+// A folder name that no single ANSI code page carries (Cyrillic and Greek).
+TEST(Win32Processes, RunAProgramAndReadTheEnvironmentWhateverTheirNamesHold) {
+  const testing::ScratchFolder scratch("run");
+  const std::string folder = scratch.path() + "\xD0\x9A\xD0\xB8\xD0\xBD\xD0\xBE \xCE\xA9";
+  ASSERT_TRUE(testing::fs::create_directory(testing::fs::u8path(folder)));
+  const std::string program = folder + "\\win32_process_fixture.exe";
+  testing::fs::copy_file(ProgramFolder() + "win32_process_fixture.exe", testing::fs::u8path(program));
+  Win32Processes processes;
+  EXPECT_EQ(processes.Run(program, {"--version"}, 10000), "x264 0.164.3095\n");
+  ASSERT_TRUE(SetEnvironmentVariableW(L"QV_TEST_FOLDER", Widen(folder).c_str()));
+  EXPECT_EQ(processes.Environment("QV_TEST_FOLDER"), folder);
+  EXPECT_EQ(processes.Environment("QV_NO_SUCH_VARIABLE"), "");
 }
 
 TEST(Win32Libraries, CallAnExportByNameAndGiveNothingWhenEitherIsMissing) {

@@ -68,14 +68,16 @@ std::optional<std::string> Win32Processes::Run(const std::string& program, const
   HANDLE writeEnd = nullptr;
   if (!CreatePipe(&readEnd, &writeEnd, &inheritable, 0)) return std::nullopt;
   SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
-  STARTUPINFOA startup{};
+  STARTUPINFOW startup{};
   startup.cb = sizeof(startup);
   startup.dwFlags = STARTF_USESTDHANDLES;
   startup.hStdOutput = writeEnd;
   startup.hStdError = writeEnd;
   PROCESS_INFORMATION process{};
-  const bool started = CreateProcessA(program.c_str(), line.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,
-                                      nullptr, &startup, &process) != 0;
+  // CreateProcessW may write into the command line, so it gets a copy.
+  std::wstring wideLine = Widen(line);
+  const bool started = CreateProcessW(Widen(program).c_str(), wideLine.data(), nullptr, nullptr, TRUE,
+                                      CREATE_NO_WINDOW, nullptr, nullptr, &startup, &process) != 0;
   CloseHandle(writeEnd);
   if (!started) {
     CloseHandle(readEnd);
@@ -102,12 +104,13 @@ std::optional<std::string> Win32Processes::Run(const std::string& program, const
 }
 
 std::string Win32Processes::Environment(const std::string& name) {
-  const DWORD size = GetEnvironmentVariableA(name.c_str(), nullptr, 0);
+  const std::wstring wideName = Widen(name);
+  const DWORD size = GetEnvironmentVariableW(wideName.c_str(), nullptr, 0);
   if (size == 0) return {};
-  std::string value(size, '\0');
-  const DWORD length = GetEnvironmentVariableA(name.c_str(), value.data(), size);
+  std::wstring value(size, L'\0');
+  const DWORD length = GetEnvironmentVariableW(wideName.c_str(), value.data(), size);
   value.resize(length < size ? length : 0);
-  return value;
+  return Narrow(value);
 }
 
 bool Win32Processes::SetIdlePriorityClass(std::uint32_t processId) {
