@@ -66,12 +66,14 @@ bool IsReservedDeviceName(std::string_view name) {
   for (std::string_view device : {"con", "prn", "aux", "nul", "conin$", "conout$"}) {
     if (lower == device) return true;
   }
-  if (lower.size() != 4) return false;
   const std::string_view stem = std::string_view(lower).substr(0, 3);
-  const auto digit = static_cast<unsigned char>(lower[3]);
-  // COM and LPT take 1-9 and the Latin-1 superscripts one, two and three.
-  const bool portDigit = (digit >= '1' && digit <= '9') || digit == 0xB9 || digit == 0xB2 || digit == 0xB3;
-  return (stem == "com" || stem == "lpt") && portDigit;
+  if (stem != "com" && stem != "lpt") return false;
+  // COM and LPT take 1-9 and the superscripts one, two and three.
+  const std::string_view port = std::string_view(lower).substr(3);
+  for (std::string_view digit : {"1", "2", "3", "4", "5", "6", "7", "8", "9", "\xC2\xB9", "\xC2\xB2", "\xC2\xB3"}) {
+    if (port == digit) return true;
+  }
+  return false;
 }
 
 }  // namespace
