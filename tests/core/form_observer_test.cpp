@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "form/form.h"
@@ -13,12 +15,19 @@ namespace {
 
 struct Notices : FormObserver {
   std::vector<char> seen;
+  std::vector<std::pair<int, int>> places;  // of inserted items (first, count) and removed ones (index, 0)
   void OnTextChanged(ControlId) override { seen.push_back('t'); }
   void OnValueChanged(ControlId) override { seen.push_back('v'); }
   void OnEnabledChanged(ControlId) override { seen.push_back('e'); }
   void OnVisibleChanged(ControlId) override { seen.push_back('s'); }
-  void OnItemsInserted(ControlId, int, int) override { seen.push_back('i'); }
-  void OnItemRemoved(ControlId, int) override { seen.push_back('r'); }
+  void OnItemsInserted(ControlId, int first, int count) override {
+    seen.push_back('i');
+    places.push_back({first, count});
+  }
+  void OnItemRemoved(ControlId, int index) override {
+    seen.push_back('r');
+    places.push_back({index, 0});
+  }
   void OnItemsCleared(ControlId) override { seen.push_back('c'); }
 };
 
@@ -39,6 +48,24 @@ TEST(FormObserver, IsToldOfChangesOnly) {
   form.SetEnabled(ControlId::Bias, !enabled);
   form.SetNumber(ControlId::BiasSlider, position + 1);
   EXPECT_EQ(notices.seen, (std::vector<char>{'t', 'e', 'v'}));
+}
+
+// The list view inserts and removes rows where the notice says: one place
+// off shows a line at the wrong row or reads past the end of the list.
+TEST(FormObserver, IsToldWhereItemsGoAndGo) {
+  Form form;
+  Notices notices;
+  form.SetObserver(&notices);
+  form.AddItem(ControlId::JobList, "a");
+  form.AddItem(ControlId::JobList, "b");
+  form.AddItems(ControlId::JobList, {"c", "d", "e"});
+  form.AddItems(ControlId::JobList, {});
+  form.InsertItem(ControlId::JobList, 9, "f");
+  form.InsertItem(ControlId::JobList, 1, "g");
+  form.RemoveItem(ControlId::JobList, 6);
+  form.RemoveItem(ControlId::JobList, 7);
+  EXPECT_EQ(notices.places, (std::vector<std::pair<int, int>>{{0, 1}, {1, 1}, {2, 3}, {5, 1}, {1, 1}, {6, 0}}));
+  EXPECT_EQ(form.Items(ControlId::JobList), (std::vector<std::string>{"a", "g", "b", "c", "d", "e"}));
 }
 
 }  // namespace
