@@ -1,5 +1,8 @@
 #include "text/wide_text.h"
 
+#include <cstdint>
+#include <cstring>
+
 namespace qv {
 namespace {
 
@@ -104,8 +107,15 @@ bool IsUtf8(std::string_view text) {
 }
 
 bool IsAscii(std::string_view text) {
-  for (const char c : text) {
-    if (static_cast<unsigned char>(c) >= 0x80) return false;
+  // Eight bytes at a time: a batch of a long job list is tens of megabytes.
+  constexpr std::uint64_t kHighBits = 0x8080808080808080u;
+  std::size_t at = 0;
+  for (std::uint64_t word = 0; at + sizeof word <= text.size(); at += sizeof word) {
+    std::memcpy(&word, text.data() + at, sizeof word);
+    if ((word & kHighBits) != 0) return false;
+  }
+  for (; at < text.size(); ++at) {
+    if (static_cast<unsigned char>(text[at]) >= 0x80) return false;
   }
   return true;
 }
