@@ -1,0 +1,47 @@
+# cmake -DQV_CHECK=<file> -P CheckLayerIncludes.cmake
+#
+# Reads every quoted include of the files that <file> lists and fails when
+# one names a header of a layer that the files' layer does not stand on,
+# however the include is spelt (from src/, or relative with "../"). Layers
+# are folders of src/; QV_SUBLAYERS names the folders within them that are
+# layers of their own (the real and fake systems, the window).
+cmake_minimum_required(VERSION 3.20)
+include(${QV_CHECK})
+set(problems "")
+foreach(file IN LISTS QV_FILES)
+  file(STRINGS ${file} lines REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
+  get_filename_component(folder ${file} DIRECTORY)
+  foreach(line IN LISTS lines)
+    string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*\"([^\"]*)\".*" "\\1" included "${line}")
+    if(EXISTS ${folder}/${included})
+      get_filename_component(header ${folder}/${included} ABSOLUTE)
+    elseif(EXISTS ${QV_SRC}/${included})
+      get_filename_component(header ${QV_SRC}/${included} ABSOLUTE)
+    else()
+      continue()
+    endif()
+    file(RELATIVE_PATH path ${QV_SRC} ${header})
+    if(path MATCHES "^\\.\\./")
+      continue()
+    endif()
+    string(REGEX REPLACE "/.*" "" layer "${path}")
+    foreach(sublayer IN LISTS QV_SUBLAYERS)
+      string(FIND "${path}" "${sublayer}/" at)
+      if(at EQUAL 0)
+        set(layer ${sublayer})
+      endif()
+    endforeach()
+    if(NOT layer IN_LIST QV_STANDS_ON)
+      file(RELATIVE_PATH where ${QV_ROOT} ${file})
+      string(APPEND problems "${where}: the layer ${QV_LAYER} includes \"${included}\", a header of the layer "
+             "${layer}, which ${QV_LAYER} does not stand on\n")
+    endif()
+  endforeach()
+endforeach()
+if(problems)
+  set(lower ${QV_STANDS_ON})
+  list(REMOVE_ITEM lower ${QV_LAYER})
+  list(JOIN lower ", " lower)
+  message(FATAL_ERROR "${problems}(${QV_LAYER} stands on: ${lower})")
+endif()
+file(TOUCH ${QV_STAMP})
