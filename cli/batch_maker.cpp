@@ -9,7 +9,7 @@
 #include "form/form.h"
 #include "jobs/batch_file.h"
 #include "jobs/job_list.h"
-#include "jobs/job_queue.h"
+#include "jobs/input_queue.h"
 #include "text/case_fold.h"
 #include "jobs/job_script.h"
 #include "jobs/job_set.h"

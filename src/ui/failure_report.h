@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "jobs/job_queue.h"
+#include "jobs/input_queue.h"
 #include "platform/platform.h"
 
 namespace qv {

@@ -3,7 +3,7 @@
 #include "jobs/batch_file.h"
 #include "jobs/job_list.h"
 #include "jobs/job_paths.h"
-#include "jobs/job_queue.h"
+#include "jobs/input_queue.h"
 #include "settings/config_io.h"
 #include "settings/number_fields.h"
 #include "ui/failure_report.h"

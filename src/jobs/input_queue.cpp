@@ -1,4 +1,4 @@
-#include "jobs/job_queue.h"
+#include "jobs/input_queue.h"
 
 #include <algorithm>
 #include <utility>
