@@ -4,6 +4,8 @@
 #include <iterator>
 #include <vector>
 
+#include "catalog/x264_lists.h"
+
 namespace qv::cli {
 namespace {
 
@@ -78,11 +80,15 @@ std::string SetAssignment(ParseState& state, const std::string& value) {
 }
 
 std::string SetX264Syntax(ParseState& state, const std::string& value) {
-  // The entries of the drop-down, in list order.
-  const char* const names[] = {"auto", "classic", "current"};
-  std::size_t index = 0;
-  while (index < std::size(names) && value != names[index]) ++index;
-  if (index == std::size(names)) return "--x264-syntax takes auto, classic or current, got '" + value + "'";
+  const int index = X264SyntaxIndex(value.c_str());
+  if (index < 0) {
+    std::string names;
+    for (int i = 0; i < kX264SyntaxCount; ++i) {
+      names += i == 0 ? "" : i + 1 == kX264SyntaxCount ? " or " : ", ";
+      names += FindX264Syntax(i)->cliName;
+    }
+    return "--x264-syntax takes " + names + ", got '" + value + "'";
+  }
   state.options.assignments.push_back({"x264syntax", std::to_string(index)});
   return {};
 }
