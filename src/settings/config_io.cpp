@@ -5,10 +5,10 @@
 
 #include "form/rules.h"
 #include "settings/config_lists.h"
-#include "settings/file_text.h"
 #include "settings/key_value_file.h"
 #include "settings/limits.h"
 #include "settings/settings_table.h"
+#include "text/file_text.h"
 #include "text/leading_integer.h"
 
 namespace qv {
@@ -111,7 +111,7 @@ ConfigFile ReadConfig(const platform::Platform& platform, const std::string& pat
     return {ConfigStatus::Refused, {}, "it is UTF-16 text"};
   }
   if (bytes.find('\0') != std::string_view::npos) return {ConfigStatus::Refused, {}, "it holds NUL bytes"};
-  return {ConfigStatus::Read, TextAsUtf8(bytes, platform.codePages), {}};
+  return {ConfigStatus::Read, TextAsUtf8(bytes, [&](std::string_view ansi) { return platform.codePages.FromAnsi(ansi); }), {}};
 }
 
 ConfigFile LoadConfig(Form& form, const platform::Platform& platform, const std::string& path) {
