@@ -261,7 +261,8 @@ std::string AddScript(const App& app, PerJob& perJob, const std::string& source,
   const Form& form = app.form;
   // No name in it: a comment is no place for one that the interpreter reads.
   const std::string title = "quorvelan job " + std::to_string(perJob.jobs.size() + 1) + " (jobs.tsv lists them)";
-  JobScript script = MakeJobScript(form, syntax, perJob.dialect, perJob.folders, title);
+  JobScript script = MakeJobScript(form, syntax, perJob.dialect, perJob.folders, title,
+                                   MissingJobFolders(form, app.platform));
   if (!script.refusal.empty()) return "input '" + source + "': " + script.refusal;
   perJob.jobs.push_back({source, std::move(script.finalOutput), form.Text(ControlId::Mode), script.passes,
                          std::move(script.text)});

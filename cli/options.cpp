@@ -196,7 +196,12 @@ const OptionRow kOptions[] = {
      "- for standard input), for lists of any length. A\n"
      "list that is not UTF-8 is refused.",
      SetInputsFrom},
-    {"--output-folder", "DIR", Section::Jobs, nullptr, "Put every output into DIR, as \"Files input\" does.",
+    {"--output-folder", "DIR", Section::Jobs, nullptr,
+     "Put every output into DIR, as \"Files input\" does.\n"
+     "An output, stats or log folder that does not exist\n"
+     "now is made by the job's lines before its first step;\n"
+     "a job whose folder cannot be made is skipped, with a\n"
+     "line in the console that says so.",
      SetOutputFolder},
     {"--shutdown", nullptr, Section::Jobs, nullptr, "Append the shutdown line after the last job.",
      [](ParseState& s, const std::string&) {

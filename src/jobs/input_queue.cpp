@@ -78,7 +78,7 @@ QueuedInputs QueueInputs(Form& form, const platform::Platform& platform, const s
         continue;
       }
     }
-    if (!AppendJobLines(form, syntax, lines)) {
+    if (!AppendJobLines(form, syntax, platform, lines)) {
       result.gaveNoJob.push_back(input);
       if (stop) return result;
       continue;

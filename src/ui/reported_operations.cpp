@@ -98,7 +98,7 @@ void AddJobReporting(App& app) {
                   "The job was not added: \"" + field->caption + "\" " + what + ", which is not a number.");
     return;
   }
-  AddJob(app.form, JobSyntax(app));
+  AddJob(app.form, JobSyntax(app), app.platform);
 }
 
 }  // namespace qv

@@ -152,6 +152,35 @@ TEST(Batches, EveryJobRunsItsStepsInOrderAndLeavesItsFiles) {
   }
 }
 
+// A job whose output folder is missing when it is added makes it before its
+// first step; one whose folder cannot be made (a file holds its parent's
+// name) says so in the console and runs none of its steps.
+TEST(Batches, MissingOutputFolderIsMadeOrTheJobIsSkippedWithALine) {
+  const Installation place;
+  // Given without a backslash at the end, which would escape the closing quote.
+  const std::string made = place.root.path() + "new 5% & ^o\\deeper", blocker = place.root.path() + "blocked";
+  WriteBytes(blocker, "a file where a folder would go\r\n");
+  std::string all;
+  for (const auto& [name, folder] : {std::pair{"made", made}, {"blocked", blocker + "\\out"}}) {
+    const std::string source = place.sources + name + " & 5% ^x.avs", batch = place.root.path() + name + ".bat";
+    WriteBytes(source, "# end-to-end source\r\n");
+    const std::string command = Quoted(place.program + "quorvelan-cli.exe") + " --defaults --output-folder " +
+                                Quoted(folder) + " --bat " + Quoted(batch) + " " + Quoted(source);
+    const CommandRun run = RunCommand(command + " 2>&1", place.program);
+    EXPECT_EQ(run.exitCode, 0) << command << "\n" << run.output;
+    all += "@call " + Quoted(batch) + "\r\n";
+  }
+  WriteBytes(place.root.path() + "folders.bat", all);
+  const std::string console = RunCommand(Quoted(place.root.path() + "folders.bat"), place.root.path()).output;
+
+  EXPECT_TRUE(fs::exists(made + "\\made & 5% ^x.mp4")) << console;
+  EXPECT_NE(console.find("The folder \"" + blocker + "\\out\" cannot be made: the job is skipped."), std::string::npos)
+      << console;
+  const std::string log = ReadBytes(place.program + "steps.log").value_or("");
+  EXPECT_NE(log.find("made & 5% ^x.avs"), std::string::npos) << log;
+  EXPECT_EQ(log.find("blocked & 5% ^x.avs"), std::string::npos) << log;
+}
+
 // The files below `root`, each as its path.
 std::set<std::string> FilesBelow(const std::string& root) {
   std::set<std::string> files;

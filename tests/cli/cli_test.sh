@@ -8,7 +8,16 @@ cli=$1 expected=$2 standin=$3
 shift 3
 failures=0
 dir=$(mktemp -d)
-trap 'rm -rf "$dir"' EXIT
+drive=
+trap 'rm -rf "$dir"; [ -z "$drive" ] || rm -f "$drive"' EXIT
+# The output folder D:\v exists, so the expected batch makes none: in the
+# test folder for the native program, as drive D: for Wine when the prefix
+# has no such drive.
+mkdir -p "$dir/D:/v" "$dir/D/v"
+if [ "${1:-}" = wine ] && [ ! -e "$WINEPREFIX/dosdevices/d:" ]; then
+  drive="$WINEPREFIX/dosdevices/d:"
+  ln -s "$dir/D" "$drive"
+fi
 cp "$cli" "$dir/"
 mkdir "$dir/avsinc" && echo 'DirectShowSource(fs, utf8=true)' >"$dir/avsinc/DirectShow.avs"
 run() { (cd "$dir" && "$@" "./$(basename "$cli")" "${args[@]}" >stdout 2>stderr); status=$?; }
