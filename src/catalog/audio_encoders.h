@@ -5,6 +5,8 @@
 
 #include <array>
 
+#include "catalog/argument_readings.h"
+
 namespace qv {
 
 struct AudioEncoderSpec {
@@ -19,6 +21,10 @@ struct AudioEncoderSpec {
   // for an encoder that reads its input through bepipe.exe, which only
   // Windows runs.
   const char* shellCommand;
+  // The encoder, and how it reads the audio file's path (and the input's,
+  // unless it reads the input through kPipeToolReading).
+  StepReading reads;
+  bool piped;  // reads the input through bepipe.exe
 };
 
 inline constexpr int kAudioEncoderCount = 8;

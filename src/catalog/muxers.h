@@ -4,6 +4,8 @@
 
 #include <array>
 
+#include "catalog/argument_readings.h"
+
 namespace qv {
 
 inline constexpr int kMaxMuxLines = 3;
@@ -22,6 +24,7 @@ struct MuxerSpec {
   int highestSuccess;   // the highest exit status of a merge that worked
   bool replacesOutput;  // the merge writes {mkv}, and the output goes after it
   bool needsWindows;    // the muxer only Windows runs
+  StepReading reads;    // the program of the first line; none without lines
 };
 
 inline constexpr int kMuxerCount = 5;

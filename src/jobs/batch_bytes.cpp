@@ -7,10 +7,9 @@ namespace {
 
 // The code page is read from what "chcp" prints, whatever its language: the
 // last word, with a dot after it dropped ("Aktive Codepage: 850."). Being
-// local to the batch, the remembered number survives a batch of the same
-// kind that this one calls.
+// local to the batch (kBatchOpenLine), the remembered number survives a
+// batch of the same kind that this one calls.
 constexpr std::string_view kSwitchLines =
-    "@setlocal\r\n"
     "@for /f \"tokens=*\" %%a in ('chcp') do @for %%b in (%%a) do @set \"quorvelan_cp=%%~nb\"\r\n"
     "@chcp 65001 >nul\r\n";
 constexpr std::string_view kRestoreLine = "@chcp %quorvelan_cp% >nul\r\n";

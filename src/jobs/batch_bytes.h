@@ -15,8 +15,17 @@
 
 namespace qv {
 
-// `text` is whole CR LF lines; `last` (ASCII, without a line end) stays the
-// very last line, after the restoring one: the line of a batch that deletes
+// The first line of every batch: with delayed expansion off, a "!" in a
+// name stays a "!" whatever the machine's default. The scope it opens also
+// keeps the batch's variables to itself. A batch that runs to its end closes
+// it with kBatchCloseLine; one that leaves through "exit /b" has it closed by
+// the interpreter. Left open, each batch that one interpreter calls would
+// stack one more scope, and the interpreter allows only a few dozen.
+inline constexpr std::string_view kBatchOpenLine = "@setlocal DisableDelayedExpansion\r\n";
+inline constexpr std::string_view kBatchCloseLine = "@endlocal\r\n";
+
+// `text` is whole CR LF lines; `last` (ASCII) stays the very end, after the
+// restoring line: kBatchCloseLine, and the line of a batch that deletes
 // itself, after which the interpreter must not read on. nullopt when the
 // text holds what no code page carries: bytes that are no UTF-8, or a lone
 // surrogate.

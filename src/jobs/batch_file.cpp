@@ -19,8 +19,8 @@ constexpr const char* kIdleWaitLines = "@echo Please wait until this process is 
 // Enough fresh names for every batch that could plausibly still be running.
 constexpr int kMaxStartedBatchNames = 999;
 
-std::string ChangeFolderLine(const std::string& programFolder) {
-  return "@cd /d \"" + BatchPath(programFolder) + "\"\r\n";
+std::string HeaderLines(const std::string& programFolder) {
+  return std::string(kBatchOpenLine) + "@cd /d \"" + BatchPath(programFolder) + "\"\r\n";
 }
 
 std::size_t JobLinesSize(const Form& form) {
@@ -38,7 +38,7 @@ void AppendJobLines(const Form& form, std::string& text) {
 
 // The started batch without its last line, which deletes it.
 std::string StartBatchText(const Form& form, const std::string& programFolder) {
-  std::string text = ChangeFolderLine(programFolder);
+  std::string text = HeaderLines(programFolder);
   text.reserve(text.size() + 160 + JobLinesSize(form));
   text += kIdleWaitLines;
   text += kEnvironmentLines;
@@ -53,7 +53,7 @@ std::string StartedBatchName(int number) {
 }  // namespace
 
 std::string BatchFileText(const Form& form, const std::string& programFolder) {
-  std::string text = ChangeFolderLine(programFolder);
+  std::string text = HeaderLines(programFolder);
   text.reserve(text.size() + 64 + JobLinesSize(form));
   text += kEnvironmentLines;
   AppendJobLines(form, text);
@@ -61,7 +61,7 @@ std::string BatchFileText(const Form& form, const std::string& programFolder) {
 }
 
 std::optional<std::string> BatchFileBytes(const Form& form, const platform::Platform& platform) {
-  return BatchBytes(BatchFileText(form, platform.programFolder), {}, platform.codePages);
+  return BatchBytes(BatchFileText(form, platform.programFolder), kBatchCloseLine, platform.codePages);
 }
 
 BatchResult WriteBatchFile(const Form& form, const platform::Platform& platform, std::string path) {
@@ -142,7 +142,8 @@ BatchResult StartBatch(const Form& form, const platform::Platform& platform) {
   if (name.empty()) return {BatchOutcome::Failed, platform.programFolder + StartedBatchName(1), stateSaved};
 
   const std::optional<std::string> bytes =
-      BatchBytes(StartBatchText(form, platform.programFolder), "del " + name, platform.codePages);
+      BatchBytes(StartBatchText(form, platform.programFolder), std::string(kBatchCloseLine) + "del " + name,
+                 platform.codePages);
   if (!bytes || !platform.files.WriteFile(path, *bytes)) return {BatchOutcome::Failed, std::move(path), stateSaved};
   const std::optional<std::uint32_t> processId = platform.processes.Start("\"" + path + "\"", platform.programFolder);
   if (!processId) {

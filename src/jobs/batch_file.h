@@ -11,7 +11,8 @@
 
 namespace qv {
 
-// The four header lines and every job-list line, each ending in CR LF.
+// The header lines and every job-list line, each ending in CR LF (the batch
+// is closed by BatchBytes).
 std::string BatchFileText(const Form& form, const std::string& programFolder);
 
 // BatchFileText as the bytes of the file (batch_bytes.h); nullopt when a

@@ -54,7 +54,8 @@ QueuedInputs QueueInputs(Form& form, const platform::Platform& platform, const s
     }
     form.SetText(ControlId::Input, input);
     const std::string folderOfOutput = outputFolder.empty() ? std::string(FolderPart(input)) : outputFolder;
-    const DeriveResult derived = DeriveJobPaths(form, platform, folderOfOutput, taken, JobUse::AddedAtOnce, how.wrapping);
+    const DeriveResult derived = DeriveJobPaths(form, platform, folderOfOutput, taken, JobUse::AddedAtOnce, how.wrapping,
+                                                syntax);
     if (derived.unusable) {
       result.refused.push_back({i, input, *derived.unusable});
       if (stop) return result;

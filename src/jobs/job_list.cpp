@@ -2,17 +2,20 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <utility>
 
 #include "commands/audio_command.h"
 #include "jobs/batch_bytes.h"
 #include "text/batch_text.h"
 #include "commands/pass_command.h"
+#include "catalog/audio_encoders.h"
 #include "catalog/muxers.h"
 #include "settings/batch_values.h"
 #include "text/number_text.h"
 #include "text/path_parts.h"
 #include "text/placeholders.h"
+#include "text/wide_text.h"
 
 namespace qv {
 namespace {
@@ -38,14 +41,76 @@ constexpr const char* kUnsafeReason = "holds a double quote or a control charact
 
 bool WritesOutput(EncodeMode passMode) { return (EncodeModeRow(passMode).traits & kDiscardsOutput) == 0; }
 
-// True when the job's lines feed its input to bepipe.exe: an audio-only job,
-// or audio after a last pass that writes the output.
-bool PipesAudio(const Form& form) {
+// True when the job's lines encode audio: an audio-only job, or audio after
+// a last pass that writes the output.
+bool EncodesAudio(const Form& form) {
   const MuxerSpec* muxer = FindMuxer(form.Number(ControlId::Muxer));
   if (muxer != nullptr && muxer->audioOnly) return true;
   const EncodeModeSpec* mode = FindEncodeMode(form.Number(ControlId::Mode));
   if (form.Number(ControlId::Audio) == 0 || mode == nullptr || mode->passCount == 0) return false;
   return WritesOutput(mode->passes[mode->passCount - 1].passMode);
+}
+
+// One path that one step of the job reads from its command line.
+struct StepPath {
+  StepReading reads;
+  ControlId field;  // the field that the path is, or is made from
+  std::string path;
+};
+
+// Every path on the command line of each step that the job's batch lines
+// run, with the step's reading. The helper programs of this project, the
+// command interpreter's own commands and teelog read the wide command line.
+std::vector<StepPath> StepPaths(const Form& form, X264Syntax syntax) {
+  using C = ControlId;
+  const std::string input = form.Text(C::Input), output = form.Text(C::Output);
+  const MuxerSpec* muxer = FindMuxer(form.Number(C::Muxer));
+  const bool audioOnly = muxer != nullptr && muxer->audioOnly;
+  std::vector<StepPath> paths;
+  if (!audioOnly) {
+    const StepReading x264 = syntax == X264Syntax::Classic ? kClassicX264Reading : kCurrentX264Reading;
+    paths.push_back({x264, C::Input, input});
+    paths.push_back({x264, C::Output, output});
+    if (StatsUsed(form)) paths.push_back({x264, C::Stats, form.Text(C::Stats)});
+  }
+  const AudioEncoderSpec* encoder = FindAudioEncoder(form.Number(C::AudioEncoder));
+  if (!EncodesAudio(form) || encoder == nullptr) return paths;
+  const std::string audio = ReplaceExtension(output, encoder->fileEnding);
+  paths.push_back({encoder->piped ? kPipeToolReading : encoder->reads, C::Input, input});
+  paths.push_back({encoder->reads, C::Output, audio});
+  if (audioOnly || muxer == nullptr || muxer->lines[0] == nullptr) return paths;
+  paths.push_back({muxer->reads, C::Output, audio});
+  paths.push_back({muxer->reads, C::Output, output});
+  if (muxer->replacesOutput) paths.push_back({muxer->reads, C::Output, ReplaceExtension(output, "mkv")});
+  return paths;
+}
+
+std::string CodePointName(std::string_view character) {
+  const std::u16string units = ToUtf16(character);
+  char32_t value = units.empty() ? 0 : units[0];
+  if (units.size() == 2) value = 0x10000 + ((value - 0xD800) << 10) + (units[1] - 0xDC00);
+  char name[16];
+  std::snprintf(name, sizeof name, "U+%04X", static_cast<unsigned>(value));
+  return name;
+}
+
+// Why `reads` cannot carry `path` exactly, naming the step and the first
+// character it would change; empty when it carries the whole path.
+std::string Uncarried(const StepReading& reads, std::string_view path, platform::CodePages& codePages) {
+  if (reads.reading == ArgumentReading::Unicode) return {};
+  for (std::size_t at = 0, length = 0; at < path.size(); at += length) {
+    length = Utf8SequenceLength(path, at);
+    if (length == 0) return {};  // no batch carries it at all, which is told before
+    const std::string_view character = path.substr(at, length);
+    if (character == "^" && reads.reading == ArgumentReading::PipeScript) {
+      return std::string("holds \"^\", which ") + reads.step + " reads as a double quote in its script";
+    }
+    if (length > 1 && !codePages.ToAnsi(character)) {
+      return "holds \"" + std::string(character) + "\" (" + CodePointName(character) + "), which " + reads.step +
+             " reads in the ANSI code page, where it has no exact form";
+    }
+  }
+  return {};
 }
 
 void AppendAudioLines(const Form& form, std::vector<std::string>& lines) {
@@ -127,8 +192,8 @@ bool IsUnusablePath(std::string_view path) {
   return HoldsQuoteOrControl(path) || (!path.empty() && path.front() == '-');
 }
 
-std::optional<UnusablePath> FindUnusablePath(const Form& form, platform::CodePages& codePages, bool windowsAudio) {
-  const bool pipesAudio = windowsAudio && PipesAudio(form);
+std::optional<UnusablePath> FindUnusablePath(const Form& form, platform::CodePages& codePages,
+                                             std::optional<X264Syntax> batchSyntax) {
   for (const PathField& path : kJobFields) {
     if (!path.used(form)) continue;
     std::string text = form.Text(path.field);
@@ -137,10 +202,16 @@ std::optional<UnusablePath> FindUnusablePath(const Form& form, platform::CodePag
       reason = kUnsafeReason;
     } else if (!Utf8Carries(text)) {
       reason = kNoUtf8Reason;
-    } else if (path.field == ControlId::Input && pipesAudio && !codePages.ToAnsi(text)) {
-      reason = "holds a character outside the ANSI code page, in which bepipe.exe reads it";
     }
     if (reason) return UnusablePath{path.field, path.name, std::move(text), reason};
+  }
+  if (!batchSyntax) return std::nullopt;
+  for (StepPath& step : StepPaths(form, *batchSyntax)) {
+    std::string reason = Uncarried(step.reads, step.path, codePages);
+    if (reason.empty()) continue;
+    for (const PathField& path : kJobFields) {
+      if (path.field == step.field) return UnusablePath{path.field, path.name, std::move(step.path), std::move(reason)};
+    }
   }
   return std::nullopt;
 }

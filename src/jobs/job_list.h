@@ -21,19 +21,22 @@ bool IsUnusablePath(std::string_view path);
 // A job field whose path the job cannot use as it is:
 // - a path that no batch line may take (IsUnusablePath);
 // - it is no UTF-8 or holds a lone surrogate: no batch or script carries it;
-// - it is the input of a job that pipes its audio through bepipe.exe, and
-//   the ANSI code page, in which bepipe reads its script, has no exact form
-//   for it.
-// Only the fields that the job's lines use are looked at. The shell's
-// scripts run no bepipe.exe (`windowsAudio` false).
+// - in a batch's job whose x264 reads `batchSyntax`, some step cannot carry
+//   the path exactly as it reads its command line (catalog/argument_readings.h):
+//   a character that the ANSI code page lacks, for a step that reads it; a
+//   "^" for bepipe.exe. The path is then the one that step reads (the audio
+//   file, say, made from the output) and the reason names the step and the
+//   character.
+// Only the fields and steps that the job's lines use are looked at. The
+// shell's scripts (`batchSyntax` nullopt) hand every program its bytes.
 struct UnusablePath {
   ControlId field;
   const char* name;  // the field's caption
   std::string text;
-  const char* reason;  // to follow the caption and the path in a message
+  std::string reason;  // to follow the caption and the path in a message
 };
 std::optional<UnusablePath> FindUnusablePath(const Form& form, platform::CodePages& codePages,
-                                             bool windowsAudio = true);
+                                             std::optional<X264Syntax> batchSyntax);
 
 inline constexpr const char* kNoUtf8Reason = "holds a character that no batch or script can carry";
 

@@ -77,7 +77,7 @@ bool OverwritesSource(const std::string& output, const std::string& source, bool
 }  // namespace
 
 DeriveResult DeriveJobPaths(Form& form, const platform::Platform& platform, const std::string& outputFolder,
-                            TakenNames& taken, JobUse use, Wrapping wrapping) {
+                            TakenNames& taken, JobUse use, Wrapping wrapping, X264Syntax syntax) {
   const std::string input = form.Text(ControlId::Input);
   if (input.empty()) return {WrapperOutcome::NotNeeded, {}, {}, {}};
 
@@ -110,7 +110,8 @@ DeriveResult DeriveJobPaths(Form& form, const platform::Platform& platform, cons
   if (wrapped) form.SetText(ControlId::Input, paths[3]);
   if (use == JobUse::AddedAtOnce) {
     if (std::optional<UnusablePath> unusable =
-            FindUnusablePath(form, platform.codePages, wrapping == Wrapping::NonAviSynth)) {
+            FindUnusablePath(form, platform.codePages,
+                             wrapping == Wrapping::NonAviSynth ? std::optional(syntax) : std::nullopt)) {
       return {WrapperOutcome::NotNeeded, {}, std::move(paths), std::move(unusable)};
     }
   }

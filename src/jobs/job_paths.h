@@ -46,9 +46,11 @@ enum class Wrapping { NonAviSynth, None };
 // source whose path UTF-8 cannot carry (the form is left as it is). The
 // input field names the wrapper once it is written; while it is not, the
 // source. The stats and log paths of a job without a wrapper (a shell
-// script's) take "/" after the program folder, all others "\".
+// script's) take "/" after the program folder, all others "\". A job added
+// at once runs an x264 of `syntax`.
 DeriveResult DeriveJobPaths(Form& form, const platform::Platform& platform, const std::string& outputFolder,
-                            TakenNames& taken, JobUse use, Wrapping wrapping = Wrapping::NonAviSynth);
+                            TakenNames& taken, JobUse use, Wrapping wrapping = Wrapping::NonAviSynth,
+                            X264Syntax syntax = X264Syntax::Current);
 
 // The "..." button beside "Input file:". A cancelled dialog changes nothing.
 DeriveResult PickInput(Form& form, const platform::Platform& platform);

@@ -86,7 +86,7 @@ void AddJobReporting(App& app) {
     ReportUnwrittenWrappers(app.platform.dialogs, {prepared.wrapperPath});
     return;
   }
-  if (const std::optional<UnusablePath> unusable = FindUnusablePath(app.form, app.platform.codePages)) {
+  if (const std::optional<UnusablePath> unusable = FindUnusablePath(app.form, app.platform.codePages, JobSyntax(app))) {
     ReportUnusablePath(app.platform.dialogs, *unusable);
     return;
   }

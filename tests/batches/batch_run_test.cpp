@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <set>
 
 #include "tools/support/data_table.h"
 #include "tools/support/run_command.h"
@@ -181,11 +180,11 @@ TEST(Batches, MissingOutputFolderIsMadeOrTheJobIsSkippedWithALine) {
   EXPECT_EQ(log.find("blocked & 5% ^x.avs"), std::string::npos) << log;
 }
 
-// The files below `root`, each as its path.
-std::set<std::string> FilesBelow(const std::string& root) {
-  std::set<std::string> files;
+// The files below `root`: each path with its bytes.
+std::map<std::string, std::string> FilesBelow(const std::string& root) {
+  std::map<std::string, std::string> files;
   for (const auto& entry : fs::recursive_directory_iterator(root)) {
-    if (entry.is_regular_file()) files.insert(entry.path().string());
+    if (entry.is_regular_file()) files[entry.path().string()] = ReadBytes(entry.path().string()).value_or("");
   }
   return files;
 }
@@ -224,17 +223,23 @@ TEST(Batches, HostileValuesAndNamesRunNothingAndReachEachStepAsThemselves) {
     all += "@call " + Quoted(job + ".bat") + "\r\n";
   }
   WriteBytes(jobs + "hostile.bat", all);
-  const std::set<std::string> before = FilesBelow(jobs);
-  RunCommand(Quoted(jobs + "hostile.bat"), jobs);
+  const std::map<std::string, std::string> before = FilesBelow(jobs);
+  // With delayed expansion on, as a machine's registry may have it by
+  // default, a "!" in a name would be eaten unless the batch turns it off.
+  RunCommand("cmd /v:on /c " + Quoted(jobs + "hostile.bat"), jobs);
 
-  for (const std::string& file : FilesBelow(jobs)) {
+  const std::map<std::string, std::string> after = FilesBelow(jobs);
+  for (const auto& [file, bytes] : after) {
     EXPECT_NE(fs::path(file).filename().string().rfind("pwned", 0), 0u) << "an injected command ran: " << file;
     // New files are the jobs' own: outputs beside their sources, logs below the program.
     if (!before.count(file)) {
       EXPECT_TRUE(file.rfind(hostile, 0) == 0 || file.rfind(place.program, 0) == 0) << file;
     }
   }
-  for (const std::string& file : before) EXPECT_TRUE(fs::exists(file)) << "deleted: " << file;
+  for (const auto& [file, bytes] : before) {
+    const auto found = after.find(file);
+    EXPECT_TRUE(found != after.end() && found->second == bytes) << "deleted or changed: " << file;
+  }
   const std::string log = ReadBytes(place.program + "steps.log").value_or("");
   for (const Row& row : rows) {
     SCOPED_TRACE(row[1]);

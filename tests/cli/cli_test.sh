@@ -28,7 +28,7 @@ check() {  # what, actual, expected
 body() {
   local text folder
   text=$(cat "$1")
-  folder=$(sed -n '1s/^@cd \/d "\(.*\)"\r$/\1/p' "$dir/jobs.bat")
+  folder=$(sed -n '2s/^@cd \/d "\(.*\)"\r$/\1/p' "$dir/jobs.bat")
   echo "${text//"$folder"/<P>}"
 }
 

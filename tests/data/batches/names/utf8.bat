@@ -1,8 +1,8 @@
+@setlocal DisableDelayedExpansion
 @cd /d "{root}prog\"
 @envprep.exe run
 @call envprep.bat
 @del envprep.bat
-@setlocal
 @for /f "tokens=*" %%a in ('chcp') do @for %%b in (%%a) do @set "quorvelan_cp=%%~nb"
 @chcp 65001 >nul
 @echo Input:{root}视频\文件.avs
@@ -24,3 +24,4 @@ x264.exe --progress --no-psnr --no-ssim --cqm flat --scenecut 40 -I 250 -i 25 --
 mensura.exe 1 2 "{root}clips\clip 😀.mp4"
 if errorlevel 1 x264.exe --progress --no-psnr --no-ssim --cqm flat --scenecut 40 -I 250 -i 25 --me hex --sar 1:1 --threads 1 -r 1 --nr 0 -f 0:0 -b 2 --direct "temporal" --b-bias 0 -w -p 3 --stats "{root}prog\stats\clip 😀.avs.stat" -B 26 --qpmin 10 --qpmax 51 --qpstep 4 --qcomp 0.600000 --ipratio 1.400000 --pbratio 1.300000 --8x8dct -A p8x8,b8x8,i8x8,i4x4 -m 5 --ratetol 1.000000 --vbv-init 0.9 --vbv-bufsize 0 --vbv-maxrate 0 -o "{root}clips\clip 😀.mp4" "{root}clips\clip 😀.avs" 2>&1|teelog.exe "{root}prog\log\clip 😀.avs.txt"
 @chcp %quorvelan_cp% >nul
+@endlocal

@@ -1,3 +1,4 @@
+@setlocal DisableDelayedExpansion
 @cd /d "C:\Q\"
 @envprep.exe run
 @call envprep.bat
@@ -11,3 +12,4 @@ if errorlevel 1 x264.exe --progress --no-psnr --no-ssim --cqm flat --scenecut 40
 bepipe.exe --script "import(^D:\v\clip.avs^)" | enc_aacplus.exe - "D:\v\clip.audio.aac" --cbr 64000
 mp4box.exe -add "D:\v\clip.audio.aac" "D:\v\clip.mp4"
 if not errorlevel 1 del "D:\v\clip.audio.aac"
+@endlocal

@@ -1,3 +1,4 @@
+@setlocal DisableDelayedExpansion
 @cd /d "C:\Q\"
 @envprep.exe run
 @call envprep.bat
@@ -10,3 +11,4 @@ x264.exe --progress --no-psnr --no-ssim --cqm flat --scenecut 40 -I 250 -i 25 --
 bepipe.exe --script "import(^D:\v\clip.avs^)" | neroaacenc.exe -if - -of "D:\v\clip.audio.mp4" -ignorelength -cbr 64000
 mp4box.exe -add "D:\v\clip.audio.mp4" "D:\v\clip.mp4"
 if not errorlevel 1 del "D:\v\clip.audio.mp4"
+@endlocal

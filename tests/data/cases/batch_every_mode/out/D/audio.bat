@@ -1,3 +1,4 @@
+@setlocal DisableDelayedExpansion
 @cd /d "C:\Q\"
 @envprep.exe run
 @call envprep.bat
@@ -90,3 +91,4 @@ x264.exe --progress --no-psnr --no-ssim --cqm flat --scenecut 40 -I 250 -i 25 --
 @echo Encode Mode:Mutipass - First Pass(CRF-fast)
 bepipe.exe --script "import(^D:\v\a9.avs^)" | enc_aacplus.exe - "D:\v\a9.audio.aac" --cbr 0
 shutdown.exe -s -f -t 30
+@endlocal

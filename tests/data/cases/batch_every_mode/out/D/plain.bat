@@ -1,3 +1,4 @@
+@setlocal DisableDelayedExpansion
 @cd /d "C:\Q\"
 @envprep.exe run
 @call envprep.bat
@@ -74,3 +75,4 @@ if errorlevel 1 x264.exe --progress --no-psnr --no-ssim --cqm flat --scenecut 40
 x264.exe --progress --no-psnr --no-ssim --cqm flat --scenecut 40 -I 250 -i 25 --me hex --sar 1:1 --threads 1 -r 1 --nr 0 -f 0:0 -b 2 --direct "temporal" --b-bias 0 -w --stats "C:\Q\stats\nolog.avs.stat" -p 1 --crf 18 --8x8dct -A p8x8,b8x8,i8x8,i4x4 --ipratio 1.400000 --pbratio 1.300000 -m 5 --qpmin 10 --qpmax 51 --qpstep 4 --qcomp 0.600000 --ratetol 1.000000 --vbv-init 0.9 --vbv-bufsize 0 --vbv-maxrate 0 -o "D:\v\nolog.mp4" "D:\v\nolog.avs"
 mensura.exe 50 70 "D:\v\nolog.mp4"
 if errorlevel 1 x264.exe --progress --no-psnr --no-ssim --cqm flat --scenecut 40 -I 250 -i 25 --me hex --sar 1:1 --threads 1 -r 1 --nr 0 -f 0:0 -b 2 --direct "temporal" --b-bias 0 -w -p 3 --stats "C:\Q\stats\nolog.avs.stat" -B 1000 --qpmin 10 --qpmax 51 --qpstep 4 --qcomp 0.600000 --ipratio 1.400000 --pbratio 1.300000 --8x8dct -A p8x8,b8x8,i8x8,i4x4 -m 5 --ratetol 1.000000 --vbv-init 0.9 --vbv-bufsize 0 --vbv-maxrate 0 -o "D:\v\nolog.mp4" "D:\v\nolog.avs"
+@endlocal

@@ -1,3 +1,4 @@
+@setlocal DisableDelayedExpansion
 @cd /d "C:\Q\"
 @envprep.exe run
 @call envprep.bat
@@ -46,3 +47,4 @@ x264.exe --progress --no-psnr --no-ssim --cqm flat --no-fast-pskip --no-dct-deci
 @echo Output:D:\v\unbalanced2.mp4
 @echo Encode Mode:Mutipass - Nth pass
 x264.exe --progress --no-psnr --no-ssim --cqm flat --no-fast-pskip --no-dct-decimate --thread-input --scenecut 40 -I 250 -i 25 -t 1 --me esa --merange 32 --sar 16:9 --threads auto -r 1 --nr 100 -f -3:2 -b 0 -p 3 --stats "C:\Q\stats\unbalanced2.avs.stat" -B 1500 --qpmin 12 --qpmax 40 --qpstep 3 --qcomp 1.000000 --ipratio 1.000000 --pbratio 1.050000 --8x8dct -A none -m 4 --ratetol 10.000000 --vbv-init 0.5 --vbv-bufsize 2000 --vbv-maxrate 4000 -o "D:\v\unbalanced2.mp4" "D:\v\unbalanced2.avs" 2>&1|teelog.exe "C:\Q\log\unbalanced2.avs.txt"
+@endlocal

@@ -1,3 +1,4 @@
+@setlocal DisableDelayedExpansion
 @cd /d "C:\Q\"
 @envprep.exe run
 @call envprep.bat
@@ -19,3 +20,4 @@ mkvmerge -o "D:\v\movie (2).mkv" "D:\v\movie (2).mp4" "D:\v\movie (2).audio.mp4"
 if not errorlevel 1 del "D:\v\movie (2).audio.mp4"
 if not errorlevel 2 if exist "D:\v\movie (2).mkv" del "D:\v\movie (2).mp4"
 shutdown.exe -s -f -t 30
+@endlocal

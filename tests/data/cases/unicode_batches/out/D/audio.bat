@@ -1,3 +1,4 @@
+@setlocal DisableDelayedExpansion
 @cd /d "C:\Q\"
 @envprep.exe run
 @call envprep.bat
@@ -9,3 +10,4 @@ x264.exe --cqm flat --scenecut 40 -I 250 -i 25 -t 0 --me hex --sar 1:1 --threads
 bepipe.exe --script "import(^D:\v\café.avs^)" | neroaacenc.exe -if - -of "D:\v\café.audio.mp4" -ignorelength -cbr 64000
 mp4box.exe -add "D:\v\café.audio.mp4" "D:\v\café.mp4"
 if not errorlevel 1 del "D:\v\café.audio.mp4"
+@endlocal

@@ -1,8 +1,8 @@
+@setlocal DisableDelayedExpansion
 @cd /d "C:\Q\"
 @envprep.exe run
 @call envprep.bat
 @del envprep.bat
-@setlocal
 @for /f "tokens=*" %%a in ('chcp') do @for %%b in (%%a) do @set "quorvelan_cp=%%~nb"
 @chcp 65001 >nul
 @echo Input:D:\d1\Файл.avs
@@ -14,3 +14,4 @@ x264.exe --cqm flat --scenecut 40 -I 250 -i 25 -t 0 --me hex --sar 1:1 --threads
 @echo Encode Mode:Single Pass - Quantizer
 x264.exe --cqm flat --scenecut 40 -I 250 -i 25 -t 0 --me hex --sar 1:1 --threads 1 -r 1 --nr 0 -f 0:0 -b 2 --direct "temporal" --b-bias 0 --b-pyramid none -q 26 --qpmin 10 --qpmax 51 --8x8dct -A p8x8,b8x8,i8x8,i4x4 -m 5 -o "E:\out\ФАЙЛ (2).mp4" "D:\d2\ФАЙЛ.avs" 2>&1|teelog.exe "C:\Q\log\ФАЙЛ (2).avs.txt"
 @chcp %quorvelan_cp% >nul
+@endlocal

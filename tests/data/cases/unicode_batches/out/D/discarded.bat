@@ -1,8 +1,8 @@
+@setlocal DisableDelayedExpansion
 @cd /d "C:\Q\"
 @envprep.exe run
 @call envprep.bat
 @del envprep.bat
-@setlocal
 @for /f "tokens=*" %%a in ('chcp') do @for %%b in (%%a) do @set "quorvelan_cp=%%~nb"
 @chcp 65001 >nul
 @echo Input:D:\v\Файл.avs
@@ -10,3 +10,4 @@
 @echo Encode Mode:Mutipass - First Pass
 x264.exe --cqm flat --scenecut 40 -I 250 -i 25 -t 0 --me hex --sar 1:1 --threads 1 -r 1 --nr 0 -f 0:0 -b 2 --direct "temporal" --b-bias 0 --b-pyramid none -p 1 --slow-firstpass --stats "C:\Q\stats\Файл.avs.stat" -B 26 --qpmin 10 --qpmax 51 --8x8dct -A p8x8,b8x8,i8x8,i4x4 --ipratio 1.400000 --pbratio 1.300000 -m 5 --ratetol 1.000000 --vbv-init 0.9 --vbv-bufsize 0 --vbv-maxrate 0 -o nul "D:\v\Файл.avs" 2>&1|teelog.exe "C:\Q\log\Файл.avs.txt"
 @chcp %quorvelan_cp% >nul
+@endlocal

@@ -1,4 +1,4 @@
-@setlocal
+@setlocal DisableDelayedExpansion
 @for /f "tokens=*" %%a in ('chcp') do @for %%b in (%%a) do @set "quorvelan_cp=%%~nb"
 @chcp 65001 >nul
 @cd /d "C:\Программы\quorvelan\"
@@ -21,3 +21,4 @@ bepipe.exe --script "import(^D:\v\café.avs^)" | enc_aacplus.exe - "D:\v\café.a
 mp4box.exe -add "D:\v\café.audio.aac" "D:\v\café.mp4"
 if not errorlevel 1 del "D:\v\café.audio.aac"
 @chcp %quorvelan_cp% >nul
+@endlocal
