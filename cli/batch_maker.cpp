@@ -269,7 +269,8 @@ std::string AddScript(const App& app, PerJob& perJob, const std::string& source,
   return {};
 }
 
-std::string AddJobs(App& app, const Options& options, std::vector<std::string>& warnings, PerJob* perJob) {
+std::string AddJobs(App& app, const Options& options, std::vector<std::string>& warnings, PerJob* perJob,
+                    std::vector<PendingWrapper>& wrappers) {
   std::vector<std::string> given;
   if (std::string error = CollectInputs(app.platform, options, given); !error.empty()) return error;
   std::vector<std::string> inputs(given.size());
@@ -278,15 +279,16 @@ std::string AddJobs(App& app, const Options& options, std::vector<std::string>& 
   }
   const std::string outputFolder = options.outputFolder ? WithTrailingSeparator(*options.outputFolder) : "";
   const X264Syntax syntax = JobSyntax(app);
-  QueueHow how{OnProblem::Stop, Wrapping::NonAviSynth, nullptr};
+  QueueHow how{OnProblem::Stop, Wrapping::NonAviSynth, nullptr, true};
   if (perJob != nullptr) {
     if (perJob->dialect == ScriptDialect::Sh) how.wrapping = Wrapping::None;
     how.eachJob = [&app, perJob, syntax](const std::string& input) { return AddScript(app, *perJob, input, syntax); };
   }
-  const QueuedInputs queued = QueueInputs(app.form, app.platform, inputs, outputFolder, syntax, how);
+  QueuedInputs queued = QueueInputs(app.form, app.platform, inputs, outputFolder, syntax, how);
   const std::string avsinc = app.platform.programFolder + "avsinc";
   if (std::string problem = QueueProblem(queued, given, avsinc); !problem.empty()) return problem;
   for (const std::string& input : queued.missing) warnings.push_back("input '" + input + "' does not exist (yet)");
+  wrappers = std::move(queued.pendingWrappers);
   return {};
 }
 
@@ -375,12 +377,21 @@ MakeOutcome MakeBatch(const Options& options, const platform::Platform& platform
     }
     if (std::string error = ScriptSearchFolders(platform, perJob->folders, warnings); !error.empty()) return Error(error);
   }
-  if (std::string error = AddJobs(app, options, warnings, perJob ? &*perJob : nullptr); !error.empty()) {
+  std::vector<PendingWrapper> wrappers;
+  if (std::string error = AddJobs(app, options, warnings, perJob ? &*perJob : nullptr, wrappers); !error.empty()) {
     return Error(error);
   }
   RunPendingEvents(app);
   if (options.shutdown) AppendShutdown(form);
+  // A run that is refused leaves nothing behind: the wrappers, all of them
+  // new files, go again when the batch cannot be made.
+  if (std::string failed = WritePendingWrappers(platform, wrappers); !failed.empty()) {
+    return Error("cannot write the wrapper script " + failed);
+  }
   MakeOutcome outcome = perJob ? WritePerJob(form, platform, options, *perJob) : WriteOrStart(form, platform, options);
+  if (outcome.exitStatus != 0) {
+    for (const PendingWrapper& wrapper : wrappers) platform.files.DeleteFile(wrapper.path);
+  }
   outcome.warnings = std::move(warnings);
   if (app.x264) outcome.notes.push_back(DescribeX264(*app.x264));
   return outcome;

@@ -54,8 +54,8 @@ QueuedInputs QueueInputs(Form& form, const platform::Platform& platform, const s
     }
     form.SetText(ControlId::Input, input);
     const std::string folderOfOutput = outputFolder.empty() ? std::string(FolderPart(input)) : outputFolder;
-    const DeriveResult derived = DeriveJobPaths(form, platform, folderOfOutput, taken, JobUse::AddedAtOnce, how.wrapping,
-                                                syntax);
+    DeriveResult derived = DeriveJobPaths(form, platform, folderOfOutput, taken, JobUse::AddedAtOnce, how.wrapping,
+                                          syntax);
     if (derived.unusable) {
       result.refused.push_back({i, input, *derived.unusable});
       if (stop) return result;
@@ -67,7 +67,7 @@ QueuedInputs QueueInputs(Form& form, const platform::Platform& platform, const s
       continue;
     }
     // Its batch would run a wrapper that is not there.
-    if (derived.wrapper == WrapperOutcome::Failed) {
+    if (!how.writeWrappersLater && !WriteWrapper(form, platform, derived)) {
       result.failedWrappers.push_back(derived.wrapperPath);
       if (stop) return result;
       continue;
@@ -85,10 +85,23 @@ QueuedInputs QueueInputs(Form& form, const platform::Platform& platform, const s
       continue;
     }
     ++result.jobsAdded;
-    taken.AddJob(input, derived.paths);
+    taken.AddJob(derived.paths);
+    if (how.writeWrappersLater && derived.wrapper == WrapperOutcome::Ready) {
+      result.pendingWrappers.push_back({derived.wrapperPath, std::move(derived.wrapperText)});
+    }
   }
   QueueJobLines(form, std::move(lines));
   return result;
+}
+
+std::string WritePendingWrappers(const platform::Platform& platform, const std::vector<PendingWrapper>& wrappers) {
+  for (std::size_t i = 0; i < wrappers.size(); ++i) {
+    if (platform.files.WriteFile(wrappers[i].path, wrappers[i].text)) continue;
+    // Each of them was a new file: the run leaves none of them behind.
+    for (std::size_t j = 0; j < i; ++j) platform.files.DeleteFile(wrappers[j].path);
+    return wrappers[i].path;
+  }
+  return {};
 }
 
 QueuedInputs FilesInput(Form& form, const platform::Platform& platform, X264Syntax syntax) {
