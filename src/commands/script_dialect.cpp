@@ -15,7 +15,9 @@ constexpr DialectSyntax kDialects[] = {
    "@echo {text}", BatchEcho,
    // Quoted whole, so that "&" or ")" in a folder stays part of it.
    "@set \"PATH={folders};%PATH%\"", ';', BatchPath,
-   "@if exist {final} exit /b 0\r\n@exit /b 1", InterpreterQuoted},
+   "@if exist {final} exit /b 0\r\n@exit /b 1", InterpreterQuoted,
+   // The echo lines stay outside: a ")" in a name would close the block.
+   "@if not exist {output} (", ")"},
   {"sh", "sh", "\n",
    "#!/bin/sh\n",
    "# ",
@@ -25,7 +27,8 @@ constexpr DialectSyntax kDialects[] = {
    // printf, not echo: some shells' echo reads backslashes in the text.
    "printf '%s\\n' {text}", ShellQuoted,
    "PATH={folders}:\"$PATH\"\nexport PATH", ':', ShellQuoted,
-   "[ -e {final} ] || fail 'the final output is missing'\nexit 0", ShellQuoted},
+   "[ -e {final} ] || fail 'the final output is missing'\nexit 0", ShellQuoted,
+   "if [ ! -e {output} ]; then", "fi"},
 };
 // clang-format on
 

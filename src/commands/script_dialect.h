@@ -34,6 +34,11 @@ struct DialectSyntax {
   // The last lines: exit 0 only when "{final}" exists.
   const char* finalCheck;
   std::string (*checkQuote)(std::string_view path);
+  // A job's steps between these two lines run only while "{output}",
+  // quoted by `checkQuote`, is not there: a batch run again after an
+  // interruption passes over the jobs that finished.
+  const char* skipDoneStart;
+  const char* skipDoneEnd;
 };
 
 const DialectSyntax& Dialect(ScriptDialect dialect);

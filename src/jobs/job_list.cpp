@@ -3,6 +3,9 @@
 #include <utility>
 
 #include "commands/audio_command.h"
+#include "commands/script_dialect.h"
+#include "jobs/job_script.h"
+#include "text/placeholders.h"
 #include "jobs/batch_bytes.h"
 #include "text/batch_text.h"
 #include "commands/pass_command.h"
@@ -108,12 +111,18 @@ std::vector<std::string> JobLines(const Form& form, X264Syntax syntax) {
   lines.push_back(kJobFirstLinePrefix + BatchEcho(input));
   lines.push_back("@echo Output:" + BatchEcho(output));
   lines.push_back("@echo Encode Mode:" + form.Text(ControlId::Mode));
+  const DialectSyntax& dialect = Dialect(ScriptDialect::Cmd);
+  const bool skipDone = form.Number(ControlId::SkipDone) != 0;
+  if (skipDone) {
+    lines.push_back(FillPlaceholders(dialect.skipDoneStart, {{"{output}", dialect.checkQuote(FinalOutput(form))}}));
+  }
   const MuxerSpec* muxer = FindMuxer(form.Number(ControlId::Muxer));
   if (muxer != nullptr && muxer->audioOnly) {
     AppendAudioLines(form, lines);
   } else {
     AppendPasses(form, syntax, lines);
   }
+  if (skipDone) lines.emplace_back(dialect.skipDoneEnd);
   return lines;
 }
 
