@@ -182,9 +182,15 @@ const OptionRow kOptions[] = {
      "the state file or --set avsinc names another); with no\n"
      "include script there, such an input is refused. A\n"
      "relative input is taken from the current folder; a\n"
-     "folder, or a name that ends in a blank or a dot, is\n"
-     "refused; an input that does not exist (yet) is taken\n"
-     "with a warning.\n"
+     "name that ends in a blank or a dot is refused; an\n"
+     "input that does not exist (yet) is taken with a\n"
+     "warning. A folder brings its video files (AviSynth\n"
+     "scripts and the common video containers, by their\n"
+     "extension) in name order, and tells on standard error\n"
+     "what it brought and what it left out; \"*\"\n"
+     "and \"?\" in an input's file name bring the files they\n"
+     "match, in name order (a pattern that matches none is\n"
+     "an error).\n"
      "Sources of one file name from different folders get\n"
      "names of their own: \"clip (2).mp4\" and so on. A job\n"
      "with a path that one of its steps cannot carry whole\n"
@@ -192,10 +198,17 @@ const OptionRow kOptions[] = {
      "outside the ANSI code page).",
      nullptr},
     {"--inputs-from", "FILE", Section::Jobs, nullptr,
-     "Take more inputs from FILE (UTF-8, one path per line;\n"
-     "- for standard input), for lists of any length. A\n"
-     "list that is not UTF-8 is refused.",
+     "Take more inputs from FILE (one path per line; - for\n"
+     "standard input), up to 256 MiB. UTF-8, or UTF-16 with\n"
+     "a byte-order mark (what Windows PowerShell 5.1's \">\"\n"
+     "writes); any other list, or one with no inputs, is\n"
+     "refused.",
      SetInputsFrom},
+    {"--recursive", nullptr, Section::Jobs, nullptr, "A folder given as an input brings its subfolders' videos too.",
+     [](ParseState& s, const std::string&) {
+       s.options.recursive = true;
+       return std::string();
+     }},
     {"--output-folder", "DIR", Section::Jobs, nullptr,
      "Put every output into DIR, as \"Files input\" does.\n"
      "An output, stats or log folder that does not exist\n"

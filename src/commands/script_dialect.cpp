@@ -21,7 +21,9 @@ constexpr DialectSyntax kDialects[] = {
    // Quoted, the folder's "&" or ")" stays part of the echoed text.
    {"@if not exist {within} md {folder}",
     "@if not exist {within} (echo The folder {folder} cannot be made: the job is skipped.&goto {end})"},
-   ":{end}"},
+   ":{end}",
+   // The echo lines stay outside: a ")" in a name would close the block.
+   "@if not exist {output} (", ")"},
   {"sh", "sh", "\n",
    "#!/bin/sh\n",
    "# ",
@@ -33,7 +35,8 @@ constexpr DialectSyntax kDialects[] = {
    "PATH={folders}:\"$PATH\"\nexport PATH", ':', ShellQuoted,
    "[ -e {final} ] || fail 'the final output is missing'\nexit 0", ShellQuoted,
    {"mkdir -p -- {folder} || fail \"the folder \"{folder}\" cannot be made\"", nullptr},
-   nullptr},
+   nullptr,
+   "if [ ! -e {output} ]; then", "fi"},
 };
 // clang-format on
 

@@ -41,6 +41,11 @@ struct DialectSyntax {
   // steps to the line `jobEnd` with the label "{end}".
   const char* makeFolder[2];
   const char* jobEnd;
+  // A job's steps between these two lines run only while "{output}",
+  // quoted by `checkQuote`, is not there: a batch run again after an
+  // interruption passes over the jobs that finished.
+  const char* skipDoneStart;
+  const char* skipDoneEnd;
 };
 
 const DialectSyntax& Dialect(ScriptDialect dialect);

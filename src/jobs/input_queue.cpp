@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "jobs/folder_inputs.h"
 #include "jobs/job_paths.h"
 #include "jobs/taken_names.h"
 #include "text/path_parts.h"
@@ -115,7 +116,14 @@ QueuedInputs FilesInput(Form& form, const platform::Platform& platform, X264Synt
 
 QueuedInputs DropFiles(Form& form, const platform::Platform& platform, const std::vector<std::string>& paths,
                        X264Syntax syntax) {
-  return QueueInputs(form, platform, paths, "", syntax, QueueHow{});
+  const bool recursive =
+      HoldsSubfolders(platform, paths) &&
+      platform.dialogs.AskYesNo("Add folders", "A dropped folder holds folders of its own.\n"
+                                               "Add the video files in them as well?");
+  const FolderInputs expanded = ExpandFolders(platform, paths, recursive);
+  QueuedInputs queued = QueueInputs(form, platform, expanded.inputs, "", syntax, QueueHow{});
+  queued.folderSummary = FolderSummary(expanded);
+  return queued;
 }
 
 }  // namespace qv

@@ -33,6 +33,7 @@ struct QueuedInputs {
   std::vector<std::string> gaveNoJob;       // inputs whose job has no lines
   std::vector<std::string> jobRefusals;     // what QueueHow::eachJob refused
   std::vector<PendingWrapper> pendingWrappers;  // with QueueHow::writeWrappersLater
+  std::vector<std::string> folderSummary;   // what folders among the inputs brought and left out (FolderSummary)
 };
 
 // The window tells of every input it could not queue and queues the others;
@@ -69,8 +70,9 @@ std::string WritePendingWrappers(const platform::Platform& platform, const std::
 QueuedInputs FilesInput(Form& form, const platform::Platform& platform, X264Syntax syntax);
 
 // Files dropped on the window, in the order dropped: each as if picked with
-// the "..." beside "Input file:" and added with "Add". The jobs enter the
-// list in one insertion.
+// the "..." beside "Input file:" and added with "Add"; a folder brings its
+// video files (ExpandFolders), those of its subfolders when the user says
+// so. The jobs enter the list in one insertion.
 QueuedInputs DropFiles(Form& form, const platform::Platform& platform, const std::vector<std::string>& paths,
                        X264Syntax syntax);
 

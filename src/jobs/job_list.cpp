@@ -6,6 +6,9 @@
 #include <utility>
 
 #include "commands/audio_command.h"
+#include "commands/script_dialect.h"
+#include "jobs/job_script.h"
+#include "text/placeholders.h"
 #include "jobs/batch_bytes.h"
 #include "text/batch_text.h"
 #include "commands/pass_command.h"
@@ -229,17 +232,25 @@ std::vector<std::string> JobLines(const Form& form, X264Syntax syntax, const std
   lines.push_back("@echo Output:" + BatchEcho(output));
   lines.push_back("@echo Encode Mode:" + form.Text(ControlId::Mode));
   const std::size_t firstStep = lines.size();
+  const DialectSyntax& dialect = Dialect(ScriptDialect::Cmd);
+  const bool skipDone = form.Number(ControlId::SkipDone) != 0;
+  if (skipDone) {
+    lines.push_back(FillPlaceholders(dialect.skipDoneStart, {{"{output}", dialect.checkQuote(FinalOutput(form))}}));
+  }
   const MuxerSpec* muxer = FindMuxer(form.Number(ControlId::Muxer));
   if (muxer != nullptr && muxer->audioOnly) {
     AppendAudioLines(form, lines);
   } else {
     AppendPasses(form, syntax, lines);
   }
+  if (skipDone) lines.emplace_back(dialect.skipDoneEnd);
   if (missingFolders.empty()) return lines;
+  // The folder lines stand before the block of a skipped job, since a jump
+  // out of a block would end it.
   const std::string end = JobEndLabel(lines);
   std::vector<std::string> made = MakeFolderLines(ScriptDialect::Cmd, missingFolders, end);
   lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(firstStep), made.begin(), made.end());
-  lines.push_back(FillPlaceholders(Dialect(ScriptDialect::Cmd).jobEnd, {{"{end}", end}}));
+  lines.push_back(FillPlaceholders(dialect.jobEnd, {{"{end}", end}}));
   return lines;
 }
 

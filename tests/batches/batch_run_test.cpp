@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <sstream>
 
 #include "tools/support/data_table.h"
 #include "tools/support/run_command.h"
@@ -178,6 +179,48 @@ TEST(Batches, MissingOutputFolderIsMadeOrTheJobIsSkippedWithALine) {
   const std::string log = ReadBytes(place.program + "steps.log").value_or("");
   EXPECT_NE(log.find("made & 5% ^x.avs"), std::string::npos) << log;
   EXPECT_EQ(log.find("blocked & 5% ^x.avs"), std::string::npos) << log;
+}
+
+// With "skip jobs whose output exists", a batch run again after a break
+// encodes only the jobs whose final file (here the merged Matroska file) is
+// not there, and a batch run once more encodes nothing.
+TEST(Batches, RunAgainWithSkipDoneEncodesOnlyTheJobsWithoutTheirFile) {
+  const Installation place;
+  const std::string done = place.sources + "done & 5% ^x", broken = place.sources + "broken & 5% ^x";
+  for (const std::string& source : {done, broken}) WriteBytes(source + ".avs", "# end-to-end source\r\n");
+  const std::string batch = place.root.path() + "again.bat";
+  const std::string command = Quoted(place.program + "quorvelan-cli.exe") +
+                              " --defaults --set skipdone=1 --set mode=6 --set aud=1 --set muxer=2 --set ae=0 --bat " +
+                              Quoted(batch) + " " + Quoted(done + ".avs") + " " + Quoted(broken + ".avs");
+  const CommandRun made = RunCommand(command + " 2>&1", place.program);
+  ASSERT_EQ(made.exitCode, 0) << made.output;
+  const std::string log = place.program + "steps.log";
+  // The x264 runs that steps.log holds for a source.
+  auto encodes = [&log](const std::string& source) {
+    int count = 0;
+    std::istringstream lines(ReadBytes(log).value_or(""));
+    for (std::string line; std::getline(lines, line);) {
+      count += line.rfind("x264	", 0) == 0 && line.find(source) != std::string::npos;
+    }
+    return count;
+  };
+
+  RunCommand(Quoted(batch), place.root.path());
+  EXPECT_EQ(encodes(done), 2);
+  EXPECT_EQ(encodes(broken), 2);
+  ASSERT_TRUE(fs::exists(done + ".mkv"));
+  ASSERT_TRUE(fs::exists(broken + ".mkv"));
+
+  fs::remove(log);
+  fs::remove(broken + ".mkv");
+  RunCommand(Quoted(batch), place.root.path());
+  EXPECT_EQ(encodes(done), 0);
+  EXPECT_EQ(encodes(broken), 2);
+  EXPECT_TRUE(fs::exists(broken + ".mkv"));
+
+  fs::remove(log);
+  RunCommand(Quoted(batch), place.root.path());
+  EXPECT_EQ(encodes(done) + encodes(broken), 0);
 }
 
 // The files below `root`: each path with its bytes.

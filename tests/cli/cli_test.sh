@@ -63,6 +63,31 @@ run "$@"
 check "classic as chosen" "$(grep -c '^x264.exe --progress' "$dir/stdout")" 1
 rm -r "$dir/tools"
 
+# A list of inputs on standard input: one with no inputs is refused and
+# leaves the earlier batch alone; one past 256 MiB is refused once it passes
+# the limit, before it is read whole (the program natively holds less than
+# twice the limit).
+feed_run() {  # FEED-COMMAND [RUNNER...]
+  local feed=$1
+  shift
+  (cd "$dir" && $feed | "$@" "./$(basename "$cli")" "${args[@]}" >stdout 2>stderr)
+  status=$?
+}
+before=$(od -c "$dir/jobs.bat")
+args=(--defaults --inputs-from - --bat jobs)
+feed_run "printf \r\n" "$@"
+check "empty list exit" "$status" 2
+check "empty list message" "$(tr -d '\r' <"$dir/stderr")" "quorvelan-cli: the list of inputs on standard input holds no inputs"
+check "empty list writes nothing" "$(od -c "$dir/jobs.bat")" "$before"
+if [[ $# -eq 0 ]]; then
+  feed_run "head -c 400M /dev/zero" /usr/bin/time -f %M -o "$dir/kilobytes"
+  check "memory within twice the limit" "$(($(tail -n 1 "$dir/kilobytes") < 512 * 1024))" 1
+else
+  feed_run "head -c 300M /dev/zero" "$@"
+fi
+check "endless list exit" "$status" 2
+check "endless list message" "$(tr -d '\r' <"$dir/stderr")" "quorvelan-cli: the list of inputs on standard input is larger than 256 MiB"
+
 args=(--help)
 run "$@"
 check "help exit" "$status" 0
