@@ -88,6 +88,19 @@ fi
 check "endless list exit" "$status" 2
 check "endless list message" "$(tr -d '\r' <"$dir/stderr")" "quorvelan-cli: the list of inputs on standard input is larger than 256 MiB"
 
+# On Windows the command interpreter leaves "*" and "?" to the program: the
+# system's own matching brings the files, in name order.
+if [[ $# -gt 0 ]]; then
+  mkdir "$dir/clips" && touch "$dir/clips/b.avs" "$dir/clips/a.avs" "$dir/clips/ab.avs" "$dir/clips/c.txt"
+  args=(--defaults --bat - 'clips\?.avs')
+  run "$@"
+  check "pattern exit" "$status" 0
+  check "pattern inputs" "$(grep -a '^@echo Input:' "$dir/stdout" | sed 's/.*\\//' | tr -d '\r' | tr '\n' ' ')" "a.avs b.avs "
+  args=(--defaults --bat - 'clips\*.wmv')
+  run "$@"
+  check "pattern without a match" "$(tr -d '\r' <"$dir/stderr")" "quorvelan-cli: input 'clips\*.wmv' matches no file"
+fi
+
 args=(--help)
 run "$@"
 check "help exit" "$status" 0

@@ -322,25 +322,30 @@ TEST_F(WindowTest, ADamagedJobListIsMovedAsideAndTold) {
   ExpectWindowShows();
 }
 
-// Three files and a folder, dropped on the window: the folder is refused.
-TEST_F(WindowTest, DroppedFilesAreQueuedAndAFolderIsRefused) {
+// Three files and a folder, dropped on the window: the folder brings its
+// video file and says what it left out, listed by the system.
+TEST_F(WindowTest, DroppedFilesAreQueuedAndAFolderBringsItsVideos) {
   fs::create_directories(File("media\\sub"));
   twin->fake.files.AddFolder(File("media"));
-  twin->fake.files.AddFolder(File("media\\sub"));
+  for (const std::string name : {"sub\\d.avs", "sub\\notes.txt"}) {
+    WriteBytes(File("media\\" + name), "Version()\r\n");
+    twin->fake.files.AddFile(File("media\\" + name), "Version()\r\n");
+  }
   std::vector<std::string> dropped;
   for (const std::string name : {"a.avs", "sub", "b.mkv", "c.avs"}) {
     if (name != "sub") WriteBytes(File("media\\" + name), "Version()\r\n");
     dropped.push_back(File("media\\" + name));
   }
   program.DropFiles(dropped);
-  HWND refused = program.WaitForDialog("quorvelan");
-  ASSERT_NE(refused, nullptr);
-  const std::string shown = program.DialogText(refused);
-  program.PressDialogButton(refused, IDOK);
+  HWND summary = program.WaitForDialog("Folders");
+  ASSERT_NE(summary, nullptr);
+  const std::string shown = program.DialogText(summary);
+  program.PressDialogButton(summary, IDOK);
   qv::DropFilesReporting(twin->app, dropped);
   qv::RunPendingEvents(twin->app);
   EXPECT_NE(shown.find(TwinTold()), std::string::npos) << shown;
   EXPECT_EQ(ReadBytes(File("quorvelan-jobs.txt")), TwinFile("quorvelan-jobs.txt"));
+  EXPECT_NE(TwinFile("quorvelan-jobs.txt").value_or("").find("sub\\d.avs"), std::string::npos);
   EXPECT_EQ(ReadBytes(File("avs\\b.mkv.avs")), TwinFile("avs\\b.mkv.avs"));
   ExpectWindowShows();
 }
