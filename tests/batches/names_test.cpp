@@ -111,7 +111,7 @@ class Place {
   Job JobOf(const Row& source) const {
     const std::string folder = Folder(source), job = source[kJob];
     const bool wrapped = job.substr(job.size() - 4) != ".avs";
-    const std::string stem = folder + job.substr(0, job.rfind('.'));
+    const std::string stem = folder + source[kFile].substr(0, source[kFile].rfind('.'));
     return {wrapped ? program + "avs\\" + job + ".avs" : folder + source[kFile],
             stem + ".mp4",
             program + "stats\\" + job + ".stat",
