@@ -34,4 +34,8 @@ std::string_view RootPart(std::string_view path);
 // `folder` ending in a separator: "\\" added unless it ends in one ("" stays "").
 std::string WithTrailingSeparator(std::string folder);
 
+// True for a file name that the system reserves for a device, whatever its
+// case and extension: "aux.avs" and "CON.ini" open a device, not a file.
+bool IsDeviceName(std::string_view name);
+
 }  // namespace qv
