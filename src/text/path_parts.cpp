@@ -92,4 +92,19 @@ bool IsDeviceName(std::string_view name) {
   return false;
 }
 
+bool IsWriteTemporaryName(std::string_view name, std::string_view prefix) {
+  constexpr std::string_view kEnding = ".tmp";
+  if (name.size() <= prefix.size() + kEnding.size() || name.substr(0, prefix.size()) != prefix ||
+      name.substr(name.size() - kEnding.size()) != kEnding) {
+    return false;
+  }
+  const std::string_view numbers = name.substr(prefix.size(), name.size() - prefix.size() - kEnding.size());
+  const std::size_t dash = numbers.find('-');
+  if (dash == 0 || dash == std::string_view::npos || dash + 1 == numbers.size()) return false;
+  for (std::size_t i = 0; i < numbers.size(); ++i) {
+    if (i != dash && (numbers[i] < '0' || numbers[i] > '9')) return false;
+  }
+  return true;
+}
+
 }  // namespace qv

@@ -38,4 +38,9 @@ std::string WithTrailingSeparator(std::string folder);
 // case and extension: "aux.avs" and "CON.ini" open a device, not a file.
 bool IsDeviceName(std::string_view name);
 
+// True for the name of a temporary file that an atomic write of this program
+// makes beside its target: `prefix`, the process number, "-", a counter,
+// ".tmp" ("~qv1234-5.tmp").
+bool IsWriteTemporaryName(std::string_view name, std::string_view prefix);
+
 }  // namespace qv
