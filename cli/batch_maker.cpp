@@ -133,7 +133,10 @@ std::string LoadSettings(App& app, const Options& options, const std::string& st
   const platform::Platform& platform = app.platform;
   switch (options.source) {
     case SettingsSource::StateFile:
-      return startProblem;
+      // Left where it is: this run writes nothing, and the window tells the
+      // same when it starts.
+      if (startProblem.empty()) return {};
+      return startProblem + " Nothing is written; --defaults uses the built-in settings and keeps the file aside.";
     case SettingsSource::BuiltInDefaults:
       LoadBuiltInDefaults(app.form, platform);
       return {};
@@ -350,8 +353,14 @@ MakeOutcome MakeBatch(const Options& options, const platform::Platform& platform
   Form form;
   App app{form, platform};
   app.keepsJobList = false;
-  const std::string startProblem = StartUp(app);
+  const bool fromStateFile = options.source == SettingsSource::StateFile;
+  std::string startProblem = StartUp(app, fromStateFile ? RefusedState::Leave : RefusedState::KeepAside);
   if (std::string error = LoadSettings(app, options, startProblem); !error.empty()) return Error(error);
+  std::vector<std::string> warnings;
+  if (!startProblem.empty()) {
+    std::replace(startProblem.begin(), startProblem.end(), '\n', ' ');
+    warnings.push_back(std::move(startProblem));
+  }
   RunPendingEvents(app);
 
   for (const Assignment& assignment : options.assignments) {
@@ -365,7 +374,6 @@ MakeOutcome MakeBatch(const Options& options, const platform::Platform& platform
     RunPendingEvents(app);
   }
 
-  std::vector<std::string> warnings;
   std::optional<PerJob> perJob;
   if (options.target == BatchTarget::PerJob) {
     perJob = PerJob{ChosenDialect(options), {}, {}};
