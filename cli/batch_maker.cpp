@@ -140,7 +140,10 @@ std::string LoadSettings(App& app, const Options& options, const std::string& st
   const platform::Platform& platform = app.platform;
   switch (options.source) {
     case SettingsSource::StateFile:
-      return startProblem;
+      // Left where it is: this run writes nothing, and the window tells the
+      // same when it starts.
+      if (startProblem.empty()) return {};
+      return startProblem + " Nothing is written; --defaults uses the built-in settings and keeps the file aside.";
     case SettingsSource::BuiltInDefaults:
       LoadBuiltInDefaults(app.form, platform);
       return {};
@@ -438,9 +441,14 @@ MakeOutcome MakeBatch(const Options& options, const platform::Platform& platform
   Form form;
   App app{form, platform};
   app.keepsJobList = false;
-  const std::string startProblem = StartUp(app);
+  const bool fromStateFile = options.source == SettingsSource::StateFile;
+  std::string startProblem = StartUp(app, fromStateFile ? RefusedState::Leave : RefusedState::KeepAside);
   std::vector<std::string> warnings, notes;
   if (std::string error = LoadSettings(app, options, startProblem, warnings); !error.empty()) return Error(error);
+  if (!startProblem.empty()) {
+    std::replace(startProblem.begin(), startProblem.end(), '\n', ' ');
+    warnings.push_back(std::move(startProblem));
+  }
   RunPendingEvents(app);
 
   for (const Assignment& assignment : options.assignments) {

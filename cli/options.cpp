@@ -194,8 +194,10 @@ const OptionRow kOptions[] = {
      "Sources of one file name from different folders get\n"
      "names of their own: \"clip (2).mp4\" and so on. A job\n"
      "with a path that one of its steps cannot carry whole\n"
-     "is refused (a lone surrogate; for audio, a character\n"
-     "outside the ANSI code page).",
+     "is refused, the step named: a lone surrogate; a device\n"
+     "name (aux.avs); for 2006-2008 x264, NeroAacEnc,\n"
+     "enc_aacplus and mp4creator a character that the ANSI\n"
+     "code page lacks; for bepipe.exe a \"^\".",
      nullptr},
     {"--inputs-from", "FILE", Section::Jobs, nullptr,
      "Take more inputs from FILE (one path per line; - for\n"

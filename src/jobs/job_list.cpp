@@ -40,6 +40,8 @@ constexpr PathField kJobFields[] = {
     {ControlId::Log, "Logfile", LogUsed},
 };
 
+// A tool would open the device and wait on it, or write to it.
+constexpr const char* kDeviceReason = "is named like a device (CON, NUL, AUX, PRN, COM1, LPT1...), whatever its extension";
 constexpr const char* kUnsafeReason = "holds a double quote or a control character, or starts with \"-\"";
 
 bool WritesOutput(EncodeMode passMode) { return (EncodeModeRow(passMode).traits & kDiscardsOutput) == 0; }
@@ -205,6 +207,8 @@ std::optional<UnusablePath> FindUnusablePath(const Form& form, platform::CodePag
       reason = kUnsafeReason;
     } else if (!Utf8Carries(text)) {
       reason = kNoUtf8Reason;
+    } else if (IsDeviceName(FilePart(text))) {
+      reason = kDeviceReason;
     }
     if (reason) return UnusablePath{path.field, path.name, std::move(text), reason};
   }

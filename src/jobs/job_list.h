@@ -21,6 +21,7 @@ bool IsUnusablePath(std::string_view path);
 // A job field whose path the job cannot use as it is:
 // - a path that no batch line may take (IsUnusablePath);
 // - it is no UTF-8 or holds a lone surrogate: no batch or script carries it;
+// - its file name is a device's (IsDeviceName), for every kind of input;
 // - in a batch's job whose x264 reads `batchSyntax`, some step cannot carry
 //   the path exactly as it reads its command line (catalog/argument_readings.h):
 //   a character that the ANSI code page lacks, for a step that reads it; a

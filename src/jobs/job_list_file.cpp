@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "settings/file_text.h"
 #include "text/text_lines.h"
 #include "text/wide_text.h"
 
@@ -9,7 +10,6 @@ namespace qv {
 namespace {
 
 constexpr const char* kStem = "quorvelan-jobs";
-constexpr int kAsideNames = 100;
 
 bool HoldsNul(std::string_view bytes) { return bytes.find('\0') != std::string_view::npos; }
 bool NotUtf8(std::string_view bytes) { return !IsUtf8(bytes); }
@@ -60,13 +60,7 @@ bool WriteJobList(platform::FileSystem& files, const std::string& path, const st
 }
 
 std::string KeepDamagedJobListAside(const platform::Platform& platform) {
-  const std::string stem = platform.programFolder + kStem + ".damaged";
-  for (int number = 1; number <= kAsideNames; ++number) {
-    const std::string aside = stem + (number == 1 ? "" : "-" + std::to_string(number)) + ".txt";
-    if (platform.files.FileExists(aside)) continue;
-    return platform.files.RenameFile(JobListPath(platform), aside) ? aside : std::string();
-  }
-  return {};
+  return MoveToFreeName(platform.files, JobListPath(platform), platform.programFolder + kStem + ".damaged", ".txt");
 }
 
 }  // namespace qv

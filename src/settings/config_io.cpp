@@ -12,6 +12,7 @@
 #include "settings/settings_table.h"
 #include "text/file_text.h"
 #include "text/leading_integer.h"
+#include "text/path_parts.h"
 
 namespace qv {
 namespace {
@@ -88,27 +89,6 @@ std::vector<LoadNote> NotesOfLoad(const Form& form, const KeyValueFile& file) {
 }
 
 std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
-
-// Names the system reserves for devices: "CON.ini" opens the console, not a file.
-bool IsReservedDeviceName(std::string_view name) {
-  // The device is meant whatever follows the first dot, and trailing blanks
-  // before it are dropped by the system.
-  name = name.substr(0, name.find('.'));
-  while (!name.empty() && name.back() == ' ') name.remove_suffix(1);
-  std::string lower;
-  for (char c : name) lower += c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-  for (std::string_view device : {"con", "prn", "aux", "nul", "conin$", "conout$"}) {
-    if (lower == device) return true;
-  }
-  const std::string_view stem = std::string_view(lower).substr(0, 3);
-  if (stem != "com" && stem != "lpt") return false;
-  // COM and LPT take 1-9 and the superscripts one, two and three.
-  const std::string_view port = std::string_view(lower).substr(3);
-  for (std::string_view digit : {"1", "2", "3", "4", "5", "6", "7", "8", "9", "\xC2\xB9", "\xC2\xB2", "\xC2\xB3"}) {
-    if (port == digit) return true;
-  }
-  return false;
-}
 
 }  // namespace
 
@@ -210,7 +190,7 @@ bool IsValidConfigName(const std::string& name) {
     const auto byte = static_cast<unsigned char>(c);
     if (byte < 0x20 || std::string_view("\\/:*?\"<>|").find(c) != std::string_view::npos) return false;
   }
-  return !IsReservedDeviceName(name);
+  return !IsDeviceName(name);
 }
 
 std::string NamedConfigPath(const platform::Platform& platform, const std::string& name) {

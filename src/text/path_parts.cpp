@@ -72,4 +72,39 @@ std::string WithTrailingSeparator(std::string folder) {
   return folder;
 }
 
+bool IsDeviceName(std::string_view name) {
+  // The device is meant whatever follows the first dot, and trailing blanks
+  // before it are dropped by the system.
+  name = name.substr(0, name.find('.'));
+  while (!name.empty() && name.back() == ' ') name.remove_suffix(1);
+  std::string lower;
+  for (char c : name) lower += c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+  for (std::string_view device : {"con", "prn", "aux", "nul", "conin$", "conout$"}) {
+    if (lower == device) return true;
+  }
+  const std::string_view stem = std::string_view(lower).substr(0, 3);
+  if (stem != "com" && stem != "lpt") return false;
+  // COM and LPT take 1-9 and the superscripts one, two and three.
+  const std::string_view port = std::string_view(lower).substr(3);
+  for (std::string_view digit : {"1", "2", "3", "4", "5", "6", "7", "8", "9", "\xC2\xB9", "\xC2\xB2", "\xC2\xB3"}) {
+    if (port == digit) return true;
+  }
+  return false;
+}
+
+bool IsWriteTemporaryName(std::string_view name, std::string_view prefix) {
+  constexpr std::string_view kEnding = ".tmp";
+  if (name.size() <= prefix.size() + kEnding.size() || name.substr(0, prefix.size()) != prefix ||
+      name.substr(name.size() - kEnding.size()) != kEnding) {
+    return false;
+  }
+  const std::string_view numbers = name.substr(prefix.size(), name.size() - prefix.size() - kEnding.size());
+  const std::size_t dash = numbers.find('-');
+  if (dash == 0 || dash == std::string_view::npos || dash + 1 == numbers.size()) return false;
+  for (std::size_t i = 0; i < numbers.size(); ++i) {
+    if (i != dash && (numbers[i] < '0' || numbers[i] > '9')) return false;
+  }
+  return true;
+}
+
 }  // namespace qv

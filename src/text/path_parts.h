@@ -34,4 +34,13 @@ std::string_view RootPart(std::string_view path);
 // `folder` ending in a separator: "\\" added unless it ends in one ("" stays "").
 std::string WithTrailingSeparator(std::string folder);
 
+// True for a file name that the system reserves for a device, whatever its
+// case and extension: "aux.avs" and "CON.ini" open a device, not a file.
+bool IsDeviceName(std::string_view name);
+
+// True for the name of a temporary file that an atomic write of this program
+// makes beside its target: `prefix`, the process number, "-", a counter,
+// ".tmp" ("~qv1234-5.tmp").
+bool IsWriteTemporaryName(std::string_view name, std::string_view prefix);
+
 }  // namespace qv

@@ -3,6 +3,7 @@
 #include "jobs/job_list_file.h"
 #include "settings/config_io.h"
 #include "settings/config_lists.h"
+#include "settings/file_text.h"
 #include "ui/dispatch.h"
 #include "ui/failure_report.h"
 #include "ui/job_list_keeping.h"
@@ -16,7 +17,7 @@ constexpr const char* kCalculatorLibrary = "rateplan.dll";
 
 }  // namespace
 
-std::string StartUp(App& app) {
+std::string StartUp(App& app, RefusedState refused) {
   const platform::Platform& platform = app.platform;
   for (const char* folder : kWorkingFolders) platform.files.CreateFolder(platform.programFolder + folder);
   app.calculator = platform.libraries.Load(kCalculatorLibrary);
@@ -29,11 +30,11 @@ std::string StartUp(App& app) {
   // of the loop would run them, so the window opens on a settled form.
   RunPendingEvents(app);
   if (state.status != ConfigStatus::Refused) return jobListProblem;
-  const std::string aside = path + ".refused";
-  const bool kept = platform.files.RenameFile(path, aside);
-  return "The settings were not loaded from " + path + ": " + state.reason + ".\n" +
-         (kept ? "It is kept as " + aside + "; the" : "The") + " built-in settings are used." +
-         (jobListProblem.empty() ? "" : "\n\n" + jobListProblem);
+  const std::string notLoaded = "The settings were not loaded from " + path + ": " + state.reason + ".";
+  if (refused == RefusedState::Leave) return notLoaded;
+  const std::string aside = MoveToFreeName(platform.files, path, path + ".refused", "");
+  return notLoaded + "\n" + (aside.empty() ? "The" : "It is kept as " + aside + "; the") +
+         " built-in settings are used." + (jobListProblem.empty() ? "" : "\n\n" + jobListProblem);
 }
 
 std::vector<std::string> ShutDown(App& app) {

@@ -3,14 +3,17 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 
 #include "tools/support/scratch_folder.h"
 #ifdef _WIN32
 #include "platform/win32/win32_platform.h"
 using SystemFileSystem = qv::platform::Win32FileSystem;
+constexpr const char* kTemporaryPrefix = "~qv";
 #else
 #include "platform/posix/posix_platform.h"
 using SystemFileSystem = qv::platform::PosixFileSystem;
+constexpr const char* kTemporaryPrefix = ".qv";
 #endif
 
 namespace qv::platform {
@@ -51,6 +54,27 @@ TEST(SystemFileSystem, ReplacesAFileWholeOrKeepsTheEarlierOneAndNeverLeavesATemp
   EXPECT_EQ(ReadBytes(root + "a.ini"), "b");
   fs::permissions(root + "locked.ini", fs::perms::owner_all);  // so that it can go
   EXPECT_EQ(Listed(files.ListFolder(root, "*")), (std::vector<std::string>{"a.ini", "folder.ini/", "locked.ini"}));
+}
+
+TEST(SystemFileSystem, RemovesItsOwnDayOldTemporariesAtItsFirstWriteInTheirFolder) {
+  const ScratchFolder scratch("strays");
+  const std::string root = scratch.path(), prefix = kTemporaryPrefix;
+  SystemFileSystem files;
+  const auto twoDaysAgo = fs::file_time_type::clock::now() - std::chrono::hours(48);
+  // Only the first two are the program's own and old; a fresh one may be a
+  // write still going on.
+  const std::vector<std::string> old{prefix + "123-4.tmp", prefix + "9-0.tmp", prefix + "x-1.tmp",
+                                     prefix + "12-3.txt", "my" + prefix + "1-2.tmp", prefix + "1-.tmp"};
+  for (const std::string& name : old) {
+    WriteBytes(root + name, "stray");
+    fs::last_write_time(root + name, twoDaysAgo);
+  }
+  WriteBytes(root + prefix + "5-6.tmp", "fresh");
+  ASSERT_TRUE(files.WriteFile(root + "a.ini", "a"));
+  std::vector<std::string> kept{"a.ini", prefix + "5-6.tmp"};
+  kept.insert(kept.end(), old.begin() + 2, old.end());
+  std::sort(kept.begin(), kept.end());
+  EXPECT_EQ(Listed(files.ListFolder(root, "*")), kept);
 }
 
 TEST(SystemFileSystem, TellsFilesFromFoldersAndListsThemByWildcard) {

@@ -6,10 +6,14 @@
 #include <atomic>
 #include <cstdio>
 #include <cerrno>
+#include <ctime>
+#include <mutex>
+#include <set>
 #include <string>
 
 #include "platform/posix/posix_platform.h"
 #include "text/case_fold.h"
+#include "text/path_parts.h"
 #include "text/wildcard_match.h"
 
 namespace qv::platform {
@@ -42,6 +46,29 @@ bool WriteAll(int fd, std::string_view bytes) {
   return true;
 }
 
+constexpr const char* kTemporaryPrefix = ".qv";
+
+// A write killed midway leaves its temporary behind. One a day old belongs to
+// no write still going on, and goes at the process's first write in its folder.
+void RemoveStrayTemporaries(const std::string& folder) {
+  static std::mutex guard;
+  static std::set<std::string> looked;
+  {
+    const std::lock_guard<std::mutex> lock(guard);
+    if (!looked.insert(folder).second) return;
+  }
+  DIR* listing = opendir(folder.empty() ? "." : folder.c_str());
+  if (listing == nullptr) return;
+  const std::time_t dayAgo = std::time(nullptr) - 24 * 60 * 60;
+  while (const dirent* entry = readdir(listing)) {
+    if (!IsWriteTemporaryName(entry->d_name, kTemporaryPrefix)) continue;
+    const std::string path = folder + entry->d_name;
+    struct stat info {};
+    if (lstat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && info.st_mtime < dayAgo) unlink(path.c_str());
+  }
+  closedir(listing);
+}
+
 // A fresh short name beside `target` for the bytes to go to before the
 // rename. O_EXCL makes a clash with another writer fail instead of sharing
 // the file.
@@ -50,8 +77,9 @@ int CreateTemporaryBeside(const std::string& target, std::string& temporary) {
   static const std::string process = std::to_string(getpid());
   const std::size_t slash = target.find_last_of('/');
   const std::string folder = slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
+  RemoveStrayTemporaries(folder);
   for (int attempt = 0; attempt < 100; ++attempt) {
-    temporary = folder + ".qv" + process + "-" + std::to_string(counter++) + ".tmp";
+    temporary = folder + kTemporaryPrefix + process + "-" + std::to_string(counter++) + ".tmp";
     const int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd >= 0 || errno != EEXIST) return fd;
   }

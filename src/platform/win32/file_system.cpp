@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <atomic>
+#include <mutex>
+#include <set>
 
 #include "platform/win32/system_path.h"
 #include "platform/win32/win32_platform.h"
@@ -12,6 +14,8 @@
 
 namespace qv::platform {
 namespace {
+
+constexpr const char* kTemporaryPrefix = "~qv";
 
 // One WriteFile call moves at most a DWORD of bytes.
 constexpr std::size_t kChunk = 1u << 24;
@@ -38,8 +42,37 @@ bool WriteAll(HANDLE file, std::string_view bytes) {
 // path too long where the target's own name fits.
 std::string TemporaryName(const std::string& path) {
   static std::atomic<unsigned> counter{0};
-  return std::string(FolderPart(path)) + "~qv" + std::to_string(GetCurrentProcessId() % 100000) + "-" +
+  return std::string(FolderPart(path)) + kTemporaryPrefix + std::to_string(GetCurrentProcessId() % 100000) + "-" +
          std::to_string(counter++ % 100000) + ".tmp";
+}
+
+std::uint64_t Ticks(const FILETIME& time) {
+  return (static_cast<std::uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
+}
+
+// A write killed midway leaves its temporary behind. One a day old belongs to
+// no write still going on, and goes at the process's first write in its folder.
+void RemoveStrayTemporaries(const std::string& folder) {
+  static std::mutex guard;
+  static std::set<std::string> looked;
+  {
+    const std::lock_guard<std::mutex> lock(guard);
+    if (!looked.insert(folder).second) return;
+  }
+  WIN32_FIND_DATAW found;
+  const HANDLE search = FindFirstFileW(SystemPath(folder + kTemporaryPrefix + "*.tmp").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return;
+  FILETIME now;
+  GetSystemTimeAsFileTime(&now);
+  constexpr std::uint64_t kDay = 24ull * 60 * 60 * 10000000;  // in 100 ns ticks
+  do {
+    const std::string name = Narrow(found.cFileName);
+    if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0 || !IsWriteTemporaryName(name, kTemporaryPrefix)) {
+      continue;
+    }
+    if (Ticks(found.ftLastWriteTime) + kDay < Ticks(now)) DeleteFileW(SystemPath(folder + name).c_str());
+  } while (FindNextFileW(search, &found));
+  FindClose(search);
 }
 
 }  // namespace
@@ -71,6 +104,7 @@ FileContent Win32FileSystem::ReadFile(const std::string& path, std::size_t limit
 }
 
 bool Win32FileSystem::WriteFile(const std::string& path, std::string_view bytes) {
+  RemoveStrayTemporaries(std::string(FolderPart(path)));
   std::wstring temporary;
   HANDLE file = INVALID_HANDLE_VALUE;
   for (unsigned attempt = 0; attempt < 16 && file == INVALID_HANDLE_VALUE; ++attempt) {
