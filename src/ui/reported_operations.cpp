@@ -102,6 +102,11 @@ void AddJobReporting(App& app) {
     ReportUnusablePath(app.platform.dialogs, *unusable);
     return;
   }
+  const bool named = !app.form.Text(ControlId::Input).empty() && !app.form.Text(ControlId::Output).empty();
+  if (const std::optional<UnusablePath> clash = FindClashingPath(app.form, app.platform); named && clash) {
+    ReportUnusablePath(app.platform.dialogs, *clash);
+    return;
+  }
   // A job needs its paths first; without them Add does nothing.
   const bool paths = !app.form.Text(ControlId::Input).empty() && !app.form.Text(ControlId::Output).empty();
   if (const std::optional<NonNumber> field = FindNonNumber(app.form); paths && field) {
