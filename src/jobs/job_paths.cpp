@@ -115,7 +115,8 @@ DeriveResult DeriveJobPaths(Form& form, const platform::Platform& platform, cons
   const std::string sourceKey = platform.files.PathKey(input);
   const auto free = [&](const std::vector<std::string>& files) {
     return std::none_of(files.begin(), files.end(), [&](const std::string& file) {
-      return taken.Taken(file) || platform.files.PathKey(file) == sourceKey;
+      const std::string key = platform.files.PathKey(file);
+      return key == sourceKey || taken.Taken(key);
     });
   };
   // "x.avi::$DATA" is the file x.avi, and names its files as that.
@@ -248,7 +249,7 @@ std::optional<UnusablePath> FindClashingPath(const Form& form, const platform::P
     for (const std::string& file : field.files) {
       const std::string key = platform.files.PathKey(file);
       const char* reason = key == ownKeys[0] || key == ownKeys[1] ? kOwnSourceReason
-                           : taken.Taken(file)                     ? kTakenReason
+                           : taken.Taken(key)                      ? kTakenReason
                                                                    : nullptr;
       if (reason) return UnusablePath{field.field, field.name, form.Text(field.field), reason};
     }

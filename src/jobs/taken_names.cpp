@@ -108,9 +108,9 @@ void TakenNames::ReadWrapperSources() {
   wrappers_.clear();
 }
 
-bool TakenNames::Taken(const std::string& path) {
+bool TakenNames::Taken(const std::string& key) {
   if (!wrappers_.empty()) ReadWrapperSources();
-  return keys_.count(platform_.files.PathKey(path)) != 0;
+  return keys_.count(key) != 0;
 }
 
 bool TakenNames::Written(const std::string& path) const { return written_.count(platform_.files.PathKey(path)) != 0; }

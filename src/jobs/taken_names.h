@@ -33,8 +33,9 @@ class TakenNames {
   // the index growing step by step.
   void Reserve(std::size_t jobs);
 
-  // True when a job of the list reads or writes the file `path`.
-  bool Taken(const std::string& path);
+  // True when a job of the list reads or writes the file whose key
+  // (FileSystem::PathKey) is `key`.
+  bool Taken(const std::string& key);
   // True when a job of the list writes the file `path`.
   bool Written(const std::string& path) const;
 

@@ -249,11 +249,24 @@ TEST(Batches, HostileValuesAndNamesRunNothingAndReachEachStepAsThemselves) {
   for (const Row& row : rows) {
     fs::create_directories(folderOf(row));
     const std::string source = folderOf(row) + (row[0] == "name" ? row[3] : row[1] + ".avs");
-    WriteBytes(source, "# hostile source\r\n");
+    if (row[0] != "run") WriteBytes(source, "# hostile source\r\n");
     // The hostile texts come from files, so that no command line of the test expands them.
     const std::string job = jobs + row[1];
     std::string command = Quoted(place.program + "quorvelan-cli.exe") + " --bat " + Quoted(job + ".bat");
-    if (row[0] == "config") {
+    if (row[0] == "run") {
+      std::string list;
+      for (std::size_t i = 4; i < row.size(); ++i) {
+        fs::create_directories(fs::path(folderOf(row) + row[i]).parent_path());
+        WriteBytes(folderOf(row) + row[i], "# source " + row[i] + "\r\n");
+        list += folderOf(row) + row[i] + "\r\n";
+      }
+      WriteBytes(job + ".txt", list);
+      command += " --defaults";
+      const std::string folder = folderOf(row).substr(0, folderOf(row).size() - 1);
+      for (const std::string& option : Split(row[3] == "-" ? "" : row[3], ' ')) {
+        command += " " + Quoted(Replaced(option, "{dir}", folder));
+      }
+    } else if (row[0] == "config") {
       WriteBytes(job + ".ini", row[2]);
       WriteBytes(job + ".txt", source + "\r\n");
       command += " --config-file " + Quoted(job + ".ini");
@@ -290,6 +303,15 @@ TEST(Batches, HostileValuesAndNamesRunNothingAndReachEachStepAsThemselves) {
     std::istringstream lines(log);
     for (std::string line; std::getline(lines, line);) {
       if (line.find(folderOf(row)) != std::string::npos) steps.push_back(line);
+    }
+    if (row[0] == "run") {
+      std::size_t outputs = 0;
+      for (const std::string& file : FilesBelow(folderOf(row))) outputs += before.count(file) == 0;
+      EXPECT_EQ(outputs, std::stoul(row[2])) << "each job writes a file of its own";
+      for (std::size_t i = 4; i < row.size(); ++i) {
+        EXPECT_EQ(ReadBytes(folderOf(row) + row[i]), "# source " + row[i] + "\r\n") << "source " << row[i];
+      }
+      continue;
     }
     if (row[0] == "config") {
       bool received = false;

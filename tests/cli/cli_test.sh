@@ -88,6 +88,22 @@ fi
 check "endless list exit" "$status" 2
 check "endless list message" "$(tr -d '\r' <"$dir/stderr")" "quorvelan-cli: the list of inputs on standard input is larger than 256 MiB"
 
+# Names that Windows takes for one file, by its own upper-case table, get
+# outputs of their own (the list file carries them whatever the locale).
+printf '%s\r\n' 'D:\a\ǎ.avi' 'D:\b\Ǎ.avi' 'D:\a\ⅰ.avi' 'D:\b\Ⅰ.avi' 'D:\a\ⓐ.avi' 'D:\b\Ⓐ.avi' 'D:\a\ἀ.avi' \
+  'D:\b\Ἀ.avi' >"$dir/pairs.txt"
+args=(--defaults --output-folder 'D:\out' --inputs-from pairs.txt --bat -)
+run "$@"
+check "one name, one output" "$(sed -n 's/^@echo Output:D:.out.\(.*\)\.mp4\r$/\1/p' "$dir/stdout" | tr '\n' '|')" \
+  "ǎ|Ǎ (2)|ⅰ|Ⅰ (2)|ⓐ|Ⓐ (2)|ἀ|Ἀ (2)|"
+
+# A run refused at a later input leaves no wrapper of the earlier ones.
+mkdir "$dir/folder.avi"
+args=(--defaults --bat refused.bat 'D:\v\early.mkv' folder.avi)
+run "$@"
+check "refused run exit" "$status" 2
+check "refused run writes nothing" "$(ls "$dir/refused.bat" "$dir"/avs/early* 2>/dev/null)" ""
+
 args=(--help)
 run "$@"
 check "help exit" "$status" 0
