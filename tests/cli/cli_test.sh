@@ -97,9 +97,10 @@ run "$@"
 check "one name, one output" "$(sed -n 's/^@echo Output:D:.out.\(.*\)\.mp4\r$/\1/p' "$dir/stdout" | tr '\n' '|')" \
   "ǎ|Ǎ (2)|ⅰ|Ⅰ (2)|ⓐ|Ⓐ (2)|ἀ|Ἀ (2)|"
 
-# A run refused at a later input leaves no wrapper of the earlier ones.
-mkdir "$dir/folder.avi"
-args=(--defaults --bat refused.bat 'D:\v\early.mkv' folder.avi)
+# A run refused at a later input leaves no wrapper of the earlier ones (the
+# ANSI code page, in which bepipe.exe reads its script, has no "ǎ").
+printf '%s\r\n' 'D:\v\early.mkv' 'D:\v\ǎ.avi' >"$dir/refused.txt"
+args=(--defaults --set aud=1 --set ae=1 --inputs-from refused.txt --bat refused.bat)
 run "$@"
 check "refused run exit" "$status" 2
 check "refused run writes nothing" "$(ls "$dir/refused.bat" "$dir"/avs/early* 2>/dev/null)" ""

@@ -57,7 +57,8 @@ std::vector<JobFiles> FilesOfJobs(const std::vector<std::string>& lines, platfor
       }
       continue;
     }
-    if (line.rfind("@echo", 0) == 0) continue;
+    // The echoes, and the checks for the job's folders and output, write nothing.
+    if (line.rfind("@echo", 0) == 0 || line.rfind("@if ", 0) == 0) continue;
     for (std::size_t open = line.find('"'); open != std::string::npos; open = line.find('"', open + 1)) {
       const std::size_t close = line.find('"', open + 1);
       const std::string path = line.substr(open + 1, close - open - 1);

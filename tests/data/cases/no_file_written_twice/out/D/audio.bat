@@ -1,3 +1,4 @@
+@setlocal DisableDelayedExpansion
 @cd /d "C:\Q\"
 @envprep.exe run
 @call envprep.bat
@@ -16,3 +17,4 @@ x264.exe --cqm flat --scenecut 40 -I 250 -i 25 -t 0 --me hex --sar 1:1 --threads
 ffmpeg -hide_banner -y -i "C:\Q\avs\z.audio.m4a.avs" -vn -c:a aac -b:a 64k "D:\v\z.audio.audio.m4a"
 mp4box.exe -add "D:\v\z.audio.audio.m4a" "D:\v\z.audio.mp4"
 if not errorlevel 1 del "D:\v\z.audio.audio.m4a"
+@endlocal

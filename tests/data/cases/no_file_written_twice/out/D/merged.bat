@@ -1,3 +1,4 @@
+@setlocal DisableDelayedExpansion
 @cd /d "C:\Q\"
 @envprep.exe run
 @call envprep.bat
@@ -18,3 +19,4 @@ bepipe.exe --script "import(^C:\Q\avs\y.mkv.avs^)" | neroaacenc.exe -if - -of "D
 mkvmerge -o "D:\v\y (3).mkv" "D:\v\y (3).mp4" "D:\v\y (3).audio.mp4"
 if not errorlevel 1 del "D:\v\y (3).audio.mp4"
 if not errorlevel 2 if exist "D:\v\y (3).mkv" del "D:\v\y (3).mp4"
+@endlocal
