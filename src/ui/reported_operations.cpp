@@ -105,6 +105,10 @@ void AddJobReporting(App& app) {
   // Without an input there is no job, and nothing to say about its fields;
   // an input typed or picked has its output derived by now.
   if (app.form.Text(ControlId::Input).empty()) return;
+  if (const std::optional<UnusablePath> clash = FindClashingPath(app.form, app.platform)) {
+    ReportUnusablePath(app.platform.dialogs, *clash);
+    return;
+  }
   if (const std::optional<NonNumber> field = FindNonNumber(app.form)) {
     const std::string what = field->text.empty() ? "is empty" : "holds \"" + field->text + "\"";
     ReportProblem(app.platform.dialogs,

@@ -252,18 +252,33 @@ TEST(Batches, HostileValuesAndNamesRunNothingAndReachEachStepAsThemselves) {
   const Installation place;
   // Some rows pipe their audio through bepipe.exe, which takes no '^'.
   const std::string hostile = place.pipedSources + "hostile\\", jobs = place.root.path();
-  // A source's folder, below which its job's own files land.
-  auto folderOf = [&](const Row& row) { return hostile + row[1] + "\\" + (row[0] != "config" ? row[2] + "\\" : ""); };
+  // A source's folder, below which its job's own files land; "name" and
+  // "refused" rows name a folder of their own.
+  auto inOwnFolder = [](const Row& row) { return row[0] == "name" || row[0] == "refused"; };
+  auto folderOf = [&](const Row& row) { return hostile + row[1] + "\\" + (inOwnFolder(row) ? row[2] + "\\" : ""); };
   std::string all;
   const std::vector<Row> rows = ReadTable("batches/hostile.tsv");
   for (const Row& row : rows) {
     fs::create_directories(fs::u8path(folderOf(row)));
-    const std::string source = folderOf(row) + (row[0] != "config" ? row[3] : row[1] + ".avs");
-    WriteBytes(fs::u8path(source), "# hostile source\r\n");
+    const std::string source = folderOf(row) + (inOwnFolder(row) ? row[3] : row[1] + ".avs");
+    if (row[0] != "run") WriteBytes(fs::u8path(source), "# hostile source\r\n");
     // The hostile texts come from files, so that no command line of the test expands them.
     const std::string job = jobs + row[1];
     std::string command = Quoted(place.program + "quorvelan-cli.exe") + " --bat " + Quoted(job + ".bat");
-    if (row[0] == "config") {
+    if (row[0] == "run") {
+      std::string list;
+      for (std::size_t i = 4; i < row.size(); ++i) {
+        fs::create_directories(fs::path(folderOf(row) + row[i]).parent_path());
+        WriteBytes(folderOf(row) + row[i], "# source " + row[i] + "\r\n");
+        list += folderOf(row) + row[i] + "\r\n";
+      }
+      WriteBytes(job + ".txt", list);
+      command += " --defaults";
+      const std::string folder = folderOf(row).substr(0, folderOf(row).size() - 1);
+      for (const std::string& option : Split(row[3] == "-" ? "" : row[3], ' ')) {
+        command += " " + Quoted(Replaced(option, "{dir}", folder));
+      }
+    } else if (row[0] == "config") {
       WriteBytes(job + ".ini", row[2]);
       WriteBytes(job + ".txt", source + "\r\n");
       command += " --config-file " + Quoted(job + ".ini");
@@ -311,6 +326,15 @@ TEST(Batches, HostileValuesAndNamesRunNothingAndReachEachStepAsThemselves) {
     }
     if (row[0] == "refused") {
       EXPECT_TRUE(steps.empty()) << log;
+      continue;
+    }
+    if (row[0] == "run") {
+      std::size_t outputs = 0;
+      for (const auto& [file, bytes] : FilesBelow(folderOf(row))) outputs += before.count(file) == 0;
+      EXPECT_EQ(outputs, std::stoul(row[2])) << "each job writes a file of its own";
+      for (std::size_t i = 4; i < row.size(); ++i) {
+        EXPECT_EQ(ReadBytes(folderOf(row) + row[i]), "# source " + row[i] + "\r\n") << "source " << row[i];
+      }
       continue;
     }
     if (row[0] == "config") {
