@@ -16,12 +16,4 @@ using AnsiDecoder = std::function<std::string(std::string_view)>;
 // mark declares UTF-8, only the bytes that are no UTF-8 are read in that
 // code page. No byte is ever lost or replaced.
 std::string TextAsUtf8(std::string_view bytes, const AnsiDecoder& fromAnsi);
-
-// Moves the file `path` that the program cannot read out of the way, to the
-// first free name of `stem` + `ending`, `stem` + "-2" + `ending`, ... (a
-// hundred of them), so that no earlier such file is replaced. The new path,
-// or "" when it could not be moved.
-std::string MoveToFreeName(platform::FileSystem& files, const std::string& path, const std::string& stem,
-                           const std::string& ending);
-
 }  // namespace qv
