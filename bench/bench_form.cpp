@@ -6,6 +6,8 @@ namespace qv::bench {
 
 BenchJob::BenchJob() {
   fake.files.AddFolder("C:\\Q");
+  // The job's folders exist, as they do for most jobs.
+  for (const char* folder : {"C:\\Q\\stats", "C:\\Q\\log", "D:\\videos", "D:\\videos\\holiday"}) fake.files.AddFolder(folder);
   LoadBuiltInDefaults(form, fake.platform);
   form.SetNumber(ControlId::CreateLog, 1);
   form.ClearEvents();

@@ -42,7 +42,7 @@ void BM_AddJob(benchmark::State& state) {
   BenchJob job;
   for (auto _ : state) {
     job.EnterJob();
-    AddJob(job.form, X264Syntax::Current);
+    AddJob(job.form, X264Syntax::Current, job.fake.platform);
     // Keeps the list (and the memory) from growing for the whole run.
     if (job.form.ItemCount(ControlId::JobList) > 40000) ClearJobs(job.form);
   }

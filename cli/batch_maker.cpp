@@ -8,6 +8,7 @@
 
 #include "form/form.h"
 #include "jobs/batch_file.h"
+#include "jobs/folder_inputs.h"
 #include "jobs/job_list.h"
 #include "jobs/input_queue.h"
 #include "text/case_fold.h"
@@ -128,8 +129,14 @@ std::string ConfigNamesNote(const Form& form) {
   return note;
 }
 
-// `startProblem` is what start-up said about the state file.
-std::string LoadSettings(App& app, const Options& options, const std::string& startProblem) {
+void WarnOfNotes(const std::vector<LoadNote>& notes, std::vector<std::string>& warnings) {
+  for (const LoadNote& note : notes) warnings.push_back("config key " + DescribeLoadNote(note));
+}
+
+// `startProblem` is what start-up said about the state file; what a loaded
+// config held that the load could not take goes to `warnings`.
+std::string LoadSettings(App& app, const Options& options, const std::string& startProblem,
+                         std::vector<std::string>& warnings) {
   const platform::Platform& platform = app.platform;
   switch (options.source) {
     case SettingsSource::StateFile:
@@ -147,6 +154,8 @@ std::string LoadSettings(App& app, const Options& options, const std::string& st
         const std::string path = NamedConfigPath(platform, options.sourceName);
         if (file.status == ConfigStatus::Refused) return Refused(file, path);
         return "no config named '" + options.sourceName + "' (" + path + ")" + ConfigNamesNote(app.form);
+      } else {
+        WarnOfNotes(file.notes, warnings);
       }
       return {};
     case SettingsSource::ConfigFile: {
@@ -155,36 +164,78 @@ std::string LoadSettings(App& app, const Options& options, const std::string& st
       const ConfigFile file = ReadConfig(platform, options.sourceName);
       if (file.status == ConfigStatus::Refused) return Refused(file, options.sourceName);
       if (file.status == ConfigStatus::Missing) return "cannot read the config file " + options.sourceName;
-      LoadConfigText(app.form, file.bytes);
+      WarnOfNotes(LoadConfigText(app.form, file.bytes), warnings);
       return {};
     }
   }
   return {};
 }
 
-// Inputs lists are a path a line; a list longer than this is no such list.
-constexpr std::size_t kInputListLimit = std::size_t{256} << 20;
+// A list of inputs in UTF-16 after its byte-order mark (what Windows
+// PowerShell 5.1 writes) as UTF-8, a piece at a time, so that no second
+// copy of a long list is held in UTF-16.
+std::string FromUtf16List(std::string_view bytes, bool littleEndian) {
+  constexpr std::size_t kPiece = 1 << 16;
+  std::string text;
+  std::u16string piece;
+  for (std::size_t at = 2; at + 1 < bytes.size(); at += 2) {
+    const auto byte = [&bytes](std::size_t i) { return static_cast<unsigned char>(bytes[i]); };
+    piece += static_cast<char16_t>(littleEndian ? byte(at) | byte(at + 1) << 8 : byte(at) << 8 | byte(at + 1));
+    // A pair of surrogates stays in one piece.
+    if (piece.size() >= kPiece && (piece.back() < 0xD800 || piece.back() > 0xDBFF)) {
+      text += FromUtf16(piece);
+      piece.clear();
+    }
+  }
+  return text + FromUtf16(piece);
+}
+
+// `text`: the list's lines as UTF-8, from `bytes` or from `converted`. An
+// error text, or "".
+std::string ListText(const std::string& bytes, const std::string& name, std::string& converted,
+                     std::string_view& text) {
+  const bool little = bytes.compare(0, 2, "\xFF\xFE") == 0;
+  if (little || bytes.compare(0, 2, "\xFE\xFF") == 0) {
+    if (bytes.size() % 2 != 0) return "the list of inputs " + name + " ends within a UTF-16 character";
+    converted = FromUtf16List(bytes, little);
+    text = converted;
+    return {};
+  }
+  text = bytes;
+  SkipByteOrderMark(text);
+  if (text.find('\0') != std::string_view::npos) {
+    return "the list of inputs " + name +
+           " holds a NUL character: UTF-16 without a byte-order mark? Write it as UTF-8, or as UTF-16 with one";
+  }
+  // Read in any other way, a name could reach the jobs with characters that it does not have.
+  if (!IsUtf8(text)) return "the list of inputs " + name + " is not UTF-8 text";
+  return {};
+}
 
 // The inputs of the command line, then those of --inputs-from.
 std::string CollectInputs(const platform::Platform& platform, const Options& options,
                           std::vector<std::string>& inputs) {
   inputs = options.inputs;
   if (options.inputsFrom.empty()) return {};
-  std::string text;
-  if (options.inputsText) {
-    text = *options.inputsText;
-  } else {
-    platform::FileContent list = platform.files.ReadFile(options.inputsFrom, kInputListLimit);
-    if (list.status != platform::ReadStatus::Read) return "cannot read the list of inputs " + options.inputsFrom;
-    text = std::move(list.bytes);
+  const std::string name = options.inputsFrom == "-" ? "on standard input" : options.inputsFrom;
+  platform::FileContent list;
+  if (!options.inputsText) {
+    list = platform.files.ReadFile(options.inputsFrom, kInputListLimit);
+    if (list.status == platform::ReadStatus::TooLarge) return "the list of inputs " + name + " " + kInputListTooLarge;
+    if (list.status != platform::ReadStatus::Read) return "cannot read the list of inputs " + name;
   }
-  std::string_view bytes = text;
-  SkipByteOrderMark(bytes);
-  // Read in any other way, a name could reach the jobs with characters that it does not have.
-  if (!IsUtf8(bytes)) return "the list of inputs " + options.inputsFrom + " is not UTF-8 text";
-  for (const std::string_view line : SplitLines(bytes)) {
-    if (!line.empty()) inputs.emplace_back(line);
+  std::string converted;
+  std::string_view text;
+  if (std::string error = ListText(options.inputsText ? *options.inputsText : list.bytes, name, converted, text);
+      !error.empty()) {
+    return error;
   }
+  const std::size_t before = inputs.size();
+  for (const std::string_view line : SplitLines(text)) {
+    if (!Trim(line).empty()) inputs.emplace_back(line);
+  }
+  // A list that a failed command left empty must not replace a batch with an empty one.
+  if (inputs.size() == before) return "the list of inputs " + name + " holds no inputs";
   return {};
 }
 
@@ -213,25 +264,58 @@ std::string StartFolder(const platform::Platform& platform, const std::string& p
 }
 
 // The input as the jobs take it: absolute, so that the output lands beside
-// it and no argument starts with "-". An error text when it names no file
-// that a job could take.
-std::string ResolveInput(const platform::Platform& platform, const std::string& given, std::string& input) {
+// it and no argument starts with "-".
+std::string Absolute(const platform::Platform& platform, const std::string& given) {
   const PathStart start = StartOf(given);
-  input = StartFolder(platform, given, start) + (start == PathStart::DriveFolder ? given.substr(2) : given);
-  const std::string_view file = FilePart(input);
-  if (file.empty()) return "input '" + given + "' names no file";
-  if (file.back() == ' ' || file.back() == '.') return "input '" + given + "' ends in a blank or a dot";
+  return StartFolder(platform, given, start) + (start == PathStart::DriveFolder ? given.substr(2) : given);
+}
+
+// The inputs as the jobs take them (Absolute), with the files that a
+// pattern matches in its place (the command interpreter leaves "*" and "?"
+// to the program) and a folder's video files in its place. An error text
+// when an input names no file that a job could take.
+std::string ResolveInputs(const platform::Platform& platform, const Options& options,
+                          const std::vector<std::string>& given, std::vector<std::string>& inputs,
+                          std::vector<std::string>& notes) {
+  std::vector<std::string> resolved;
+  resolved.reserve(given.size());
+  for (const std::string& name : given) {
+    std::string input = Absolute(platform, name);
+    // A POSIX shell has expanded them already, and there they may be part of
+    // a name (a host path has no drive).
+    std::string_view folder = FolderPart(input);
+    if (folder.substr(0, 4) == "\\\\?\\") folder.remove_prefix(4);
+    if (!RootPart(input).empty() && folder.find_first_of("*?") != std::string_view::npos) {
+      return "input '" + name + "': \"*\" and \"?\" are taken in the file name only";
+    }
+    if (!RootPart(input).empty() && HoldsWildcard(input)) {
+      std::optional<std::vector<std::string>> files = MatchingFiles(platform, input);
+      if (!files) return "input '" + name + "': cannot list the folder " + std::string(FolderPart(input));
+      if (files->empty()) return "input '" + name + "' matches no file";
+      resolved.insert(resolved.end(), files->begin(), files->end());
+      continue;
+    }
+    if (!platform.files.FolderExists(input)) {
+      const std::string_view file = FilePart(input);
+      if (file.empty()) return "input '" + name + "' names no file";
+      if (file.back() == ' ' || file.back() == '.') return "input '" + name + "' ends in a blank or a dot";
+    }
+    resolved.push_back(std::move(input));
+  }
+  FolderInputs expanded = ExpandFolders(platform, resolved, options.recursive);
+  if (!expanded.unlisted.empty()) return "cannot list the folder " + expanded.unlisted.front();
+  if (!resolved.empty() && expanded.inputs.empty()) return "the folders given hold no video file";
+  notes = FolderSummary(expanded);
+  inputs = std::move(expanded.inputs);
   return {};
 }
 
 // The first problem of the queue as one line.
-std::string QueueProblem(const QueuedInputs& queued, const std::vector<std::string>& given,
-                         const std::string& avsinc) {
+std::string QueueProblem(const QueuedInputs& queued, const std::string& avsinc) {
   if (!queued.refused.empty()) {
     const RefusedInput& refused = queued.refused.front();
     const UnusablePath& unusable = refused.unusable;
-    const std::string& input = given[refused.index];
-    if (std::string_view(unusable.reason) == kFolderReason) return "input '" + input + "' " + kFolderReason;
+    if (std::string_view(unusable.reason) == kFolderReason) return "input '" + refused.input + "' " + kFolderReason;
     if (std::string_view(unusable.reason) == kNoIncludeScriptReason) {
       return "input '" + refused.input + "' is not an AviSynth script, and there is no include script to open it: "
              "put one (.avs) into " + avsinc;
@@ -264,31 +348,35 @@ std::string AddScript(const App& app, PerJob& perJob, const std::string& source,
   const Form& form = app.form;
   // No name in it: a comment is no place for one that the interpreter reads.
   const std::string title = "quorvelan job " + std::to_string(perJob.jobs.size() + 1) + " (jobs.tsv lists them)";
-  JobScript script = MakeJobScript(form, syntax, perJob.dialect, perJob.folders, title);
+  JobScript script = MakeJobScript(form, syntax, perJob.dialect, perJob.folders, title,
+                                   MissingJobFolders(form, app.platform));
   if (!script.refusal.empty()) return "input '" + source + "': " + script.refusal;
   perJob.jobs.push_back({source, std::move(script.finalOutput), form.Text(ControlId::Mode), script.passes,
                          std::move(script.text)});
   return {};
 }
 
-std::string AddJobs(App& app, const Options& options, std::vector<std::string>& warnings, PerJob* perJob) {
+std::string AddJobs(App& app, const Options& options, std::vector<std::string>& warnings,
+                    std::vector<std::string>& notes, PerJob* perJob, std::vector<PendingWrapper>& wrappers) {
   std::vector<std::string> given;
   if (std::string error = CollectInputs(app.platform, options, given); !error.empty()) return error;
-  std::vector<std::string> inputs(given.size());
-  for (std::size_t i = 0; i < given.size(); ++i) {
-    if (std::string error = ResolveInput(app.platform, given[i], inputs[i]); !error.empty()) return error;
+  std::vector<std::string> inputs, folderNotes;
+  if (std::string error = ResolveInputs(app.platform, options, given, inputs, folderNotes); !error.empty()) {
+    return error;
   }
   const std::string outputFolder = options.outputFolder ? WithTrailingSeparator(*options.outputFolder) : "";
   const X264Syntax syntax = JobSyntax(app);
-  QueueHow how{OnProblem::Stop, Wrapping::NonAviSynth, nullptr};
+  QueueHow how{OnProblem::Stop, Wrapping::NonAviSynth, nullptr, true};
   if (perJob != nullptr) {
     if (perJob->dialect == ScriptDialect::Sh) how.wrapping = Wrapping::None;
     how.eachJob = [&app, perJob, syntax](const std::string& input) { return AddScript(app, *perJob, input, syntax); };
   }
-  const QueuedInputs queued = QueueInputs(app.form, app.platform, inputs, outputFolder, syntax, how);
+  QueuedInputs queued = QueueInputs(app.form, app.platform, inputs, outputFolder, syntax, how);
   const std::string avsinc = app.platform.programFolder + "avsinc";
-  if (std::string problem = QueueProblem(queued, given, avsinc); !problem.empty()) return problem;
+  if (std::string problem = QueueProblem(queued, avsinc); !problem.empty()) return problem;
   for (const std::string& input : queued.missing) warnings.push_back("input '" + input + "' does not exist (yet)");
+  wrappers = std::move(queued.pendingWrappers);
+  notes = std::move(folderNotes);
   return {};
 }
 
@@ -355,11 +443,11 @@ MakeOutcome MakeBatch(const Options& options, const platform::Platform& platform
   app.keepsJobList = false;
   const bool fromStateFile = options.source == SettingsSource::StateFile;
   std::string startProblem = StartUp(app, fromStateFile ? RefusedState::Leave : RefusedState::KeepAside);
-  if (std::string error = LoadSettings(app, options, startProblem); !error.empty()) return Error(error);
-  std::vector<std::string> warnings;
+  std::vector<std::string> warnings, notes;
+  if (std::string error = LoadSettings(app, options, startProblem, warnings); !error.empty()) return Error(error);
   if (!startProblem.empty()) {
     std::replace(startProblem.begin(), startProblem.end(), '\n', ' ');
-    warnings.push_back(std::move(startProblem));
+    warnings.insert(warnings.begin(), std::move(startProblem));
   }
   RunPendingEvents(app);
 
@@ -382,13 +470,24 @@ MakeOutcome MakeBatch(const Options& options, const platform::Platform& platform
     }
     if (std::string error = ScriptSearchFolders(platform, perJob->folders, warnings); !error.empty()) return Error(error);
   }
-  if (std::string error = AddJobs(app, options, warnings, perJob ? &*perJob : nullptr); !error.empty()) {
+  std::vector<PendingWrapper> wrappers;
+  if (std::string error = AddJobs(app, options, warnings, notes, perJob ? &*perJob : nullptr, wrappers);
+      !error.empty()) {
     return Error(error);
   }
   RunPendingEvents(app);
   if (options.shutdown) AppendShutdown(form);
+  // A run that is refused leaves nothing behind: the wrappers, all of them
+  // new files, go again when the batch cannot be made.
+  if (std::string failed = WritePendingWrappers(platform, wrappers); !failed.empty()) {
+    return Error("cannot write the wrapper script " + failed);
+  }
   MakeOutcome outcome = perJob ? WritePerJob(form, platform, options, *perJob) : WriteOrStart(form, platform, options);
+  if (outcome.exitStatus != 0) {
+    for (const PendingWrapper& wrapper : wrappers) platform.files.DeleteFile(wrapper.path);
+  }
   outcome.warnings = std::move(warnings);
+  outcome.notes = std::move(notes);
   if (app.x264) outcome.notes.push_back(DescribeX264(*app.x264));
   return outcome;
 }

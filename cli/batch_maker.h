@@ -2,6 +2,7 @@
 // What quorvelan-cli does once its command line is parsed: the window's own
 // operations on a form, driven by the options instead of a user.
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,11 @@ struct MakeOutcome {
   std::vector<std::string> warnings;  // one line each, for standard error
   std::vector<std::string> notes;     // what the user should know that is no fault: the x264 that "auto" found
 };
+
+// A list of inputs is a path a line; one longer than this is no such list,
+// from a file or from standard input.
+inline constexpr std::size_t kInputListLimit = std::size_t{256} << 20;
+inline constexpr const char* kInputListTooLarge = "is larger than 256 MiB";
 
 MakeOutcome MakeBatch(const Options& options, const platform::Platform& platform);
 

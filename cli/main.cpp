@@ -1,6 +1,7 @@
 // quorvelan-cli: makes the window's batch files from the command line.
 
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,10 +14,15 @@ namespace {
 
 constexpr int kExitError = 2;
 
-std::string ReadStandardInput() {
+// Standard input whole, or nullopt once it passes `limit`: reading stops
+// there, also for an input that never ends.
+std::optional<std::string> ReadStandardInput(std::size_t limit) {
   std::string text;
   char buffer[65536];
-  for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, stdin)) > 0;) text.append(buffer, got);
+  for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, stdin)) > 0;) {
+    if (got > limit - text.size()) return std::nullopt;
+    text.append(buffer, got);
+  }
   return text;
 }
 
@@ -35,7 +41,10 @@ int Run(const std::vector<std::string>& arguments) {
   if (!parsed.error.empty()) return ReportError(parsed.error);
 
   Options options = parsed.options;
-  if (options.inputsFrom == "-") options.inputsText = ReadStandardInput();
+  if (options.inputsFrom == "-") {
+    options.inputsText = ReadStandardInput(kInputListLimit);
+    if (!options.inputsText) return ReportError(std::string("the list of inputs on standard input ") + kInputListTooLarge);
+  }
   const std::unique_ptr<SystemPlatform> system = MakeSystemPlatform();
   const MakeOutcome outcome = MakeBatch(options, system->Get());
   for (const std::string& warning : outcome.warnings) WriteStandardError("quorvelan-cli: warning: " + warning + "\n");

@@ -4,6 +4,8 @@
 #include <iterator>
 #include <vector>
 
+#include "catalog/x264_lists.h"
+
 namespace qv::cli {
 namespace {
 
@@ -78,11 +80,15 @@ std::string SetAssignment(ParseState& state, const std::string& value) {
 }
 
 std::string SetX264Syntax(ParseState& state, const std::string& value) {
-  // The entries of the drop-down, in list order.
-  const char* const names[] = {"auto", "classic", "current"};
-  std::size_t index = 0;
-  while (index < std::size(names) && value != names[index]) ++index;
-  if (index == std::size(names)) return "--x264-syntax takes auto, classic or current, got '" + value + "'";
+  const int index = X264SyntaxIndex(value.c_str());
+  if (index < 0) {
+    std::string names;
+    for (int i = 0; i < kX264SyntaxCount; ++i) {
+      names += i == 0 ? "" : i + 1 == kX264SyntaxCount ? " or " : ", ";
+      names += FindX264Syntax(i)->cliName;
+    }
+    return "--x264-syntax takes " + names + ", got '" + value + "'";
+  }
   state.options.assignments.push_back({"x264syntax", std::to_string(index)});
   return {};
 }
@@ -176,9 +182,15 @@ const OptionRow kOptions[] = {
      "the state file or --set avsinc names another); with no\n"
      "include script there, such an input is refused. A\n"
      "relative input is taken from the current folder; a\n"
-     "folder, or a name that ends in a blank or a dot, is\n"
-     "refused; an input that does not exist (yet) is taken\n"
-     "with a warning.\n"
+     "name that ends in a blank or a dot is refused; an\n"
+     "input that does not exist (yet) is taken with a\n"
+     "warning. A folder brings its video files (AviSynth\n"
+     "scripts and the common video containers, by their\n"
+     "extension) in name order, and tells on standard error\n"
+     "what it brought and what it left out; \"*\"\n"
+     "and \"?\" in an input's file name bring the files they\n"
+     "match, in name order (a pattern that matches none is\n"
+     "an error).\n"
      "Sources of one file name from different folders get\n"
      "names of their own: \"clip (2).mp4\" and so on. A job\n"
      "with a path that one of its steps cannot carry whole\n"
@@ -188,11 +200,23 @@ const OptionRow kOptions[] = {
      "code page lacks; for bepipe.exe a \"^\".",
      nullptr},
     {"--inputs-from", "FILE", Section::Jobs, nullptr,
-     "Take more inputs from FILE (UTF-8, one path per line;\n"
-     "- for standard input), for lists of any length. A\n"
-     "list that is not UTF-8 is refused.",
+     "Take more inputs from FILE (one path per line; - for\n"
+     "standard input), up to 256 MiB. UTF-8, or UTF-16 with\n"
+     "a byte-order mark (what Windows PowerShell 5.1's \">\"\n"
+     "writes); any other list, or one with no inputs, is\n"
+     "refused.",
      SetInputsFrom},
-    {"--output-folder", "DIR", Section::Jobs, nullptr, "Put every output into DIR, as \"Files input\" does.",
+    {"--recursive", nullptr, Section::Jobs, nullptr, "A folder given as an input brings its subfolders' videos too.",
+     [](ParseState& s, const std::string&) {
+       s.options.recursive = true;
+       return std::string();
+     }},
+    {"--output-folder", "DIR", Section::Jobs, nullptr,
+     "Put every output into DIR, as \"Files input\" does.\n"
+     "An output, stats or log folder that does not exist\n"
+     "now is made by the job's lines before its first step;\n"
+     "a job whose folder cannot be made is skipped, with a\n"
+     "line in the console that says so.",
      SetOutputFolder},
     {"--shutdown", nullptr, Section::Jobs, nullptr, "Append the shutdown line after the last job.",
      [](ParseState& s, const std::string&) {

@@ -28,6 +28,7 @@ struct Options {
   std::string script;      // --script: "sh", "cmd", or "" for the system's own
   std::string scheduler;   // --scheduler: "slurm", "htcondor" or ""
   std::vector<std::string> inputs;
+  bool recursive = false;  // folders among the inputs bring their subfolders' files too
   std::string inputsFrom;                 // a file of inputs, one per line; "-": standard input
   std::optional<std::string> inputsText;  // standard input's text, when inputsFrom is "-"
 };

@@ -17,11 +17,8 @@ bool On(const Form& form, ControlId id) { return form.Number(id) != 0; }
 
 std::string Text(X264Syntax syntax, SyntaxFragment fragment) { return std::string(FragmentText(syntax, fragment)); }
 
-// The subpixel level is the first character of the "Partition decision"
-// item, so "6(RDO)" and "6b(RDO on B-frames)" share level 6.
-std::string SubpelLevel(const Form& form) {
-  return form.Text(C::Subpel).substr(0, 1);
-}
+// Nothing selected writes no level, as it always has.
+std::string SubpelLevelText(const SubpelSpec* row) { return row != nullptr ? std::to_string(row->level) : std::string(); }
 
 
 struct Partition {
@@ -90,21 +87,18 @@ std::string QuantizerLimitOptions(const Form& form, bool withStepAndQcomp) {
 }
 
 std::string ChromaMeOption(const Form& form) {
-  if (On(form, C::ChromaMe) || LeadingInteger(SubpelLevel(form)) <= 4) return {};
+  const SubpelSpec* subpel = FindSubpel(form.Number(C::Subpel));
+  if (On(form, C::ChromaMe) || subpel == nullptr || subpel->level < kChromaMeChoiceLevel) return {};
   return " --no-chroma-me";
 }
 
 std::string MotionSearchOption(const Form& form) {
-  switch (form.Number(C::Method)) {
-    case 0:
-      return " --me dia";
-    case 1:
-      return " --me hex";
-    case 2:
-      return " --me umh --merange " + BatchNumber(form, C::Range);
-    default:
-      return " --me esa --merange " + BatchNumber(form, C::Range);
-  }
+  // Nothing selected has always meant the last, exhaustive search.
+  const MotionSearchSpec* row = FindMotionSearch(form.Number(C::Method));
+  if (row == nullptr) row = FindMotionSearch(kMotionSearchCount - 1);
+  std::string option = " --me " + std::string(row->method);
+  if (row->takesRange) option += " --merange " + BatchNumber(form, C::Range);
+  return option;
 }
 
 std::string SarOption(const Form& form) {
@@ -112,17 +106,19 @@ std::string SarOption(const Form& form) {
 }
 
 std::string SubpelOption(const Form& form, X264Syntax syntax) {
-  switch (form.Number(C::Subpel)) {
-    case 6: return Text(syntax, SyntaxFragment::Subpel6BRdo);
-    case 7: return Text(syntax, SyntaxFragment::Subpel7);
-    case 8: return Text(syntax, SyntaxFragment::Subpel7BRdo);
-    default: return " -m " + SubpelLevel(form);
+  // The levels that the two syntaxes number differently.
+  const SubpelSpec* row = FindSubpel(form.Number(C::Subpel));
+  if (row != nullptr && row->bFrameRdo) {
+    return Text(syntax, row->level == 6 ? SyntaxFragment::Subpel6BRdo : SyntaxFragment::Subpel7BRdo);
   }
+  if (row != nullptr && row->level == 7) return Text(syntax, SyntaxFragment::Subpel7);
+  return " -m " + SubpelLevelText(row);
 }
 
 std::string FastSubpelOption(const Form& form) {
-  if (form.Number(C::Subpel) >= 3) return " -m 3";
-  return " -m " + SubpelLevel(form);
+  const SubpelSpec* row = FindSubpel(form.Number(C::Subpel));
+  if (row != nullptr && row->level > kFastFirstPassSubpelLevel) return " -m " + std::to_string(kFastFirstPassSubpelLevel);
+  return " -m " + SubpelLevelText(row);
 }
 
 std::string MiscOptions(const Form& form, X264Syntax syntax) {

@@ -15,7 +15,15 @@ constexpr DialectSyntax kDialects[] = {
    "@echo {text}", BatchEcho,
    // Quoted whole, so that "&" or ")" in a folder stays part of it.
    "@set \"PATH={folders};%PATH%\"", ';', BatchPath,
-   "@if exist {final} exit /b 0\r\n@exit /b 1", InterpreterQuoted},
+   "@if exist {final} exit /b 0\r\n@exit /b 1", InterpreterQuoted,
+   // "goto" looks for the label from its own line on, so the same label
+   // after each of two equal jobs still ends the right one.
+   // Quoted, the folder's "&" or ")" stays part of the echoed text.
+   {"@if not exist {within} md {folder}",
+    "@if not exist {within} (echo The folder {folder} cannot be made: the job is skipped.&goto {end})"},
+   ":{end}",
+   // The echo lines stay outside: a ")" in a name would close the block.
+   "@if not exist {output} (", ")"},
   {"sh", "sh", "\n",
    "#!/bin/sh\n",
    "# ",
@@ -25,7 +33,10 @@ constexpr DialectSyntax kDialects[] = {
    // printf, not echo: some shells' echo reads backslashes in the text.
    "printf '%s\\n' {text}", ShellQuoted,
    "PATH={folders}:\"$PATH\"\nexport PATH", ':', ShellQuoted,
-   "[ -e {final} ] || fail 'the final output is missing'\nexit 0", ShellQuoted},
+   "[ -e {final} ] || fail 'the final output is missing'\nexit 0", ShellQuoted,
+   {"mkdir -p -- {folder} || fail \"the folder \"{folder}\" cannot be made\"", nullptr},
+   nullptr,
+   "if [ ! -e {output} ]; then", "fi"},
 };
 // clang-format on
 

@@ -34,6 +34,18 @@ struct DialectSyntax {
   // The last lines: exit 0 only when "{final}" exists.
   const char* finalCheck;
   std::string (*checkQuote)(std::string_view path);
+  // The lines that make the folder "{folder}" before a job's first step
+  // when it is missing; "{within}" is the folder with a separator after it,
+  // both quoted by `checkQuote`. A folder that cannot be made ends the job
+  // with a message naming it: the command interpreter's lines jump past the
+  // steps to the line `jobEnd` with the label "{end}".
+  const char* makeFolder[2];
+  const char* jobEnd;
+  // A job's steps between these two lines run only while "{output}",
+  // quoted by `checkQuote`, is not there: a batch run again after an
+  // interruption passes over the jobs that finished.
+  const char* skipDoneStart;
+  const char* skipDoneEnd;
 };
 
 const DialectSyntax& Dialect(ScriptDialect dialect);

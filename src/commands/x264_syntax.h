@@ -6,9 +6,9 @@
 #include <cstdint>
 #include <string_view>
 
-namespace qv {
+#include "catalog/x264_lists.h"
 
-enum class X264Syntax : std::uint8_t { Classic, Current };
+namespace qv {
 
 enum class SyntaxFragment : std::uint8_t {
   Start,           // the program and the options that every line starts with

@@ -3,20 +3,14 @@
 #include "catalog/audio_encoders.h"
 #include "catalog/encode_modes.h"
 #include "catalog/muxers.h"
+#include "catalog/x264_lists.h"
 
 namespace qv {
 namespace {
 
 const char* const kPages[] = {"Bitrate", "Rate Control", "MBs&&Frames", "More", "Job"};
-const char* const kSubpel[] = {"1(Fastest)", "2",      "3",
-                               "4",          "5(Highest)", "6(RDO)",
-                               "6b(RDO on B-frames)", "7(Best)", "7b(RDO on B-frames)"};
-const char* const kMethods[] = {"Diamond Search", "Hexagonal Search", "Uneven Muti-Hexagon",
-                                "Exhaustive Search"};
 const char* const kDirect[] = {"Temporal", "Spatial", "Auto"};
 const char* const kTrellis[] = {"0", "1", "2"};
-const char* const kMatrices[] = {"flat", "jvt", "custom..."};
-const char* const kX264Syntaxes[] = {"auto", "2006-2008 builds", "2010 and later"};
 
 template <std::size_t N>
 constexpr ItemList Items(const char* const (&items)[N]) {
@@ -30,14 +24,14 @@ ItemList Items(const std::array<const char*, N>& items) {
 constexpr ItemList kNoItems{nullptr, 0};
 const ItemList kPageItems = Items(kPages);
 const ItemList kModeItems = Items(kEncodeModeTexts);
-const ItemList kSubpelItems = Items(kSubpel);
-const ItemList kMethodItems = Items(kMethods);
+const ItemList kSubpelItems = Items(kSubpelTexts);
+const ItemList kMethodItems = Items(kMotionSearchTexts);
 const ItemList kDirectItems = Items(kDirect);
 const ItemList kMuxerItems = Items(kMuxerTexts);
 const ItemList kTrellisItems = Items(kTrellis);
-const ItemList kMatrixItems = Items(kMatrices);
+const ItemList kMatrixItems = Items(kMatrixTexts);
 const ItemList kAudioEncoderItems = Items(kAudioEncoderTexts);
-const ItemList kX264SyntaxItems = Items(kX264Syntaxes);
+const ItemList kX264SyntaxItems = Items(kX264SyntaxTexts);
 
 const ControlSpec kControls[] = {
 #define QV_CONTROL(ID, PAGE, KIND, TEXT, X, Y, W, H, STYLE, ITEMS, STATE, LO, HI, ENABLED, VISIBLE) \

@@ -5,6 +5,7 @@
 
 #include "catalog/audio_encoders.h"
 #include "catalog/encode_modes.h"
+#include "catalog/x264_lists.h"
 #include "text/leading_integer.h"
 
 namespace qv {
@@ -20,9 +21,13 @@ struct EnableRule {
   int atLeast;
 };
 
-constexpr EnableRule kEnableRules[] = {
-    {C::A1, C::A5, 1},          {C::A2, C::A4, 1},      {C::Subpel, C::ChromaMe, 4},
-    {C::Method, C::Range, 2},   {C::Ref, C::MixedRefs, 2}, {C::Cabac, C::TrellisLabel, 1},
+const EnableRule kEnableRules[] = {
+    {C::A1, C::A5, 1},
+    {C::A2, C::A4, 1},
+    {C::Subpel, C::ChromaMe, SubpelIndex(kChromaMeChoiceLevel)},
+    {C::Method, C::Range, FirstRangedMotionSearch()},
+    {C::Ref, C::MixedRefs, 2},
+    {C::Cabac, C::TrellisLabel, 1},
     {C::Audio, C::AudioBitrate, 1}, {C::CreateLog, C::Log, 1}, {C::CreateLog, C::LogBrowse, 1},
 };
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "jobs/folder_inputs.h"
 #include "jobs/job_paths.h"
 #include "jobs/taken_names.h"
 #include "text/path_parts.h"
@@ -54,8 +55,8 @@ QueuedInputs QueueInputs(Form& form, const platform::Platform& platform, const s
     }
     form.SetText(ControlId::Input, input);
     const std::string folderOfOutput = outputFolder.empty() ? std::string(FolderPart(input)) : outputFolder;
-    const DeriveResult derived = DeriveJobPaths(form, platform, folderOfOutput, taken, JobUse::AddedAtOnce, how.wrapping,
-                                                syntax);
+    DeriveResult derived = DeriveJobPaths(form, platform, folderOfOutput, taken, JobUse::AddedAtOnce, how.wrapping,
+                                          syntax);
     if (derived.unusable) {
       result.refused.push_back({i, input, *derived.unusable});
       if (stop) return result;
@@ -67,7 +68,7 @@ QueuedInputs QueueInputs(Form& form, const platform::Platform& platform, const s
       continue;
     }
     // Its batch would run a wrapper that is not there.
-    if (derived.wrapper == WrapperOutcome::Failed) {
+    if (!how.writeWrappersLater && !WriteWrapper(form, platform, derived)) {
       result.failedWrappers.push_back(derived.wrapperPath);
       if (stop) return result;
       continue;
@@ -79,16 +80,29 @@ QueuedInputs QueueInputs(Form& form, const platform::Platform& platform, const s
         continue;
       }
     }
-    if (!AppendJobLines(form, syntax, lines)) {
+    if (!AppendJobLines(form, syntax, platform, lines)) {
       result.gaveNoJob.push_back(input);
       if (stop) return result;
       continue;
     }
     ++result.jobsAdded;
-    taken.AddJob(input, derived.paths);
+    taken.AddJob(derived.paths);
+    if (how.writeWrappersLater && derived.wrapper == WrapperOutcome::Ready) {
+      result.pendingWrappers.push_back({derived.wrapperPath, std::move(derived.wrapperText)});
+    }
   }
   QueueJobLines(form, std::move(lines));
   return result;
+}
+
+std::string WritePendingWrappers(const platform::Platform& platform, const std::vector<PendingWrapper>& wrappers) {
+  for (std::size_t i = 0; i < wrappers.size(); ++i) {
+    if (platform.files.WriteFile(wrappers[i].path, wrappers[i].text)) continue;
+    // Each of them was a new file: the run leaves none of them behind.
+    for (std::size_t j = 0; j < i; ++j) platform.files.DeleteFile(wrappers[j].path);
+    return wrappers[i].path;
+  }
+  return {};
 }
 
 QueuedInputs FilesInput(Form& form, const platform::Platform& platform, X264Syntax syntax) {
@@ -102,7 +116,14 @@ QueuedInputs FilesInput(Form& form, const platform::Platform& platform, X264Synt
 
 QueuedInputs DropFiles(Form& form, const platform::Platform& platform, const std::vector<std::string>& paths,
                        X264Syntax syntax) {
-  return QueueInputs(form, platform, paths, "", syntax, QueueHow{});
+  const bool recursive =
+      HoldsSubfolders(platform, paths) &&
+      platform.dialogs.AskYesNo("Add folders", "A dropped folder holds folders of its own.\n"
+                                               "Add the video files in them as well?");
+  const FolderInputs expanded = ExpandFolders(platform, paths, recursive);
+  QueuedInputs queued = QueueInputs(form, platform, expanded.inputs, "", syntax, QueueHow{});
+  queued.folderSummary = FolderSummary(expanded);
+  return queued;
 }
 
 }  // namespace qv

@@ -1,9 +1,14 @@
 #include "jobs/job_list.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <utility>
 
 #include "commands/audio_command.h"
+#include "commands/script_dialect.h"
+#include "jobs/job_script.h"
+#include "text/placeholders.h"
 #include "jobs/batch_bytes.h"
 #include "text/batch_text.h"
 #include "commands/pass_command.h"
@@ -12,6 +17,7 @@
 #include "settings/batch_values.h"
 #include "text/number_text.h"
 #include "text/path_parts.h"
+#include "text/placeholders.h"
 #include "text/wide_text.h"
 
 namespace qv {
@@ -140,7 +146,52 @@ void AppendPasses(const Form& form, X264Syntax syntax, std::vector<std::string>&
   }
 }
 
+// The label of a job's end: the same job lines give the same label, so that
+// a batch is written the same each time.
+std::string JobEndLabel(const std::vector<std::string>& lines) {
+  std::uint32_t hash = 2166136261u;
+  for (const std::string& line : lines) {
+    for (const char c : line) hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
+    hash = (hash ^ '\n') * 16777619u;
+  }
+  static constexpr char kDigits[] = "0123456789abcdef";
+  std::string label = "job_end_";
+  for (int shift = 28; shift >= 0; shift -= 4) label += kDigits[(hash >> shift) & 15u];
+  return label;
+}
+
 }  // namespace
+
+std::vector<std::string> MissingJobFolders(const Form& form, const platform::Platform& platform) {
+  std::vector<std::string> missing;
+  for (const PathField& path : kJobFields) {
+    if (path.field == ControlId::Input || !path.used(form)) continue;
+    std::string folder(FolderPart(form.Text(path.field)));
+    while (!folder.empty() && (folder.back() == '\\' || folder.back() == '/')) folder.pop_back();
+    // A drive or a share is there or not; no line makes one.
+    if (folder.empty() || RootPart(folder) == folder) continue;
+    const std::string asked = StartOf(folder) == PathStart::CurrentFolder ? platform.programFolder + folder : folder;
+    if (platform.files.FolderExists(WithTrailingSeparator(asked))) continue;
+    if (std::find(missing.begin(), missing.end(), folder) == missing.end()) missing.push_back(std::move(folder));
+  }
+  return missing;
+}
+
+std::vector<std::string> MakeFolderLines(ScriptDialect dialect, const std::vector<std::string>& folders,
+                                         const std::string& end) {
+  const DialectSyntax& syntax = Dialect(dialect);
+  std::vector<std::string> lines;
+  for (const std::string& folder : folders) {
+    const std::string quoted = syntax.checkQuote(folder);
+    const std::string within = syntax.checkQuote(WithTrailingSeparator(folder));
+    for (const char* line : syntax.makeFolder) {
+      if (line != nullptr) {
+        lines.push_back(FillPlaceholders(line, {{"{folder}", quoted}, {"{within}", within}, {"{end}", end}}));
+      }
+    }
+  }
+  return lines;
+}
 
 bool IsUnusablePath(std::string_view path) {
   return HoldsQuoteOrControl(path) || (!path.empty() && path.front() == '-');
@@ -172,7 +223,7 @@ std::optional<UnusablePath> FindUnusablePath(const Form& form, platform::CodePag
   return std::nullopt;
 }
 
-std::vector<std::string> JobLines(const Form& form, X264Syntax syntax) {
+std::vector<std::string> JobLines(const Form& form, X264Syntax syntax, const std::vector<std::string>& missingFolders) {
   std::vector<std::string> lines;
   const std::string input = form.Text(ControlId::Input);
   const std::string output = form.Text(ControlId::Output);
@@ -184,17 +235,32 @@ std::vector<std::string> JobLines(const Form& form, X264Syntax syntax) {
   lines.push_back(kJobFirstLinePrefix + BatchEcho(input));
   lines.push_back("@echo Output:" + BatchEcho(output));
   lines.push_back("@echo Encode Mode:" + form.Text(ControlId::Mode));
+  const std::size_t firstStep = lines.size();
+  const DialectSyntax& dialect = Dialect(ScriptDialect::Cmd);
+  const bool skipDone = form.Number(ControlId::SkipDone) != 0;
+  if (skipDone) {
+    lines.push_back(FillPlaceholders(dialect.skipDoneStart, {{"{output}", dialect.checkQuote(FinalOutput(form))}}));
+  }
   const MuxerSpec* muxer = FindMuxer(form.Number(ControlId::Muxer));
   if (muxer != nullptr && muxer->audioOnly) {
     AppendAudioLines(form, lines);
   } else {
     AppendPasses(form, syntax, lines);
   }
+  if (skipDone) lines.emplace_back(dialect.skipDoneEnd);
+  if (missingFolders.empty()) return lines;
+  // The folder lines stand before the block of a skipped job, since a jump
+  // out of a block would end it.
+  const std::string end = JobEndLabel(lines);
+  std::vector<std::string> made = MakeFolderLines(ScriptDialect::Cmd, missingFolders, end);
+  lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(firstStep), made.begin(), made.end());
+  lines.push_back(FillPlaceholders(dialect.jobEnd, {{"{end}", end}}));
   return lines;
 }
 
-bool AppendJobLines(Form& form, X264Syntax syntax, std::vector<std::string>& lines) {
-  std::vector<std::string> job = JobLines(form, syntax);
+bool AppendJobLines(Form& form, X264Syntax syntax, const platform::Platform& platform,
+                    std::vector<std::string>& lines) {
+  std::vector<std::string> job = JobLines(form, syntax, MissingJobFolders(form, platform));
   if (job.empty()) return false;
   if (lines.empty()) {
     lines = std::move(job);
@@ -211,9 +277,9 @@ void QueueJobLines(Form& form, std::vector<std::string> lines) {
   form.InsertItems(ControlId::JobList, at, std::move(lines));
 }
 
-bool AddJob(Form& form, X264Syntax syntax) {
+bool AddJob(Form& form, X264Syntax syntax, const platform::Platform& platform) {
   std::vector<std::string> lines;
-  if (!AppendJobLines(form, syntax, lines)) return false;
+  if (!AppendJobLines(form, syntax, platform, lines)) return false;
   QueueJobLines(form, std::move(lines));
   return true;
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "catalog/encode_modes.h"
+#include "commands/script_dialect.h"
 #include "commands/x264_syntax.h"
 #include "form/form.h"
 #include "platform/platform.h"
@@ -40,11 +41,25 @@ std::optional<UnusablePath> FindUnusablePath(const Form& form, platform::CodePag
 
 inline constexpr const char* kNoUtf8Reason = "holds a character that no batch or script can carry";
 
-// The lines one job on the form gives (the three "@echo" lines, the passes
-// in x264's `syntax`, size check, audio and mux lines). Empty when the input
-// or output field is empty or a path holds what no batch line may take.
-// Changes nothing on the form.
-std::vector<std::string> JobLines(const Form& form, X264Syntax syntax);
+// The folders that the job on the form writes into (its output's, and its
+// statistics' and log's where it writes them) that do not exist now, each
+// once, without the separator at their end. A relative folder is looked for
+// in the program folder, where the batch runs.
+std::vector<std::string> MissingJobFolders(const Form& form, const platform::Platform& platform);
+
+// The lines that make `folders` before a job's first step in `dialect`
+// (script_dialect.h); `end` is the label of the job's end where the dialect
+// jumps to one.
+std::vector<std::string> MakeFolderLines(ScriptDialect dialect, const std::vector<std::string>& folders,
+                                         const std::string& end);
+
+// The lines one job on the form gives (the three "@echo" lines, the lines
+// that make `missingFolders`, the passes in x264's `syntax`, size check,
+// audio and mux lines, and the label that a folder not made jumps to).
+// Empty when the input or output field is empty or a path holds what no
+// batch line may take. Changes nothing on the form.
+std::vector<std::string> JobLines(const Form& form, X264Syntax syntax,
+                                  const std::vector<std::string>& missingFolders = {});
 
 // The first of a job's lines starts with this.
 inline constexpr const char* kJobFirstLinePrefix = "@echo Input:";
@@ -55,13 +70,14 @@ inline constexpr const char* kShutdownLine = "shutdown.exe -s -f -t 30";
 // lines that end it: the machine goes off after the last job.
 void QueueJobLines(Form& form, std::vector<std::string> lines);
 
-// Queues JobLines (QueueJobLines) and empties the four job fields. False
-// (and nothing changed) when there are no lines.
-bool AddJob(Form& form, X264Syntax syntax);
+// Queues JobLines (QueueJobLines) with the folders missing now and empties
+// the four job fields. False (and nothing changed) when there are no lines.
+bool AddJob(Form& form, X264Syntax syntax, const platform::Platform& platform);
 
 // As AddJob, but the lines go to `lines` instead of the list, so that many
 // jobs can enter the list in one insertion.
-bool AppendJobLines(Form& form, X264Syntax syntax, std::vector<std::string>& lines);
+bool AppendJobLines(Form& form, X264Syntax syntax, const platform::Platform& platform,
+                    std::vector<std::string>& lines);
 
 // The lines of one pass: the x264 line, then the audio and mux lines when
 // audio is on and the pass writes the output.

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "settings/file_text.h"
+#include "settings/config_io.h"
 #include "text/text_lines.h"
 #include "text/wide_text.h"
 

@@ -6,7 +6,9 @@
 #include <utility>
 #include <vector>
 
+#include "catalog/audio_encoders.h"
 #include "catalog/muxers.h"
+#include "commands/audio_command.h"
 #include "jobs/batch_bytes.h"
 #include "jobs/job_list.h"
 #include "text/case_fold.h"
@@ -54,24 +56,28 @@ std::string NumberedName(std::string_view file, int number) {
          std::string(extension);
 }
 
-// True when the job on the form would merge its audio into a Matroska file
-// named after its output.
-bool MergesIntoMatroska(const Form& form) {
-  if (form.Number(ControlId::Audio) == 0) return false;
+// The files that the job on the form writes under the output's name: the
+// output, and with audio the audio file and a Matroska merge's file.
+std::vector<std::string> OutputFiles(const Form& form, const std::string& output) {
+  std::vector<std::string> files{output};
   const MuxerSpec* muxer = FindMuxer(form.Number(ControlId::Muxer));
-  if (muxer == nullptr) return false;
-  return std::any_of(muxer->lines.begin(), muxer->lines.end(), [](const char* line) {
-    return line != nullptr && std::string_view(line).find("{mkv}") != std::string_view::npos;
-  });
+  const bool audio = form.Number(ControlId::Audio) != 0 || (muxer != nullptr && muxer->audioOnly);
+  if (!audio) return files;
+  if (const AudioEncoderSpec* encoder = FindAudioEncoder(form.Number(ControlId::AudioEncoder))) {
+    files.push_back(ReplaceExtension(output, encoder->fileEnding));
+  }
+  if (muxer != nullptr && muxer->replacesOutput) files.push_back(MergedMatroskaName(output));
+  return files;
 }
 
-// x264 empties its output as it starts, before it has read a frame, and a
-// Matroska merge writes the output's name with ".mkv": neither may be the
-// source itself. (The audio files end in ".audio.<ext>" after the source's
-// own name, which no source's name with its single extension can match.)
-bool OverwritesSource(const std::string& output, const std::string& source, bool matroska) {
-  const std::string folded = FoldCase(source);
-  return FoldCase(output) == folded || (matroska && FoldCase(ReplaceExtension(output, "mkv")) == folded);
+// The first of `name`'s numbered forms (the name itself, then " (2)", ...)
+// whose files `free` accepts.
+template <typename Files, typename Free>
+std::vector<std::string> FirstFree(const std::string& file, Files filesOf, Free free) {
+  for (int number = 1;; ++number) {
+    std::vector<std::string> files = filesOf(NumberedName(file, number));
+    if (free(files)) return files;
+  }
 }
 
 }  // namespace
@@ -79,7 +85,7 @@ bool OverwritesSource(const std::string& output, const std::string& source, bool
 DeriveResult DeriveJobPaths(Form& form, const platform::Platform& platform, const std::string& outputFolder,
                             TakenNames& taken, JobUse use, Wrapping wrapping, X264Syntax syntax) {
   const std::string input = form.Text(ControlId::Input);
-  if (input.empty()) return {WrapperOutcome::NotNeeded, {}, {}, {}};
+  if (input.empty()) return {};
 
   const std::string& programFolder = platform.programFolder;
   // A batch is read on Windows, wherever it was made; a shell script on a
@@ -89,61 +95,109 @@ DeriveResult DeriveJobPaths(Form& form, const platform::Platform& platform, cons
   // A wrapper names its source in UTF-8, which must carry the whole path,
   // its folder as well as its name.
   if (wrapped && !Utf8Carries(input)) {
-    return {WrapperOutcome::NotNeeded, {}, {}, UnusablePath{ControlId::Input, "Input file", input, kNoUtf8Reason}};
+    DeriveResult refused;
+    refused.unusable = UnusablePath{ControlId::Input, "Input file", input, kNoUtf8Reason};
+    return refused;
   }
-  // Derived from the input as chosen, before a wrapper replaces it, so the
-  // names carry the source's own name and extension.
-  std::vector<std::string> paths;
-  const bool matroska = MergesIntoMatroska(form);
-  for (int number = 1;; ++number) {
-    const std::string file = NumberedName(FilePart(input), number);
-    paths = {programFolder + "stats" + separator + file + ".stat", programFolder + "log" + separator + file + ".txt",
-             outputFolder + ReplaceExtension(file, "mp4")};
-    if (wrapped) paths.push_back(programFolder + "avs" + separator + file + ".avs");
-    bool free = !OverwritesSource(paths[2], input, matroska);
-    for (const std::string& path : paths) free = free && !taken.TakenByOther(path, input);
-    if (free) break;
+  // Each file the job writes takes the first name that neither a queued job
+  // reads or writes nor is the source itself (x264 empties its output as it
+  // starts, before it has read a frame). Derived from the input as chosen,
+  // before a wrapper replaces it, so the names carry the source's own name
+  // and extension.
+  const std::string sourceKey = platform.files.PathKey(input);
+  const auto free = [&](const std::vector<std::string>& files) {
+    return std::none_of(files.begin(), files.end(), [&](const std::string& file) {
+      return taken.Taken(file) || platform.files.PathKey(file) == sourceKey;
+    });
+  };
+  const std::string file(FilePart(input));
+  DeriveResult result;
+  result.source = input;
+  const std::vector<std::string> stats = FirstFree(
+      file, [&](const std::string& name) { return StatisticsFiles(programFolder + "stats" + separator + name + ".stat"); },
+      free);
+  const std::vector<std::string> log = FirstFree(
+      file, [&](const std::string& name) { return std::vector<std::string>{programFolder + "log" + separator + name + ".txt"}; },
+      free);
+  const std::vector<std::string> outputs = FirstFree(
+      file, [&](const std::string& name) { return OutputFiles(form, outputFolder + ReplaceExtension(name, "mp4")); },
+      free);
+  form.SetText(ControlId::Stats, stats.front());
+  form.SetText(ControlId::Log, log.front());
+  form.SetText(ControlId::Output, outputs.front());
+  result.paths = {input};
+  for (const auto* files : {&stats, &log, &outputs}) result.paths.insert(result.paths.end(), files->begin(), files->end());
+  if (!wrapped) {
+    if (use == JobUse::AddedAtOnce) {
+      result.unusable = FindUnusablePath(form, platform.codePages,
+                                         wrapping == Wrapping::NonAviSynth ? std::optional(syntax) : std::nullopt);
+    }
+    return result;
   }
-  form.SetText(ControlId::Stats, paths[0]);
-  form.SetText(ControlId::Log, paths[1]);
-  form.SetText(ControlId::Output, paths[2]);
-  if (wrapped) form.SetText(ControlId::Input, paths[3]);
+
+  // A wrapper that a batch may still read is never rewritten to mean
+  // another source: one whose file holds other text takes another name.
+  const std::string includeScript = form.Text(ControlId::IncludeScript);
+  result.wrapperText = WrapperText(input, includeScript);
+  const std::vector<std::string> wrapper = FirstFree(
+      file, [&](const std::string& name) { return std::vector<std::string>{programFolder + "avs" + separator + name + ".avs"}; },
+      [&](const std::vector<std::string>& files) {
+        if (!free(files)) return false;
+        const platform::FileContent there = platform.files.ReadFile(files.front(), result.wrapperText.size());
+        return there.status == platform::ReadStatus::Missing ||
+               (there.status == platform::ReadStatus::Read && there.bytes == result.wrapperText);
+      });
+  result.wrapperPath = wrapper.front();
+  result.paths.push_back(result.wrapperPath);
+  form.SetText(ControlId::Input, result.wrapperPath);
   if (use == JobUse::AddedAtOnce) {
-    if (std::optional<UnusablePath> unusable =
-            FindUnusablePath(form, platform.codePages,
-                             wrapping == Wrapping::NonAviSynth ? std::optional(syntax) : std::nullopt)) {
-      return {WrapperOutcome::NotNeeded, {}, std::move(paths), std::move(unusable)};
+    if (std::optional<UnusablePath> unusable = FindUnusablePath(form, platform.codePages, syntax)) {
+      result.unusable = std::move(unusable);
+      return result;
     }
   }
-  if (!wrapped) return {WrapperOutcome::NotNeeded, {}, std::move(paths), {}};
-
   // Until its wrapper is there the field names the source, so that "Add"
   // tries again rather than queue a job whose wrapper is missing.
-  const std::string includeScript = form.Text(ControlId::IncludeScript);
   if (includeScript.empty()) {
     form.SetText(ControlId::Input, input);
-    return {WrapperOutcome::NoIncludeScript, programFolder + "avsinc", std::move(paths), {}};
+    result.wrapper = WrapperOutcome::NoIncludeScript;
+    result.wrapperPath = programFolder + "avsinc";
+    return result;
   }
-  const std::string& wrapperPath = paths[3];
-  const bool written = platform.files.WriteFile(wrapperPath, WrapperText(input, includeScript));
-  if (!written) form.SetText(ControlId::Input, input);
-  return {written ? WrapperOutcome::Written : WrapperOutcome::Failed, wrapperPath, std::move(paths), {}};
+  result.wrapper = platform.files.FileExists(result.wrapperPath) ? WrapperOutcome::Unchanged : WrapperOutcome::Ready;
+  return result;
+}
+
+bool WriteWrapper(Form& form, const platform::Platform& platform, DeriveResult& derived) {
+  if (derived.wrapper != WrapperOutcome::Ready) return derived.wrapper != WrapperOutcome::Failed;
+  const bool written = platform.files.WriteFile(derived.wrapperPath, derived.wrapperText);
+  derived.wrapper = written ? WrapperOutcome::Written : WrapperOutcome::Failed;
+  if (!written) form.SetText(ControlId::Input, derived.source);
+  return written;
 }
 
 DeriveResult PickInput(Form& form, const platform::Platform& platform) {
   const std::string path = platform.dialogs.OpenFile("", "", kInputFilter);
-  if (path.empty()) return {WrapperOutcome::NotNeeded, {}, {}, {}};
+  if (path.empty()) return {};
   form.SetText(ControlId::Input, path);
   TakenNames taken(platform);
   taken.AddLines(form.Items(ControlId::JobList));
-  return DeriveJobPaths(form, platform, std::string(FolderPart(path)), taken, JobUse::EditedFirst);
+  DeriveResult derived = DeriveJobPaths(form, platform, std::string(FolderPart(path)), taken, JobUse::EditedFirst);
+  WriteWrapper(form, platform, derived);
+  return derived;
 }
 
 DeriveResult PrepareAddedJob(Form& form, const platform::Platform& platform) {
   const std::string input = form.Text(ControlId::Input);
-  if (input.empty()) return {WrapperOutcome::NotNeeded, {}, {}, UnusablePath{ControlId::Input, "Input file", input, kEmptyReason}};
+  if (input.empty()) {
+    DeriveResult refused;
+    refused.unusable = UnusablePath{ControlId::Input, "Input file", input, kEmptyReason};
+    return refused;
+  }
   if (platform.files.FolderExists(input)) {
-    return {WrapperOutcome::NotNeeded, {}, {}, UnusablePath{ControlId::Input, "Input file", input, kFolderReason}};
+    DeriveResult refused;
+    refused.unusable = UnusablePath{ControlId::Input, "Input file", input, kFolderReason};
+    return refused;
   }
   constexpr ControlId kDerived[] = {ControlId::Stats, ControlId::Log, ControlId::Output};
   std::string typed[std::size(kDerived)];
@@ -152,10 +206,11 @@ DeriveResult PrepareAddedJob(Form& form, const platform::Platform& platform) {
     typed[i] = form.Text(kDerived[i]);
     complete = complete && !typed[i].empty();
   }
-  if (complete) return {WrapperOutcome::NotNeeded, {}, {}, {}};
+  if (complete) return {};
   TakenNames taken(platform);
   taken.AddLines(form.Items(ControlId::JobList));
   DeriveResult derived = DeriveJobPaths(form, platform, std::string(FolderPart(input)), taken, JobUse::EditedFirst);
+  WriteWrapper(form, platform, derived);
   for (std::size_t i = 0; i < std::size(kDerived); ++i) {
     if (!typed[i].empty()) form.SetText(kDerived[i], typed[i]);
   }

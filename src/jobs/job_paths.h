@@ -15,14 +15,18 @@
 
 namespace qv {
 
-// NoIncludeScript: the source needs a wrapper, and no include script is
-// chosen for it to import (the avsinc folder holds none).
-enum class WrapperOutcome { NotNeeded, Written, Failed, NoIncludeScript };
+// Ready: the wrapper's text is to be written (WriteWrapper); Unchanged: its
+// file holds that text already. NoIncludeScript: the source needs a wrapper,
+// and no include script is chosen for it to import (the avsinc folder holds
+// none).
+enum class WrapperOutcome { NotNeeded, Ready, Unchanged, Written, Failed, NoIncludeScript };
 struct DeriveResult {
-  WrapperOutcome wrapper;
-  std::string wrapperPath;                 // set when a wrapper was written or failed; the avsinc folder for NoIncludeScript
-  std::vector<std::string> paths;          // every path derived for the job
-  std::optional<UnusablePath> unusable;    // a job added at once that cannot be
+  WrapperOutcome wrapper = WrapperOutcome::NotNeeded;
+  std::string wrapperPath;               // set with a wrapper; the avsinc folder for NoIncludeScript
+  std::string wrapperText;               // set with a wrapper
+  std::string source;                    // the input as it was on the form
+  std::vector<std::string> paths;        // every file that the job reads or writes
+  std::optional<UnusablePath> unusable;  // a job added at once that cannot be
 };
 
 // Whether the job goes into the list at once ("Files input", the command
@@ -36,21 +40,24 @@ enum class JobUse { AddedAtOnce, EditedFirst };
 enum class Wrapping { NonAviSynth, None };
 
 // Derives stats, log and output paths from the input field into the form;
-// wraps a non-AviSynth input. `outputFolder` ends in a separator. When a
-// path would be one that a job of another source in `taken` uses, or the
-// output (or the Matroska file that the form's muxer would merge it into)
-// would be the source itself, the names get
-// " (2)", " (3)", ... before the source's extension, the first that is
-// free; a source that was added before keeps its names. A job added
-// at once that FindUnusablePath refuses gets no wrapper, and neither does a
-// source whose path UTF-8 cannot carry (the form is left as it is). The
-// input field names the wrapper once it is written; while it is not, the
-// source. The stats and log paths of a job without a wrapper (a shell
-// script's) take "/" after the program folder, all others "\". A job added
-// at once runs an x264 of `syntax`.
+// names a non-AviSynth input's wrapper and puts it into the input field
+// without writing it. `outputFolder` ends in a separator. Each file that
+// the job writes (with its companions: the statistics file's, the output's
+// audio and merged files) takes the first of its name, then " (2)",
+// " (3)", ... before the source's extension, that no job of `taken` reads or
+// writes and that is not the source; a wrapper also the first whose file is
+// missing or holds the same text. A job added at once that FindUnusablePath
+// refuses gets no wrapper, and neither does a source whose path UTF-8 cannot
+// carry (the form is left as it is). The stats and log paths of a job
+// without a wrapper (a shell script's) take "/" after the program folder,
+// all others "\". A job added at once runs an x264 of `syntax`.
 DeriveResult DeriveJobPaths(Form& form, const platform::Platform& platform, const std::string& outputFolder,
                             TakenNames& taken, JobUse use, Wrapping wrapping = Wrapping::NonAviSynth,
                             X264Syntax syntax = X264Syntax::Current);
+
+// Writes a Ready wrapper; when it cannot, the input field names the source
+// again. False when the wrapper is not there.
+bool WriteWrapper(Form& form, const platform::Platform& platform, DeriveResult& derived);
 
 // The "..." button beside "Input file:". A cancelled dialog changes nothing.
 DeriveResult PickInput(Form& form, const platform::Platform& platform);

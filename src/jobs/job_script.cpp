@@ -94,7 +94,8 @@ std::string ShellRefusal(const Form& form) {
 // The shell's lines of one job, step by step, each checked.
 class ShellJob {
  public:
-  explicit ShellJob(const Form& form) : form_(form), output_(form.Text(C::Output)) {}
+  ShellJob(const Form& form, const std::vector<std::string>& missingFolders)
+      : form_(form), output_(form.Text(C::Output)), lines_(MakeFolderLines(ScriptDialect::Sh, missingFolders, {})) {}
 
   std::vector<std::string> Lines() {
     if (AudioOnly(form_)) {
@@ -199,19 +200,20 @@ class ShellJob {
 };
 
 JobScript CommandScript(const Form& form, X264Syntax syntax, const std::vector<std::string>& folders,
-                        const std::string& title) {
-  const std::vector<std::string> lines = JobLines(form, syntax);
+                        const std::string& title, const std::vector<std::string>& missingFolders) {
+  const std::vector<std::string> lines = JobLines(form, syntax, missingFolders);
   if (lines.empty()) return {{}, "the job gives no lines", {}, 0};
   const std::string final = FinalOutput(form);
   return {CommandJobScript(lines, final, folders, title), {}, final, 0};
 }
 
-JobScript ShellScript(const Form& form, const std::vector<std::string>& folders, const std::string& title) {
+JobScript ShellScript(const Form& form, const std::vector<std::string>& folders, const std::string& title,
+                      const std::vector<std::string>& missingFolders) {
   const DialectSyntax& dialect = Dialect(ScriptDialect::Sh);
   if (std::string refusal = ShellRefusal(form); !refusal.empty()) return {{}, std::move(refusal), {}, 0};
   if (JobLines(form, X264Syntax::Current).empty()) return {{}, "the job gives no lines", {}, 0};
 
-  ShellJob job(form);
+  ShellJob job(form, missingFolders);
   const std::vector<std::string> steps = job.Lines();
   std::string needs;
   for (const std::string& tool : job.Needs()) needs += (needs.empty() ? "" : " ") + tool;
@@ -230,7 +232,10 @@ JobScript ShellScript(const Form& form, const std::vector<std::string>& folders,
   for (const auto& [caption, value] : shown) {
     lines.push_back(FillPlaceholders(dialect.echo, {{"{text}", dialect.echoQuote(caption + value)}}));
   }
+  const bool skipDone = form.Number(C::SkipDone) != 0;
+  if (skipDone) lines.push_back(FillPlaceholders(dialect.skipDoneStart, {{"{output}", dialect.checkQuote(final)}}));
   lines.insert(lines.end(), steps.begin(), steps.end());
+  if (skipDone) lines.emplace_back(dialect.skipDoneEnd);
   lines.push_back(FillPlaceholders(dialect.finalCheck, {{"{final}", dialect.checkQuote(final)}}));
   return {dialect.scriptStart + Joined(lines, dialect.lineEnd), {}, final, 0};
 }
@@ -259,9 +264,10 @@ std::string FinalOutput(const Form& form) {
 }
 
 JobScript MakeJobScript(const Form& form, X264Syntax syntax, ScriptDialect dialect,
-                        const std::vector<std::string>& folders, const std::string& title) {
-  JobScript script = dialect == ScriptDialect::Cmd ? CommandScript(form, syntax, folders, title)
-                                                   : ShellScript(form, folders, title);
+                        const std::vector<std::string>& folders, const std::string& title,
+                        const std::vector<std::string>& missingFolders) {
+  JobScript script = dialect == ScriptDialect::Cmd ? CommandScript(form, syntax, folders, title, missingFolders)
+                                                   : ShellScript(form, folders, title, missingFolders);
   const EncodeModeSpec* mode = FindEncodeMode(form.Number(C::Mode));
   if (!script.text.empty() && mode != nullptr && !AudioOnly(form)) script.passes = mode->passCount;
   return script;

@@ -24,9 +24,11 @@ struct JobScript {
 // the shell's reads the source itself with today's x264 (the only syntax
 // that builds for POSIX systems read), so the input field must name the
 // source, not a wrapper. `folders` go before the search path; `title` is the
-// script's first comment.
+// script's first comment; `missingFolders` are made before the first step
+// (MissingJobFolders).
 JobScript MakeJobScript(const Form& form, X264Syntax syntax, ScriptDialect dialect,
-                        const std::vector<std::string>& folders, const std::string& title);
+                        const std::vector<std::string>& folders, const std::string& title,
+                        const std::vector<std::string>& missingFolders);
 
 // The command interpreter's script of a job's batch lines, ending with
 // `finalOutput`.

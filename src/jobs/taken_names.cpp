@@ -1,12 +1,13 @@
 #include "jobs/taken_names.h"
 
-#include "text/case_fold.h"
+#include "text/path_parts.h"
 
 namespace qv {
 namespace {
 
 constexpr std::string_view kEchoInput = "@echo Input:";
 constexpr std::string_view kEchoOutput = "@echo Output:";
+constexpr std::string_view kStatsOption = "--stats ";
 constexpr std::string_view kWrapperSource = "fs=\"";
 constexpr std::size_t kWrapperSizeLimit = 1 << 16;
 
@@ -21,70 +22,85 @@ std::string Unescape(std::string_view text, bool echo) {
   return path;
 }
 
-bool SamePath(std::string_view a, std::string_view b) { return FoldCase(a) == FoldCase(b); }
+bool IsAviSynthScript(std::string_view path) {
+  const std::string_view extension = ExtensionPart(path);
+  return extension.size() == 3 && (extension[0] | 0x20) == 'a' && (extension[1] | 0x20) == 'v' &&
+         (extension[2] | 0x20) == 's';
+}
 
 }  // namespace
 
-void TakenNames::Take(std::string_view path, std::size_t job) {
+std::vector<std::string> StatisticsFiles(const std::string& stats) {
+  return {stats, stats + ".temp", stats + ".mbtree", stats + ".mbtree.temp"};
+}
+
+void TakenNames::Take(std::string_view path) {
   if (path.empty()) return;
-  const std::string key = FoldCase(path);
-  if (jobOfPath_.count(key) != 0) return;  // an earlier job keeps it
+  const std::string key = platform_.files.PathKey(std::string(path));
+  if (keys_.count(key) != 0) return;
   char* stored = static_cast<char*>(arena_.allocate(key.size(), 1));
   key.copy(stored, key.size());
-  jobOfPath_.emplace(std::string_view(stored, key.size()), job);
+  keys_.emplace(stored, key.size());
 }
 
 void TakenNames::AddLines(const std::vector<std::string>& lines) {
+  bool inJob = false;
   for (const std::string& line : lines) {
     const std::string_view text = line;
     if (text.substr(0, kEchoInput.size()) == kEchoInput) {
-      jobs_.push_back({Unescape(text.substr(kEchoInput.size()), true), {}});
-      Take(jobs_.back().input, jobs_.size() - 1);
+      const std::string input = Unescape(text.substr(kEchoInput.size()), true);
+      if (IsAviSynthScript(input)) wrappers_.push_back(input);
+      Take(input);
+      inJob = true;
       continue;
     }
-    if (jobs_.empty()) continue;
+    if (!inJob) continue;
     if (text.substr(0, kEchoOutput.size()) == kEchoOutput) {
-      Take(Unescape(text.substr(kEchoOutput.size()), true), jobs_.size() - 1);
+      Take(Unescape(text.substr(kEchoOutput.size()), true));
       continue;
     }
     for (std::size_t open = text.find('"'); open != std::string_view::npos;) {
       const std::size_t close = text.find('"', open + 1);
       if (close == std::string_view::npos) break;
-      Take(Unescape(text.substr(open + 1, close - open - 1), false), jobs_.size() - 1);
+      const std::string path = Unescape(text.substr(open + 1, close - open - 1), false);
+      const bool stats = open >= kStatsOption.size() &&
+                         text.substr(open - kStatsOption.size(), kStatsOption.size()) == kStatsOption;
+      if (stats) {
+        for (const std::string& file : StatisticsFiles(path)) Take(file);
+      } else {
+        Take(path);
+      }
       open = text.find('"', close + 1);
     }
   }
 }
 
-void TakenNames::AddJob(const std::string& source, const std::vector<std::string>& paths) {
-  jobs_.push_back({source, source});
-  for (const std::string& path : paths) Take(path, jobs_.size() - 1);
+void TakenNames::AddJob(const std::vector<std::string>& paths) {
+  for (const std::string& path : paths) Take(path);
 }
 
 void TakenNames::Reserve(std::size_t jobs) {
-  // A job takes its input, output, statistics file, log and wrapper.
-  jobs_.reserve(jobs_.size() + jobs);
-  jobOfPath_.reserve(jobOfPath_.size() + 5 * jobs);
+  // A job takes its source, wrapper, output, log and four statistics files.
+  keys_.reserve(keys_.size() + 9 * jobs);
 }
 
-const std::string& TakenNames::SourceOf(Job& job) {
-  if (!job.source.empty()) return job.source;
-  job.source = job.input;
-  // A wrapper script names its source on its first line.
-  const platform::FileContent wrapper = platform_.files.ReadFile(job.input, kWrapperSizeLimit);
-  const std::string_view text = wrapper.bytes;
-  if (wrapper.status == platform::ReadStatus::Read && text.substr(0, kWrapperSource.size()) == kWrapperSource) {
-    const std::size_t close = text.find('"', kWrapperSource.size());
-    if (close != std::string_view::npos) {
-      job.source = std::string(text.substr(kWrapperSource.size(), close - kWrapperSource.size()));
+// A wrapper script names its source on its first line.
+void TakenNames::ReadWrapperSources() {
+  for (const std::string& wrapper : wrappers_) {
+    const platform::FileContent content = platform_.files.ReadFile(wrapper, kWrapperSizeLimit);
+    const std::string_view text = content.bytes;
+    if (content.status != platform::ReadStatus::Read || text.substr(0, kWrapperSource.size()) != kWrapperSource) {
+      continue;
     }
+    const std::size_t close = text.find('"', kWrapperSource.size());
+    if (close != std::string_view::npos) Take(text.substr(kWrapperSource.size(), close - kWrapperSource.size()));
   }
-  return job.source;
+  wrappers_.clear();
 }
 
-bool TakenNames::TakenByOther(const std::string& path, const std::string& source) {
-  const auto found = jobOfPath_.find(FoldCase(path));
-  return found != jobOfPath_.end() && !SamePath(SourceOf(jobs_[found->second]), source);
+bool TakenNames::Taken(const std::string& path) {
+  if (!wrappers_.empty()) ReadWrapperSources();
+  return keys_.count(platform_.files.PathKey(path)) != 0;
 }
 
 }  // namespace qv

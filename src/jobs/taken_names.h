@@ -1,13 +1,13 @@
 #pragma once
-// The paths that the jobs of a list already use, so that a new job from a
-// source of the same file name in another folder gets names of its own
-// instead of sharing (and overwriting) a wrapper, statistics file, log or
-// output.
+// The files that the jobs of a list read or write, known by the keys under
+// which the system knows them (FileSystem::PathKey), so that a new job never
+// writes a file that a queued job reads or writes: not its output, log,
+// statistics file or wrapper, nor its source.
 
 #include <memory_resource>
 #include <string>
 #include <string_view>
-#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "platform/platform.h"
@@ -18,36 +18,38 @@ class TakenNames {
  public:
   explicit TakenNames(const platform::Platform& platform) : platform_(platform) {}
 
-  // Every path that `lines` (whole jobs, each from its "@echo Input:" line)
-  // name: the echoed input and output and every quoted path. The source of a
-  // job is read from its wrapper script when a question needs it.
+  // Every file that `lines` (whole jobs, each from its "@echo Input:" line)
+  // read or write: the echoed input and output, every quoted path with the
+  // companions of a statistics file, and the source that a wrapper script
+  // among the inputs names.
   void AddLines(const std::vector<std::string>& lines);
 
-  // The paths of one more job whose source is known.
-  void AddJob(const std::string& source, const std::vector<std::string>& paths);
+  // The files of one more job, each with the companions of its kind already.
+  void AddJob(const std::vector<std::string>& paths);
 
   // Room for `jobs` more jobs, so that thousands of them are added without
   // the index growing step by step.
   void Reserve(std::size_t jobs);
 
-  // True when `path` belongs to a job of a source other than `source`.
-  bool TakenByOther(const std::string& path, const std::string& source);
+  // True when a job of the list reads or writes the file `path`.
+  bool Taken(const std::string& path);
 
  private:
-  struct Job {
-    std::string input;   // as echoed: the source, or its wrapper script
-    std::string source;  // "" until known
-  };
-  void Take(std::string_view path, std::size_t job);
-  const std::string& SourceOf(Job& job);
+  void Take(std::string_view path);
+  void ReadWrapperSources();
 
   const platform::Platform& platform_;
-  std::vector<Job> jobs_;
-  // The index holds a few paths of every job, tens of thousands of them for
-  // a long list: its entries and their texts live in one arena, which grows
-  // in large blocks and goes as a whole.
+  // Inputs of the listed jobs that may be wrapper scripts, whose sources are
+  // read only when a question needs them.
+  std::vector<std::string> wrappers_;
+  // Tens of thousands of keys for a long list: their texts live in one
+  // arena, which grows in large blocks and goes as a whole.
   std::pmr::monotonic_buffer_resource arena_;
-  std::pmr::unordered_map<std::string_view, std::size_t> jobOfPath_{&arena_};  // path in FoldCase -> job
+  std::pmr::unordered_set<std::string_view> keys_{&arena_};
 };
+
+// The files that x264 writes beside the statistics file `stats`: the file
+// itself, its macroblock-tree file and the temporary files of both.
+std::vector<std::string> StatisticsFiles(const std::string& stats);
 
 }  // namespace qv

@@ -48,6 +48,10 @@ class FileSystem {
   // folder cannot be listed.
   virtual std::optional<std::vector<FolderEntry>> ListFolder(const std::string& folder,
                                                              const std::string& pattern) = 0;
+  // The key under which the system knows the file `path`, whether or not it
+  // exists: two paths with one key name one file. The rules are those of
+  // PortablePathKey (text/case_fold.h); Windows answers them itself.
+  virtual std::string PathKey(const std::string& path) = 0;
 };
 
 // Filters are "description|pattern|description|pattern...".

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "catalog/x264_lists.h"
 #include "settings/settings_table.h"
 #include "text/number_text.h"
 
@@ -28,10 +29,8 @@ MatrixChoice BatchMatrix(const Form& form) {
   std::string text = form.Text(ControlId::Matrix);
   const bool quoted = text.size() >= 2 && text.front() == '"' && text.back() == '"';
   if (quoted) text = text.substr(1, text.size() - 2);
-  if (!quoted) {
-    for (const char* preset : {"flat", "jvt"}) {
-      if (text == preset) return {false, text};
-    }
+  for (int i = 0; !quoted && i < kMatrixCount; ++i) {
+    if (FindMatrix(i)->builtIn && text == FindMatrix(i)->listText) return {false, text};
   }
   if (text.empty() || HoldsQuoteOrControl(text)) return {false, SettingOf(ControlId::Matrix).ifMissing};
   return {true, text};

@@ -1,14 +1,16 @@
 #include "settings/config_io.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "form/rules.h"
 #include "settings/config_lists.h"
-#include "settings/file_text.h"
 #include "settings/key_value_file.h"
 #include "settings/limits.h"
+#include "settings/number_fields.h"
 #include "settings/settings_table.h"
+#include "text/file_text.h"
 #include "text/leading_integer.h"
 #include "text/path_parts.h"
 
@@ -56,6 +58,39 @@ void LoadFromFile(Form& form, const KeyValueFile& file) {
   for (ControlId driver : kLoadRuleDrivers) ApplyRulesOf(form, driver);
 }
 
+// How the file's value of `row` reached the form, read after every rule and
+// limit of the load; nullopt when it came as it is.
+std::optional<LoadProblem> ProblemOf(const Form& form, const SettingSpec& row, const std::string& stored) {
+  if (row.kind == SettingKind::Number) {
+    if (!IsWholeNumber(stored, ValueFormat::Integer)) return LoadProblem::NoNumber;
+    if (form.Number(row.control) != LeadingInteger(stored)) return LoadProblem::Replaced;
+    return std::nullopt;
+  }
+  if (row.format != ValueFormat::Integer && row.format != ValueFormat::Fraction) return std::nullopt;
+  if (!IsWholeNumber(stored, row.format)) return LoadProblem::NoNumber;
+  if (row.onLoad.kind != LimitKind::None && form.Text(row.control) != stored) return LoadProblem::Replaced;
+  return std::nullopt;
+}
+
+std::vector<LoadNote> NotesOfLoad(const Form& form, const KeyValueFile& file) {
+  std::vector<LoadNote> notes;
+  for (const SettingSpec& row : AllSettings()) {
+    const std::string loaded =
+        row.kind == SettingKind::Number ? std::to_string(form.Number(row.control)) : form.Text(row.control);
+    if (!file.Has(row.key)) {
+      if (!row.mayBeMissing) notes.push_back({row.key, LoadProblem::Missing, {}, loaded});
+      continue;
+    }
+    std::string stored = file.ReadText(row.key, "");
+    if (const std::optional<LoadProblem> problem = ProblemOf(form, row, stored)) {
+      notes.push_back({row.key, *problem, std::move(stored), loaded});
+    }
+  }
+  return notes;
+}
+
+std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
+
 }  // namespace
 
 std::string ConfigText(const Form& form) {
@@ -74,30 +109,63 @@ bool SaveConfig(const Form& form, platform::FileSystem& files, const std::string
   return files.WriteFile(path, ConfigText(form));
 }
 
-void LoadConfigText(Form& form, std::string_view bytes) { LoadFromFile(form, KeyValueFile::Parse(bytes)); }
+std::string DescribeLoadNote(const LoadNote& note) {
+  switch (note.problem) {
+    case LoadProblem::Missing:
+      return note.key + " is missing: " + Quoted(note.loaded) + " loaded";
+    case LoadProblem::NoNumber:
+      return note.key + " = " + Quoted(note.stored) + " is not a number: " + Quoted(note.loaded) + " loaded";
+    case LoadProblem::Replaced:
+      break;
+  }
+  return note.key + " = " + Quoted(note.stored) + " cannot be taken: " + Quoted(note.loaded) + " loaded";
+}
+
+std::string DescribeLoadNotes(const std::vector<LoadNote>& notes) {
+  constexpr const char* kHeadings[] = {"Missing, loaded as", "Not a number, loaded as", "Cannot be taken, loaded as"};
+  std::string text;
+  for (const LoadProblem problem : {LoadProblem::Missing, LoadProblem::NoNumber, LoadProblem::Replaced}) {
+    std::string line;
+    for (const LoadNote& note : notes) {
+      if (note.problem != problem) continue;
+      line += line.empty() ? "" : ", ";
+      line += note.key + (problem == LoadProblem::Missing ? "" : " " + Quoted(note.stored)) + " -> " +
+              Quoted(note.loaded);
+    }
+    if (!line.empty()) text += (text.empty() ? "" : "\n") + std::string(kHeadings[static_cast<int>(problem)]) + ": " + line;
+  }
+  return text;
+}
+
+std::vector<LoadNote> LoadConfigText(Form& form, std::string_view bytes) {
+  const KeyValueFile file = KeyValueFile::Parse(bytes);
+  LoadFromFile(form, file);
+  return NotesOfLoad(form, file);
+}
 
 ConfigFile ReadConfig(const platform::Platform& platform, const std::string& path) {
   platform::FileContent content = platform.files.ReadFile(path, kConfigSizeLimit);
   switch (content.status) {
     case platform::ReadStatus::Missing:
-      return {ConfigStatus::Missing, {}, {}};
+      return {ConfigStatus::Missing, {}, {}, {}};
     case platform::ReadStatus::TooLarge:
-      return {ConfigStatus::Refused, {}, "it is larger than 1 MiB"};
+      return {ConfigStatus::Refused, {}, "it is larger than 1 MiB", {}};
     case platform::ReadStatus::Read:
       break;
   }
   const std::string_view bytes = content.bytes;
   if (bytes.substr(0, 2) == "\xFF\xFE" || bytes.substr(0, 2) == "\xFE\xFF") {
-    return {ConfigStatus::Refused, {}, "it is UTF-16 text"};
+    return {ConfigStatus::Refused, {}, "it is UTF-16 text", {}};
   }
-  if (bytes.find('\0') != std::string_view::npos) return {ConfigStatus::Refused, {}, "it holds NUL bytes"};
-  return {ConfigStatus::Read, TextAsUtf8(bytes, platform.codePages), {}};
+  if (bytes.find('\0') != std::string_view::npos) return {ConfigStatus::Refused, {}, "it holds NUL bytes", {}};
+  return {ConfigStatus::Read, TextAsUtf8(bytes, [&](std::string_view ansi) { return platform.codePages.FromAnsi(ansi); }), {},
+          {}};
 }
 
 ConfigFile LoadConfig(Form& form, const platform::Platform& platform, const std::string& path) {
   ConfigFile file = ReadConfig(platform, path);
   if (file.status == ConfigStatus::Read) {
-    LoadConfigText(form, file.bytes);
+    file.notes = LoadConfigText(form, file.bytes);
   } else {
     LoadBuiltInDefaults(form, platform);
   }
@@ -106,7 +174,7 @@ ConfigFile LoadConfig(Form& form, const platform::Platform& platform, const std:
 
 void LoadBuiltInDefaults(Form& form, const platform::Platform& platform) {
   const std::string path = platform.programFolder + "default.ini";
-  ConfigFile file{ConfigStatus::Missing, {}, {}};
+  ConfigFile file{ConfigStatus::Missing, {}, {}, {}};
   if (platform.files.WriteFile(path, DefaultConfigText())) {
     file = ReadConfig(platform, path);
     platform.files.DeleteFile(path);
@@ -151,10 +219,21 @@ SaveResult SaveNamedConfig(Form& form, const platform::Platform& platform) {
 
 ConfigFile LoadNamedConfig(Form& form, const platform::Platform& platform) {
   const std::string name = form.Text(ControlId::ConfigName);
-  if (!IsValidConfigName(name)) return {ConfigStatus::Missing, {}, {}};
+  if (!IsValidConfigName(name)) return {ConfigStatus::Missing, {}, {}, {}};
   ConfigFile file = ReadConfig(platform, NamedConfigPath(platform, name));
-  if (file.status == ConfigStatus::Read) LoadConfigText(form, file.bytes);
+  if (file.status == ConfigStatus::Read) file.notes = LoadConfigText(form, file.bytes);
   return file;
+}
+
+std::string MoveToFreeName(platform::FileSystem& files, const std::string& path, const std::string& stem,
+                           const std::string& ending) {
+  constexpr int kNames = 100;
+  for (int number = 1; number <= kNames; ++number) {
+    const std::string aside = stem + (number == 1 ? "" : "-" + std::to_string(number)) + ending;
+    if (files.FileExists(aside)) continue;
+    return files.RenameFile(path, aside) ? aside : std::string();
+  }
+  return {};
 }
 
 }  // namespace qv

@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 #include "form/form.h"
 #include "platform/platform.h"
@@ -26,10 +27,28 @@ inline constexpr std::size_t kConfigSizeLimit = 1 << 20;
 // message) when it is larger than the limit or is no 8-bit text: NUL bytes,
 // or UTF-16.
 enum class ConfigStatus { Read, Missing, Refused };
+
+// A key that a load did not take as the file has it: missing, holding no
+// number where the setting takes one, or holding an entry, position or
+// number that the setting cannot take. The load keeps its rules; these say
+// what they gave.
+enum class LoadProblem { Missing, NoNumber, Replaced };
+struct LoadNote {
+  std::string key;
+  LoadProblem problem;
+  std::string stored;  // the file's value, when not missing
+  std::string loaded;  // what the form holds after the load
+};
+// One line, for a warning: "kfb = "80" is out of range: "70" loaded".
+std::string DescribeLoadNote(const LoadNote& note);
+// The notes of one load as one text for a message, a line per problem.
+std::string DescribeLoadNotes(const std::vector<LoadNote>& notes);
+
 struct ConfigFile {
   ConfigStatus status;
   std::string bytes;
   std::string reason;
+  std::vector<LoadNote> notes;  // after a load
 };
 ConfigFile ReadConfig(const platform::Platform& platform, const std::string& path);
 
@@ -38,7 +57,7 @@ ConfigFile ReadConfig(const platform::Platform& platform, const std::string& pat
 ConfigFile LoadConfig(Form& form, const platform::Platform& platform, const std::string& path);
 
 // Loads settings from bytes already in memory, by the same steps.
-void LoadConfigText(Form& form, std::string_view bytes);
+std::vector<LoadNote> LoadConfigText(Form& form, std::string_view bytes);
 
 // Writes program folder + "default.ini" from DefaultConfigText, loads it and
 // deletes it; when the file cannot be written or read back, loads the
@@ -69,5 +88,12 @@ SaveResult SaveNamedConfig(Form& form, const platform::Platform& platform);
 // The "L" button: loads the named config when its file exists; a missing,
 // refused or invalid one changes nothing. Missing for an invalid name.
 ConfigFile LoadNamedConfig(Form& form, const platform::Platform& platform);
+
+// Moves the file `path` that the program cannot read out of the way, to the
+// first free name of `stem` + `ending`, `stem` + "-2" + `ending`, ... (a
+// hundred of them), so that no earlier such file is replaced. The new path,
+// or "" when it could not be moved.
+std::string MoveToFreeName(platform::FileSystem& files, const std::string& path, const std::string& stem,
+                           const std::string& ending);
 
 }  // namespace qv

@@ -2,7 +2,7 @@
 // Key = value files: the format of every config and of the state file.
 //
 // Reading rules: an optional UTF-8 byte-order mark is skipped (the bytes are
-// UTF-8 text, see file_text.h); lines split at runs of CR and LF; leading blanks and tabs
+// UTF-8 text, see text/file_text.h); lines split at runs of CR and LF; leading blanks and tabs
 // skipped; ";" starts a comment line; the first "[" line hides every line
 // after it; the key runs to the first "=" (blanks and tabs before it
 // dropped), the value from after the "=" and its blanks and tabs to the end

@@ -78,11 +78,12 @@ const std::array<SettingSpec, kSettingCount> kSettings = {{
   {"mingop",    T, Int,   ControlId::MinGop,          "25",    41, "0",     kNone,           kNone},
   {"maxgop",    T, Int,   ControlId::MaxGop,          "250",   42, "0",     kNone,           kNone},
   {"auto1pcrf", T, Frac,  ControlId::Auto1pCrf,       nullptr,  0, "16",    kNone,           kNone},
-  {"avsinc",    T, Entry, ControlId::IncludeScript,   nullptr,  0, "",      kNone,           kNone},
+  {"avsinc",    T, Entry, ControlId::IncludeScript,   nullptr,  0, "",      kNone,           kNone,  true},
   {"maxsize",   T, Frac,  ControlId::MaxSize,         nullptr,  0, "110",   kNone,           kNone},
   {"minsize",   T, Frac,  ControlId::MinSize,         nullptr,  0, "90",    kNone,           kNone},
   // Added after the others, so that older configs, which lack it, load "auto".
-  {"x264syntax", N, Pick, ControlId::X264Syntax,      nullptr,  0, "0",     kNone,           kNone},
+  {"x264syntax", N, Pick, ControlId::X264Syntax,      nullptr,  0, "0",     kNone,           kNone,  true},
+  {"skipdone",  N, Pick,  ControlId::SkipDone,        nullptr,  0, "0",     kNone,           kNone,  true},
 }};
 // clang-format on
 

@@ -1,5 +1,5 @@
 #pragma once
-// The 59 settings that a config file stores, one row each, in the order a
+// The 60 settings that a config file stores, one row each, in the order a
 // config is written: key, kind, format, the control that holds the value, the
 // built-in default with its line in the built-in text, the value a load gives
 // when the key is missing, and the limits applied on load and on the form.
@@ -49,9 +49,13 @@ struct SettingSpec {
   const char* ifMissing;  // value a load gives when the key is missing
   Limit onLoad;
   Limit onForm;
+  // A config without it is no less whole: the setting came after configs
+  // were first written, or belongs to the machine (the include script)
+  // rather than to the config.
+  bool mayBeMissing = false;
 };
 
-inline constexpr std::size_t kSettingCount = 59;
+inline constexpr std::size_t kSettingCount = 60;
 
 // All settings in write order.
 const std::array<SettingSpec, kSettingCount>& AllSettings();

@@ -1,51 +1,126 @@
 #include "text/case_fold.h"
 
+#include <array>
+#include <vector>
+
+#include "text/path_parts.h"
 #include "text/wide_text.h"
 
 namespace qv {
 namespace {
 
-// A run of capitals: every `step`-th code point from `first` to `last` has
-// its small letter `offset` further on.
-struct CapitalRun {
-  char32_t first;
-  char32_t last;
-  char32_t step;
-  char32_t offset;
+// Every `step`-th unit from `first` to `last` upper-cases to itself plus `delta`.
+struct UpperRun {
+  char16_t first;
+  char16_t last;
+  char16_t step;
+  int delta;
 };
 
-constexpr CapitalRun kCapitals[] = {
-    {0x0041, 0x005A, 1, 0x20},  {0x00C0, 0x00D6, 1, 0x20}, {0x00D8, 0x00DE, 1, 0x20},  // Latin, Latin-1
-    {0x0100, 0x012E, 2, 1},     {0x0132, 0x0136, 2, 1},    {0x0139, 0x0147, 2, 1},     // Latin Extended-A
-    {0x014A, 0x0176, 2, 1},     {0x0179, 0x017D, 2, 1},                                //
-    {0x0386, 0x0386, 1, 0x26},  {0x0388, 0x038A, 1, 0x25}, {0x038C, 0x038C, 1, 0x40},  // Greek
-    {0x038E, 0x038F, 1, 0x3F},  {0x0391, 0x03A1, 1, 0x20}, {0x03A3, 0x03AB, 1, 0x20},  //
-    {0x0400, 0x040F, 1, 0x50},  {0x0410, 0x042F, 1, 0x20}, {0x0460, 0x0480, 2, 1},     // Cyrillic
-    {0x048A, 0x04BE, 2, 1},     {0x04C1, 0x04CD, 2, 1},    {0x04D0, 0x052E, 2, 1},     //
-    {0x0531, 0x0556, 1, 0x30},  {0x1E00, 0x1E94, 2, 1},    {0x1EA0, 0x1EFE, 2, 1},     // Armenian, Vietnamese
-    {0xFF21, 0xFF3A, 1, 0x20},                                                         // fullwidth Latin
+constexpr UpperRun kUpperRuns[] = {
+#include "upper_case_table.inc"
 };
 
-char32_t Small(char32_t point) {
-  for (const CapitalRun& run : kCapitals) {
-    if (point >= run.first && point <= run.last && (point - run.first) % run.step == 0) return point + run.offset;
+std::array<char16_t, 0x10000> MakeUpperTable() {
+  std::array<char16_t, 0x10000> table{};
+  for (std::size_t unit = 0; unit < table.size(); ++unit) table[unit] = static_cast<char16_t>(unit);
+  for (const UpperRun& run : kUpperRuns) {
+    for (unsigned unit = run.first; unit <= run.last; unit += run.step) {
+      table[unit] = static_cast<char16_t>(static_cast<int>(unit) + run.delta);
+    }
   }
-  return point == 0x0178 ? 0x00FF : point;  // Ÿ, whose small letter lies in Latin-1
+  return table;
+}
+
+bool IsSeparator(char c) { return c == '\\' || c == '/'; }
+
+bool EndsWithFolded(std::string_view text, std::string_view ending) {
+  return text.size() >= ending.size() && FoldCase(text.substr(text.size() - ending.size())) == ending;
+}
+
+std::string WithoutLongPrefix(std::string_view path) {
+  if (path.size() < 4 || !IsSeparator(path[0]) || !IsSeparator(path[1]) || (path[2] != '?' && path[2] != '.') ||
+      !IsSeparator(path[3])) {
+    return std::string(path);
+  }
+  const std::string_view rest = path.substr(4);
+  if (rest.size() >= 4 && FoldCase(rest.substr(0, 3)) == "UNC" && IsSeparator(rest[3])) {
+    return "\\\\" + std::string(rest.substr(4));
+  }
+  return std::string(rest);
 }
 
 }  // namespace
 
+std::string WithoutAliases(std::string_view path) {
+  std::string plain = WithoutLongPrefix(path);
+  if (EndsWithFolded(plain, "::$DATA")) plain.resize(plain.size() - 7);
+  return plain;
+}
+
+char16_t UpperCaseUnit(char16_t unit) {
+  static const std::array<char16_t, 0x10000> table = MakeUpperTable();
+  return table[unit];
+}
+
 std::string FoldCase(std::string_view utf8) {
   std::string folded(utf8);
   for (char& c : folded) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
   }
-  if (IsAscii(folded)) return folded;
-  std::wstring wide = Widen(utf8);
-  for (wchar_t& unit : wide) unit = static_cast<wchar_t>(Small(static_cast<char32_t>(unit)));
-  const std::string narrowed = Narrow(wide);
-  // Bytes that are no UTF-8 would come back as replacement characters.
-  return IsUtf8(utf8) ? narrowed : folded;
+  if (IsAscii(folded) || !IsUtf8(utf8)) return folded;
+  std::u16string wide = ToUtf16(utf8);
+  for (char16_t& unit : wide) unit = UpperCaseUnit(unit);
+  return FromUtf16(wide);
+}
+
+std::string PortablePathKey(std::string_view path, std::string_view currentFolder) {
+  const std::string given = WithoutAliases(path);
+  std::string full;
+  switch (StartOf(given)) {
+    case PathStart::Itself:
+      full = given;
+      break;
+    case PathStart::DriveRoot:
+      full = std::string(RootPart(currentFolder)) + given;
+      break;
+    case PathStart::DriveFolder: {
+      // Another drive's current folder is the command interpreter's to know;
+      // for the program it is that drive's root.
+      const bool sameDrive = FoldCase(RootPart(currentFolder)) == FoldCase(given.substr(0, 2));
+      full = (sameDrive ? WithTrailingSeparator(std::string(currentFolder)) : given.substr(0, 2) + "\\") +
+             given.substr(2);
+      break;
+    }
+    case PathStart::CurrentFolder:
+      full = WithTrailingSeparator(std::string(currentFolder)) + given;
+      break;
+  }
+  const std::string_view root = RootPart(full);
+  std::vector<std::string_view> parts;
+  const std::string_view rest = std::string_view(full).substr(root.size());
+  for (std::size_t start = 0; start <= rest.size();) {
+    std::size_t end = start;
+    while (end < rest.size() && !IsSeparator(rest[end])) ++end;
+    const std::string_view part = rest.substr(start, end - start);
+    if (part == "..") {
+      if (!parts.empty()) parts.pop_back();
+    } else if (!part.empty() && part != ".") {
+      parts.push_back(part);
+    }
+    start = end + 1;
+  }
+  std::string key(root);
+  for (char& c : key) {
+    if (c == '/') c = '\\';
+  }
+  for (const std::string_view part : parts) key += "\\" + std::string(part);
+  if (!parts.empty()) {
+    // Windows drops the dots and blanks that end a name.
+    while (!key.empty() && (key.back() == '.' || key.back() == ' ') && !IsSeparator(key.back())) key.pop_back();
+  }
+  if (key.empty() || key == root) key += "\\";
+  return FoldCase(key);
 }
 
 }  // namespace qv

@@ -1,5 +1,7 @@
 #include "ui/reported_operations.h"
 
+#include <cctype>
+
 #include "jobs/batch_file.h"
 #include "jobs/job_list.h"
 #include "jobs/job_paths.h"
@@ -15,6 +17,13 @@ namespace {
 void ReportQueued(platform::Dialogs& dialogs, const QueuedInputs& queued) {
   ReportUnwrittenWrappers(dialogs, queued.failedWrappers);
   ReportRefusedInputs(dialogs, queued.refused);
+  if (queued.folderSummary.empty()) return;
+  std::string text;
+  for (std::string line : queued.folderSummary) {
+    line[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(line[0])));
+    text += (text.empty() ? "" : "\n") + line + ".";
+  }
+  dialogs.ShowMessage("Folders", text);
 }
 
 }  // namespace
@@ -39,6 +48,9 @@ void LoadNamedConfigReporting(App& app) {
     ReportProblem(app.platform.dialogs, "This config was not loaded: " + file.reason + ":\n" + path);
   } else if (file.status == ConfigStatus::Missing) {
     ReportProblem(app.platform.dialogs, "There is no config named \"" + name + "\":\n" + path);
+  } else if (!file.notes.empty()) {
+    app.platform.dialogs.ShowMessage("Load", "The config \"" + name + "\" was loaded, but not every key as it is.\n" +
+                                                 DescribeLoadNotes(file.notes));
   }
 }
 
@@ -98,7 +110,7 @@ void AddJobReporting(App& app) {
                   "The job was not added: \"" + field->caption + "\" " + what + ", which is not a number.");
     return;
   }
-  AddJob(app.form, JobSyntax(app));
+  AddJob(app.form, JobSyntax(app), app.platform);
 }
 
 }  // namespace qv

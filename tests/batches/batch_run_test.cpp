@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <sstream>
 
 #include "tools/support/data_table.h"
 #include "tools/support/run_command.h"
@@ -157,6 +158,78 @@ TEST(Batches, EveryJobRunsItsStepsInOrderAndLeavesItsFiles) {
       EXPECT_NE(ReadBytes(paths.at("{log}"))->find("encoded 3 frames of " + paths.at("{in}")), std::string::npos);
     }
   }
+}
+
+// A job whose output folder is missing when it is added makes it before its
+// first step; one whose folder cannot be made (a file holds its parent's
+// name) says so in the console and runs none of its steps.
+TEST(Batches, MissingOutputFolderIsMadeOrTheJobIsSkippedWithALine) {
+  const Installation place;
+  // Given without a backslash at the end, which would escape the closing quote.
+  const std::string made = place.root.path() + "new 5% & ^o\\deeper", blocker = place.root.path() + "blocked";
+  WriteBytes(blocker, "a file where a folder would go\r\n");
+  std::string all;
+  for (const auto& [name, folder] : {std::pair{"made", made}, {"blocked", blocker + "\\out"}}) {
+    const std::string source = place.sources + name + " & 5% ^x.avs", batch = place.root.path() + name + ".bat";
+    WriteBytes(source, "# end-to-end source\r\n");
+    const std::string command = Quoted(place.program + "quorvelan-cli.exe") + " --defaults --output-folder " +
+                                Quoted(folder) + " --bat " + Quoted(batch) + " " + Quoted(source);
+    const CommandRun run = RunCommand(command + " 2>&1", place.program);
+    EXPECT_EQ(run.exitCode, 0) << command << "\n" << run.output;
+    all += "@call " + Quoted(batch) + "\r\n";
+  }
+  WriteBytes(place.root.path() + "folders.bat", all);
+  const std::string console = RunCommand(Quoted(place.root.path() + "folders.bat"), place.root.path()).output;
+
+  EXPECT_TRUE(fs::exists(made + "\\made & 5% ^x.mp4")) << console;
+  EXPECT_NE(console.find("The folder \"" + blocker + "\\out\" cannot be made: the job is skipped."), std::string::npos)
+      << console;
+  const std::string log = ReadBytes(place.program + "steps.log").value_or("");
+  EXPECT_NE(log.find("made & 5% ^x.avs"), std::string::npos) << log;
+  EXPECT_EQ(log.find("blocked & 5% ^x.avs"), std::string::npos) << log;
+}
+
+// With "skip jobs whose output exists", a batch run again after a break
+// encodes only the jobs whose final file (here the merged Matroska file) is
+// not there, and a batch run once more encodes nothing.
+TEST(Batches, RunAgainWithSkipDoneEncodesOnlyTheJobsWithoutTheirFile) {
+  const Installation place;
+  // The audio goes through bepipe.exe, which takes no '^'.
+  const std::string done = place.pipedSources + "done & 5% x", broken = place.pipedSources + "broken & 5% x";
+  for (const std::string& source : {done, broken}) WriteBytes(source + ".avs", "# end-to-end source\r\n");
+  const std::string batch = place.root.path() + "again.bat";
+  const std::string command = Quoted(place.program + "quorvelan-cli.exe") +
+                              " --defaults --set skipdone=1 --set mode=6 --set aud=1 --set muxer=2 --set ae=0 --bat " +
+                              Quoted(batch) + " " + Quoted(done + ".avs") + " " + Quoted(broken + ".avs");
+  const CommandRun made = RunCommand(command + " 2>&1", place.program);
+  ASSERT_EQ(made.exitCode, 0) << made.output;
+  const std::string log = place.program + "steps.log";
+  // The x264 runs that steps.log holds for a source.
+  auto encodes = [&log](const std::string& source) {
+    int count = 0;
+    std::istringstream lines(ReadBytes(log).value_or(""));
+    for (std::string line; std::getline(lines, line);) {
+      count += line.rfind("x264	", 0) == 0 && line.find(source) != std::string::npos;
+    }
+    return count;
+  };
+
+  RunCommand(Quoted(batch), place.root.path());
+  EXPECT_EQ(encodes(done), 2);
+  EXPECT_EQ(encodes(broken), 2);
+  ASSERT_TRUE(fs::exists(done + ".mkv"));
+  ASSERT_TRUE(fs::exists(broken + ".mkv"));
+
+  fs::remove(log);
+  fs::remove(broken + ".mkv");
+  RunCommand(Quoted(batch), place.root.path());
+  EXPECT_EQ(encodes(done), 0);
+  EXPECT_EQ(encodes(broken), 2);
+  EXPECT_TRUE(fs::exists(broken + ".mkv"));
+
+  fs::remove(log);
+  RunCommand(Quoted(batch), place.root.path());
+  EXPECT_EQ(encodes(done) + encodes(broken), 0);
 }
 
 // The files below `root`: each path (UTF-8) with its bytes.

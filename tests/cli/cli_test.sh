@@ -8,7 +8,16 @@ cli=$1 expected=$2 standin=$3
 shift 3
 failures=0
 dir=$(mktemp -d)
-trap 'rm -rf "$dir"' EXIT
+drive=
+trap 'rm -rf "$dir"; [ -z "$drive" ] || rm -f "$drive"' EXIT
+# The output folder D:\v exists, so the expected batch makes none: in the
+# test folder for the native program, as drive D: for Wine when the prefix
+# has no such drive.
+mkdir -p "$dir/D:/v" "$dir/D/v"
+if [ "${1:-}" = wine ] && [ ! -e "$WINEPREFIX/dosdevices/d:" ]; then
+  drive="$WINEPREFIX/dosdevices/d:"
+  ln -s "$dir/D" "$drive"
+fi
 cp "$cli" "$dir/"
 mkdir "$dir/avsinc" && echo 'DirectShowSource(fs, utf8=true)' >"$dir/avsinc/DirectShow.avs"
 run() { (cd "$dir" && "$@" "./$(basename "$cli")" "${args[@]}" >stdout 2>stderr); status=$?; }
@@ -53,6 +62,31 @@ args=(--defaults --x264-syntax classic --bat - 'D:\v\clip.avs')
 run "$@"
 check "classic as chosen" "$(grep -c '^x264.exe --progress' "$dir/stdout")" 1
 rm -r "$dir/tools"
+
+# A list of inputs on standard input: one with no inputs is refused and
+# leaves the earlier batch alone; one past 256 MiB is refused once it passes
+# the limit, before it is read whole (the program natively holds less than
+# twice the limit).
+feed_run() {  # FEED-COMMAND [RUNNER...]
+  local feed=$1
+  shift
+  (cd "$dir" && $feed | "$@" "./$(basename "$cli")" "${args[@]}" >stdout 2>stderr)
+  status=$?
+}
+before=$(od -c "$dir/jobs.bat")
+args=(--defaults --inputs-from - --bat jobs)
+feed_run "printf \r\n" "$@"
+check "empty list exit" "$status" 2
+check "empty list message" "$(tr -d '\r' <"$dir/stderr")" "quorvelan-cli: the list of inputs on standard input holds no inputs"
+check "empty list writes nothing" "$(od -c "$dir/jobs.bat")" "$before"
+if [[ $# -eq 0 ]]; then
+  feed_run "head -c 400M /dev/zero" /usr/bin/time -f %M -o "$dir/kilobytes"
+  check "memory within twice the limit" "$(($(tail -n 1 "$dir/kilobytes") < 512 * 1024))" 1
+else
+  feed_run "head -c 300M /dev/zero" "$@"
+fi
+check "endless list exit" "$status" 2
+check "endless list message" "$(tr -d '\r' <"$dir/stderr")" "quorvelan-cli: the list of inputs on standard input is larger than 256 MiB"
 
 args=(--help)
 run "$@"

@@ -14,6 +14,7 @@
 #include "text/text_lines.h"
 #include "text/wide_text.h"
 #include "text/wildcard_match.h"
+#include "tools/support/data_table.h"
 
 namespace qv {
 namespace {
@@ -128,17 +129,15 @@ TEST(WideText, CarriesEveryNameBothWays) {
   }
 }
 
-// Windows takes these for one name: the capitals of every run of the table
-// fold to their small letters; other characters, and bytes that are no
-// UTF-8, stay as they are.
-TEST(FoldCase, MakesTheCapitalsOfEveryScriptOfItsTableSmall) {
-  const std::pair<std::string_view, std::string_view> cases[] = {
-      {"CLIP.AVS", "clip.avs"},    {"ÀÖØÞ×", "àöøþ×"},          {"ĀĮĲĶĹŇŊŶŸŹŽ", "āįĳķĺňŋŷÿźž"},
-      {"İıĸß", "İıĸß"},            {"ΆΈΊΌΎΏΑΡΣΫ", "άέίόύώαρσϋ"}, {"ЀЏАЯѠҀҊҾӁӍӐԮ", "ѐџаяѡҁҋҿӂӎӑԯ"},
-      {"ԱՖ", "աֆ"},                {"ḀẔẠỾ", "ḁẕạỿ"},              {"ＡＺ", "ａｚ"},
-      {"文件 😀", "文件 😀"},      {"\xC3X", "\xC3x"},
-  };
-  for (const auto& [text, folded] : cases) EXPECT_EQ(FoldCase(text), folded) << text;
+// Every spelling of one file gives its key, letters of every script
+// upper-cased by Windows' own table; bytes that are no UTF-8 keep all but the
+// ASCII letters.
+TEST(PortablePathKey, GivesEverySpellingOfAFileItsKey) {
+  for (const testing::Row& row : testing::ReadTable("path_keys.tsv")) {
+    ASSERT_EQ(row.size(), 2u);
+    EXPECT_EQ(PortablePathKey(row[0], "C:\\W\\"), row[1]) << row[0];
+  }
+  EXPECT_EQ(FoldCase("a\xC3x\xC3\xA4"), "A\xC3X\xC3\xA4");
 }
 
 // The interpreter's own commands get the long form from 260 characters on,

@@ -8,7 +8,9 @@
 #include <thread>
 
 #include "platform/win32/win32_platform.h"
+#include "text/case_fold.h"
 #include "text/wide_text.h"
+#include "tools/support/data_table.h"
 #include "tools/support/scratch_folder.h"
 
 namespace qv::platform {
@@ -19,6 +21,24 @@ DWORD PriorityClassOf(std::uint32_t id) {
   const DWORD priority = GetPriorityClass(process);  // 0 when it did not open
   CloseHandle(process);
   return priority;
+}
+
+// The portable rules are the system's: its upper-case table unit by unit,
+// and the keys of every spelling of the data file (relative ones from this
+// program's current folder).
+TEST(Win32FileSystem, KnowsFilesByTheKeysThatThePortableRulesGive) {
+  for (unsigned unit = 1; unit <= 0xFFFF; ++unit) {
+    if (unit >= 0xD800 && unit <= 0xDFFF) continue;
+    const wchar_t in = static_cast<wchar_t>(unit);
+    wchar_t upper = 0;
+    ASSERT_EQ(LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_UPPERCASE, &in, 1, &upper, 1, nullptr, nullptr, 0), 1);
+    EXPECT_EQ(static_cast<unsigned>(UpperCaseUnit(static_cast<char16_t>(unit))), static_cast<unsigned>(upper))
+        << "U+" << std::hex << unit;
+  }
+  Win32FileSystem files;
+  for (const testing::Row& row : testing::ReadTable("path_keys.tsv")) {
+    EXPECT_EQ(files.PathKey(row[0]), PortablePathKey(row[0], WorkingFolder())) << row[0];
+  }
 }
 
 TEST(Win32Processes, StartInTheWorkingFolderWithAConsoleAndAreLoweredToIdle) {

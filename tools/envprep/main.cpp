@@ -12,7 +12,7 @@
 #include "platform/win32/code_page_text.h"
 #include "platform/win32/system_path.h"
 #include "platform/win32/win32_platform.h"
-#include "settings/file_text.h"
+#include "text/file_text.h"
 #include "text/wide_text.h"
 
 namespace {
@@ -84,7 +84,7 @@ int wmain(int argc, wchar_t** argv) {
     return 1;
   }
   qv::platform::Win32CodePages codePages;
-  const ToolFolders tools = CollectToolFolders(programFolder, qv::TextAsUtf8(list, codePages));
+  const ToolFolders tools = CollectToolFolders(programFolder, qv::TextAsUtf8(list, [&](std::string_view ansi) { return codePages.FromAnsi(ansi); }));
   if (!tools.refusal.empty()) {
     Say("envprep: " + tools.refusal + "; envprep.bat is not written\r\n");
     return 1;

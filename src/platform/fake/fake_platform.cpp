@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "text/case_fold.h"
 #include "text/wide_text.h"
 #include "text/wildcard_match.h"
 
@@ -48,6 +49,8 @@ bool FakeFileSystem::WriteFile(const std::string& path, std::string_view bytes) 
   }
   return true;
 }
+
+std::string FakeFileSystem::PathKey(const std::string& path) { return PortablePathKey(path, "C:\\W\\"); }
 
 bool FakeFileSystem::FileExists(const std::string& path) { return files_.count(Key(path)) != 0; }
 

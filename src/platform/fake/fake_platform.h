@@ -27,6 +27,7 @@ class FakeFileSystem : public FileSystem {
   bool CreateFolder(const std::string& path) override;
   std::optional<std::vector<FolderEntry>> ListFolder(const std::string& folder,
                                                      const std::string& pattern) override;
+  std::string PathKey(const std::string& path) override;
 
   // Test helpers. AddFile creates the missing folders on the way.
   void AddFile(const std::string& path, std::string bytes);

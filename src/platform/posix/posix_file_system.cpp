@@ -12,6 +12,7 @@
 #include <string>
 
 #include "platform/posix/posix_platform.h"
+#include "text/case_fold.h"
 #include "text/path_parts.h"
 #include "text/wildcard_match.h"
 
@@ -192,5 +193,8 @@ std::optional<std::vector<FolderEntry>> PosixFileSystem::ListFolder(const std::s
   if (entries.empty()) return std::nullopt;
   return entries;
 }
+
+// The batches are for Windows: their paths are compared as Windows compares them.
+std::string PosixFileSystem::PathKey(const std::string& path) { return PortablePathKey(path, WorkingFolder()); }
 
 }  // namespace qv::platform

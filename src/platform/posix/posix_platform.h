@@ -28,6 +28,7 @@ class PosixFileSystem : public FileSystem {
   // Windows.
   std::optional<std::vector<FolderEntry>> ListFolder(const std::string& folder,
                                                      const std::string& pattern) override;
+  std::string PathKey(const std::string& path) override;
 };
 
 // A Windows batch cannot run on a POSIX host, so Start never starts one.

@@ -8,6 +8,7 @@
 
 #include "platform/win32/system_path.h"
 #include "platform/win32/win32_platform.h"
+#include "text/case_fold.h"
 #include "text/path_parts.h"
 #include "text/wide_text.h"
 
@@ -174,6 +175,22 @@ std::optional<std::vector<FolderEntry>> Win32FileSystem::ListFolder(const std::s
   } while (FindNextFileW(search, &found));
   FindClose(search);
   return entries;
+}
+
+std::string Win32FileSystem::PathKey(const std::string& path) {
+  // The system resolves the rest: the full path from its current folders, the
+  // dots and blanks that end a name, and its own upper-case table.
+  const std::wstring plain = Widen(WithoutAliases(path));
+  const DWORD size = GetFullPathNameW(plain.c_str(), 0, nullptr, nullptr);
+  std::wstring full(size, L'\0');
+  const DWORD length = size == 0 ? 0 : GetFullPathNameW(plain.c_str(), size, full.data(), nullptr);
+  full.resize(length < size ? length : 0);
+  if (full.empty()) return PortablePathKey(path, WorkingFolder());
+  std::wstring upper(full.size(), L'\0');
+  const int mapped = LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_UPPERCASE, full.c_str(), static_cast<int>(full.size()),
+                                   upper.data(), static_cast<int>(upper.size()), nullptr, nullptr, 0);
+  if (mapped != static_cast<int>(full.size())) return PortablePathKey(path, WorkingFolder());
+  return Narrow(upper);
 }
 
 }  // namespace qv::platform

@@ -26,6 +26,7 @@ class Win32FileSystem : public FileSystem {
   bool CreateFolder(const std::string& path) override;
   std::optional<std::vector<FolderEntry>> ListFolder(const std::string& folder,
                                                      const std::string& pattern) override;
+  std::string PathKey(const std::string& path) override;
 };
 
 // Every dialog is owned by the thread's active window.

@@ -49,12 +49,12 @@ x264.exe --progress --no-psnr --no-ssim --cqm flat --scenecut 40 -I 250 -i 25 --
 bepipe.exe --script "import(^D:\v\a7.avs^)" | neroaacenc_sse2.exe -if - -of "D:\v\a7.audio.mp4" -ignorelength -q 0.4
 mp4creator.exe -create="D:\v\a7.audio.mp4" "D:\v\a7.mp4"
 if not errorlevel 1 del "D:\v\a7.audio.mp4"
-@echo Input:C:\Q\avs\a10 (2).mkv.avs
+@echo Input:C:\Q\avs\a10.mkv.avs
 @echo Output:D:\v\a10 (2).mp4
 @echo Encode Mode:Automated Double Passes(1P-CRF)
-x264.exe --progress --no-psnr --no-ssim --cqm flat --scenecut 40 -I 250 -i 25 --me hex --sar 1:1 --threads 1 -r 1 --nr 0 -f 0:0 -b 2 --direct "temporal" --b-bias 0 -w --stats "C:\Q\stats\a10 (2).mkv.stat" -p 1 --crf 18 --8x8dct -A p8x8,b8x8,i8x8,i4x4 --ipratio 1.400000 --pbratio 1.300000 -m 5 --qpmin 10 --qpmax 51 --qpstep 4 --qcomp 0.600000 --ratetol 1.000000 --vbv-init 0.9 --vbv-bufsize 0 --vbv-maxrate 0 -o nul "C:\Q\avs\a10 (2).mkv.avs" 2>&1|teelog.exe "C:\Q\log\a10 (2).mkv.txt"
-x264.exe --progress --no-psnr --no-ssim --cqm flat --scenecut 40 -I 250 -i 25 --me hex --sar 1:1 --threads 1 -r 1 --nr 0 -f 0:0 -b 2 --direct "temporal" --b-bias 0 -w -p 3 --stats "C:\Q\stats\a10 (2).mkv.stat" -B 51 --qpmin 10 --qpmax 51 --qpstep 4 --qcomp 0.600000 --ipratio 1.400000 --pbratio 1.300000 --8x8dct -A p8x8,b8x8,i8x8,i4x4 -m 5 --ratetol 1.000000 --vbv-init 0.9 --vbv-bufsize 0 --vbv-maxrate 0 -o "D:\v\a10 (2).mp4" "C:\Q\avs\a10 (2).mkv.avs" 2>&1|teelog.exe "C:\Q\log\a10 (2).mkv.txt"
-bepipe.exe --script "import(^C:\Q\avs\a10 (2).mkv.avs^)" | neroaacenc.exe -if - -of "D:\v\a10 (2).audio.mp4" -ignorelength -br 0
+x264.exe --progress --no-psnr --no-ssim --cqm flat --scenecut 40 -I 250 -i 25 --me hex --sar 1:1 --threads 1 -r 1 --nr 0 -f 0:0 -b 2 --direct "temporal" --b-bias 0 -w --stats "C:\Q\stats\a10.mkv.stat" -p 1 --crf 18 --8x8dct -A p8x8,b8x8,i8x8,i4x4 --ipratio 1.400000 --pbratio 1.300000 -m 5 --qpmin 10 --qpmax 51 --qpstep 4 --qcomp 0.600000 --ratetol 1.000000 --vbv-init 0.9 --vbv-bufsize 0 --vbv-maxrate 0 -o nul "C:\Q\avs\a10.mkv.avs" 2>&1|teelog.exe "C:\Q\log\a10.mkv.txt"
+x264.exe --progress --no-psnr --no-ssim --cqm flat --scenecut 40 -I 250 -i 25 --me hex --sar 1:1 --threads 1 -r 1 --nr 0 -f 0:0 -b 2 --direct "temporal" --b-bias 0 -w -p 3 --stats "C:\Q\stats\a10.mkv.stat" -B 51 --qpmin 10 --qpmax 51 --qpstep 4 --qcomp 0.600000 --ipratio 1.400000 --pbratio 1.300000 --8x8dct -A p8x8,b8x8,i8x8,i4x4 -m 5 --ratetol 1.000000 --vbv-init 0.9 --vbv-bufsize 0 --vbv-maxrate 0 -o "D:\v\a10 (2).mp4" "C:\Q\avs\a10.mkv.avs" 2>&1|teelog.exe "C:\Q\log\a10.mkv.txt"
+bepipe.exe --script "import(^C:\Q\avs\a10.mkv.avs^)" | neroaacenc.exe -if - -of "D:\v\a10 (2).audio.mp4" -ignorelength -br 0
 mkvmerge -o "D:\v\a10 (2).mkv" "D:\v\a10 (2).mp4" "D:\v\a10 (2).audio.mp4"
 if not errorlevel 1 del "D:\v\a10 (2).audio.mp4"
 if not errorlevel 2 if exist "D:\v\a10 (2).mkv" del "D:\v\a10 (2).mp4"

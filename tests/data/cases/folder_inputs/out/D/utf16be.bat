@@ -1,0 +1,17 @@
+@setlocal DisableDelayedExpansion
+@cd /d "C:\Q\"
+@envprep.exe run
+@call envprep.bat
+@del envprep.bat
+@echo Input:C:\Q\avs\a.avi.avs
+@echo Output:D:\v\a.mp4
+@echo Encode Mode:Single Pass - Quantizer
+x264.exe --cqm flat --scenecut 40 -I 250 -i 25 -t 0 --me hex --sar 1:1 --threads 1 -r 1 --nr 0 -f 0:0 -b 2 --direct "temporal" --b-bias 0 --b-pyramid none -q 26 --qpmin 10 --qpmax 51 --8x8dct -A p8x8,b8x8,i8x8,i4x4 -m 5 -o "D:\v\a.mp4" "C:\Q\avs\a.avi.avs" 2>&1|teelog.exe "C:\Q\log\a.avi.txt"
+@for /f "tokens=*" %%a in ('chcp') do @for %%b in (%%a) do @set "quorvelan_cp=%%~nb"
+@chcp 65001 >nul
+@echo Input:C:\Q\avs\视频.mkv.avs
+@echo Output:D:\v\视频.mp4
+@echo Encode Mode:Single Pass - Quantizer
+x264.exe --cqm flat --scenecut 40 -I 250 -i 25 -t 0 --me hex --sar 1:1 --threads 1 -r 1 --nr 0 -f 0:0 -b 2 --direct "temporal" --b-bias 0 --b-pyramid none -q 26 --qpmin 10 --qpmax 51 --8x8dct -A p8x8,b8x8,i8x8,i4x4 -m 5 -o "D:\v\视频.mp4" "C:\Q\avs\视频.mkv.avs" 2>&1|teelog.exe "C:\Q\log\视频.mkv.txt"
+@chcp %quorvelan_cp% >nul
+@endlocal
