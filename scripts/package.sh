@@ -6,27 +6,41 @@
 # tools folder, the include scripts) and the shipped configs. Unpacked
 # anywhere writable, the folder runs as it is: every program is linked
 # statically.
+#
+# Options (for the packaged test tier): --from BUILD packs the programs of
+# an existing Windows build instead of building the release; --dist DIR
+# stages and packs in DIR instead of dist.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/env.sh"
 cd "$REPO_ROOT"
 
-export CMAKE_BUILD_PARALLEL_LEVEL="${CMAKE_BUILD_PARALLEL_LEVEL:-2}"
-ensure_packages cmake ninja-build g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 binutils zip
-
 build=build/package-mingw
+dist=dist
+from=
+while [ $# -gt 0 ]; do
+  case "$1" in
+    --from) from=$2; build=$2; shift 2 ;;
+    --dist) dist=$2; shift 2 ;;
+    *) echo "usage: package.sh [--from BUILD] [--dist DIR]" >&2; exit 2 ;;
+  esac
+done
 programs=(quorvelan quorvelan-cli teelog mensura snooze envprep)
 
-log "Windows release build"
-cmake -S . -B "$build" -G Ninja \
-  -DCMAKE_TOOLCHAIN_FILE="$REPO_ROOT/cmake/mingw-w64-x86_64.cmake" \
-  -DCMAKE_BUILD_TYPE=Release -DQUORVELAN_BUILD_TESTS=OFF
-cmake --build "$build" --target "${programs[@]}" rateplan
+export CMAKE_BUILD_PARALLEL_LEVEL="${CMAKE_BUILD_PARALLEL_LEVEL:-2}"
+if [ -z "$from" ]; then
+  ensure_packages cmake ninja-build g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 binutils zip
+  log "Windows release build"
+  cmake -S . -B "$build" -G Ninja \
+    -DCMAKE_TOOLCHAIN_FILE="$REPO_ROOT/cmake/mingw-w64-x86_64.cmake" \
+    -DCMAKE_BUILD_TYPE=Release -DQUORVELAN_BUILD_TESTS=OFF
+  cmake --build "$build" --target "${programs[@]}" rateplan
+fi
 
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 [ -n "$version" ] || { echo "no project version in $build/CMakeCache.txt" >&2; exit 1; }
 name="quorvelan-$version"
-stage="dist/$name"
-zip_file="dist/$name-win64.zip"
+stage="$dist/$name"
+zip_file="$dist/$name-win64.zip"
 
 # The one file that the build made under this name.
 built_file() {
@@ -78,6 +92,6 @@ for file in "$stage"/*.exe "$stage"/*.dll; do
 done
 
 log "Packing $zip_file"
-(cd dist && zip -qr -X "$name-win64.zip" "$name")
+(cd "$dist" && zip -qr -X "$name-win64.zip" "$name")
 log "Done: $zip_file"
 zip -sf "$zip_file"

@@ -100,18 +100,43 @@ void ApplyAudioUnitRule(Form& form) {
   form.SetText(C::AudioUnit, encoder != nullptr ? encoder->unitCaption : "Kbps");
 }
 
+// The rules that are more than one enable or one readout.
+struct DriverRules {
+  ControlId driver;
+  void (*apply)(Form& form);
+};
+
+constexpr DriverRules kDriverRules[] = {
+    {C::Mode, ApplyModeRules},
+    {C::MaxB, ApplyBFrameRules},
+    {C::AudioEncoder, ApplyAudioUnitRule},
+};
+
 }  // namespace
 
 void ApplyRulesOf(Form& form, ControlId driver) {
-  if (driver == C::Mode) ApplyModeRules(form);
-  if (driver == C::MaxB) ApplyBFrameRules(form);
-  if (driver == C::AudioEncoder) ApplyAudioUnitRule(form);
+  for (const DriverRules& rules : kDriverRules) {
+    if (rules.driver == driver) rules.apply(form);
+  }
   for (const EnableRule& rule : kEnableRules) {
     if (rule.driver == driver) form.SetEnabled(rule.dependent, DriverValue(form, driver) >= rule.atLeast);
   }
   for (const ReadoutRule& rule : kReadoutRules) {
     if (rule.slider == driver) form.SetText(rule.readout, std::to_string(form.Number(driver) - rule.offset));
   }
+}
+
+bool DrivesRules(ControlId control) {
+  for (const DriverRules& rules : kDriverRules) {
+    if (rules.driver == control) return true;
+  }
+  for (const EnableRule& rule : kEnableRules) {
+    if (rule.driver == control) return true;
+  }
+  for (const ReadoutRule& rule : kReadoutRules) {
+    if (rule.slider == control) return true;
+  }
+  return false;
 }
 
 void ApplyBiasSliderRule(Form& form) {

@@ -14,6 +14,9 @@ namespace qv {
 // drives no rule.
 void ApplyRulesOf(Form& form, ControlId driver);
 
+// True when `control` drives a rule of ApplyRulesOf.
+bool DrivesRules(ControlId control);
+
 // The bias slider from the bias field (on focus loss only, and after a load).
 void ApplyBiasSliderRule(Form& form);
 

@@ -1,5 +1,7 @@
 #include "jobs/batch_bytes.h"
 
+#include <algorithm>
+
 #include "text/wide_text.h"
 
 namespace qv {
@@ -15,12 +17,10 @@ constexpr std::string_view kSwitchLines =
 constexpr std::string_view kRestoreLine = "@chcp %quorvelan_cp% >nul\r\n";
 
 std::size_t FirstLineNotAscii(std::string_view text) {
-  std::size_t line = 0;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (static_cast<unsigned char>(text[i]) >= 0x80) return line;
-    if (text[i] == '\n') line = i + 1;
-  }
-  return text.size();
+  const auto high = std::find_if(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+  if (high == text.end()) return text.size();
+  const std::size_t lineEnd = text.rfind('\n', static_cast<std::size_t>(high - text.begin()));
+  return lineEnd == std::string_view::npos ? 0 : lineEnd + 1;
 }
 
 }  // namespace

@@ -46,6 +46,8 @@ QueuedInputs QueueInputs(Form& form, const platform::Platform& platform, const s
   TakenNames taken(platform);
   taken.AddLines(form.Items(ControlId::JobList));
   taken.Reserve(inputs.size());
+  // Every source of the run is read by its job, however late that comes.
+  taken.AddJob(inputs, {});
   for (std::size_t i = 0; i < inputs.size(); ++i) {
     const std::string& input = inputs[i];
     // Refused before a wrapper script could carry the name.
@@ -86,7 +88,7 @@ QueuedInputs QueueInputs(Form& form, const platform::Platform& platform, const s
       continue;
     }
     ++result.jobsAdded;
-    taken.AddJob(derived.paths);
+    taken.AddJob(derived.reads, derived.writes);
     if (how.writeWrappersLater && derived.wrapper == WrapperOutcome::Ready) {
       result.pendingWrappers.push_back({derived.wrapperPath, std::move(derived.wrapperText)});
     }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "catalog/audio_encoders.h"
+#include "catalog/encode_modes.h"
 #include "catalog/muxers.h"
 #include "commands/audio_command.h"
 #include "jobs/batch_bytes.h"
@@ -56,8 +57,8 @@ std::string NumberedName(std::string_view file, int number) {
          std::string(extension);
 }
 
-// The files that the job on the form writes under the output's name: the
-// output, and with audio the audio file and a Matroska merge's file.
+}  // namespace
+
 std::vector<std::string> OutputFiles(const Form& form, const std::string& output) {
   std::vector<std::string> files{output};
   const MuxerSpec* muxer = FindMuxer(form.Number(ControlId::Muxer));
@@ -69,6 +70,8 @@ std::vector<std::string> OutputFiles(const Form& form, const std::string& output
   if (muxer != nullptr && muxer->replacesOutput) files.push_back(MergedMatroskaName(output));
   return files;
 }
+
+namespace {
 
 // The first of `name`'s numbered forms (the name itself, then " (2)", ...)
 // whose files `free` accepts.
@@ -99,6 +102,11 @@ DeriveResult DeriveJobPaths(Form& form, const platform::Platform& platform, cons
     refused.unusable = UnusablePath{ControlId::Input, "Input file", input, kNoUtf8Reason};
     return refused;
   }
+  if (taken.Written(input)) {
+    DeriveResult refused;
+    refused.unusable = UnusablePath{ControlId::Input, "Input file", input, kWrittenSourceReason};
+    return refused;
+  }
   // Each file the job writes takes the first name that neither a queued job
   // reads or writes nor is the source itself (x264 empties its output as it
   // starts, before it has read a frame). Derived from the input as chosen,
@@ -107,10 +115,12 @@ DeriveResult DeriveJobPaths(Form& form, const platform::Platform& platform, cons
   const std::string sourceKey = platform.files.PathKey(input);
   const auto free = [&](const std::vector<std::string>& files) {
     return std::none_of(files.begin(), files.end(), [&](const std::string& file) {
-      return taken.Taken(file) || platform.files.PathKey(file) == sourceKey;
+      const std::string key = platform.files.PathKey(file);
+      return key == sourceKey || taken.Taken(key);
     });
   };
-  const std::string file(FilePart(input));
+  // "x.avi::$DATA" is the file x.avi, and names its files as that.
+  const std::string file(FilePart(WithoutAliases(input)));
   DeriveResult result;
   result.source = input;
   const std::vector<std::string> stats = FirstFree(
@@ -125,8 +135,8 @@ DeriveResult DeriveJobPaths(Form& form, const platform::Platform& platform, cons
   form.SetText(ControlId::Stats, stats.front());
   form.SetText(ControlId::Log, log.front());
   form.SetText(ControlId::Output, outputs.front());
-  result.paths = {input};
-  for (const auto* files : {&stats, &log, &outputs}) result.paths.insert(result.paths.end(), files->begin(), files->end());
+  result.reads = {input};
+  for (const auto* files : {&stats, &log, &outputs}) result.writes.insert(result.writes.end(), files->begin(), files->end());
   if (!wrapped) {
     if (use == JobUse::AddedAtOnce) {
       result.unusable = FindUnusablePath(form, platform.codePages,
@@ -148,7 +158,7 @@ DeriveResult DeriveJobPaths(Form& form, const platform::Platform& platform, cons
                (there.status == platform::ReadStatus::Read && there.bytes == result.wrapperText);
       });
   result.wrapperPath = wrapper.front();
-  result.paths.push_back(result.wrapperPath);
+  result.reads.push_back(result.wrapperPath);
   form.SetText(ControlId::Input, result.wrapperPath);
   if (use == JobUse::AddedAtOnce) {
     if (std::optional<UnusablePath> unusable = FindUnusablePath(form, platform.codePages, syntax)) {
@@ -215,6 +225,36 @@ DeriveResult PrepareAddedJob(Form& form, const platform::Platform& platform) {
     if (!typed[i].empty()) form.SetText(kDerived[i], typed[i]);
   }
   return derived;
+}
+
+std::optional<UnusablePath> FindClashingPath(const Form& form, const platform::Platform& platform) {
+  const std::string input = form.Text(ControlId::Input);
+  const std::string source = WrapperSource(platform.files, input).value_or(input);
+  const std::string ownKeys[] = {platform.files.PathKey(input), platform.files.PathKey(source)};
+  TakenNames taken(platform);
+  taken.AddLines(form.Items(ControlId::JobList));
+  struct Written {
+    ControlId field;
+    const char* name;
+    std::vector<std::string> files;
+  };
+  std::vector<Written> written{{ControlId::Output, "Output file", OutputFiles(form, form.Text(ControlId::Output))}};
+  if (HasTrait(form.Number(ControlId::Mode), kUsesStats)) {
+    written.push_back({ControlId::Stats, "Statsfile name", StatisticsFiles(form.Text(ControlId::Stats))});
+  }
+  if (form.Number(ControlId::CreateLog) != 0) {
+    written.push_back({ControlId::Log, "Logfile", {form.Text(ControlId::Log)}});
+  }
+  for (const Written& field : written) {
+    for (const std::string& file : field.files) {
+      const std::string key = platform.files.PathKey(file);
+      const char* reason = key == ownKeys[0] || key == ownKeys[1] ? kOwnSourceReason
+                           : taken.Taken(key)                      ? kTakenReason
+                                                                   : nullptr;
+      if (reason) return UnusablePath{field.field, field.name, form.Text(field.field), reason};
+    }
+  }
+  return std::nullopt;
 }
 
 void PickOutput(Form& form, const platform::Platform& platform) {

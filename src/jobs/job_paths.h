@@ -25,7 +25,8 @@ struct DeriveResult {
   std::string wrapperPath;               // set with a wrapper; the avsinc folder for NoIncludeScript
   std::string wrapperText;               // set with a wrapper
   std::string source;                    // the input as it was on the form
-  std::vector<std::string> paths;        // every file that the job reads or writes
+  std::vector<std::string> reads;        // the files that the job only reads: its source and wrapper
+  std::vector<std::string> writes;       // every file that the job writes
   std::optional<UnusablePath> unusable;  // a job added at once that cannot be
 };
 
@@ -46,7 +47,8 @@ enum class Wrapping { NonAviSynth, None };
 // audio and merged files) takes the first of its name, then " (2)",
 // " (3)", ... before the source's extension, that no job of `taken` reads or
 // writes and that is not the source; a wrapper also the first whose file is
-// missing or holds the same text. A job added at once that FindUnusablePath
+// missing or holds the same text. A source that a job of `taken` writes is
+// refused (kWrittenSourceReason). A job added at once that FindUnusablePath
 // refuses gets no wrapper, and neither does a source whose path UTF-8 cannot
 // carry (the form is left as it is). The stats and log paths of a job
 // without a wrapper (a shell script's) take "/" after the program folder,
@@ -72,6 +74,21 @@ inline constexpr const char* kFolderReason = "is a folder";
 inline constexpr const char* kNoIncludeScriptReason =
     "is no AviSynth script, and there is no include script to open it: put one into the avsinc folder beside "
     "quorvelan.exe and press \"Refresh\"";
+
+// The files that the job on the form writes under the output's name
+// `output`: the output, and with audio the audio file and a Matroska merge's
+// file.
+std::vector<std::string> OutputFiles(const Form& form, const std::string& output);
+
+// A file that the job on the form would write (output, statistics file, log
+// and their companions, as far as its lines use them) and that is its own
+// source or input, or that a job of the list reads or writes. Paths typed by
+// hand are never renamed: such a job is refused.
+std::optional<UnusablePath> FindClashingPath(const Form& form, const platform::Platform& platform);
+
+inline constexpr const char* kOwnSourceReason = "would write over the job's own source";
+inline constexpr const char* kWrittenSourceReason = "is a file that a job in the list writes";
+inline constexpr const char* kTakenReason = "would write a file that a job in the list already reads or writes";
 
 // The "..." button beside "Output file:". A cancelled dialog changes nothing.
 void PickOutput(Form& form, const platform::Platform& platform);

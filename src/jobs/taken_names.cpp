@@ -34,31 +34,36 @@ std::vector<std::string> StatisticsFiles(const std::string& stats) {
   return {stats, stats + ".temp", stats + ".mbtree", stats + ".mbtree.temp"};
 }
 
-void TakenNames::Take(std::string_view path) {
+void TakenNames::Take(std::string_view path, bool written) {
   if (path.empty()) return;
   const std::string key = platform_.files.PathKey(std::string(path));
-  if (keys_.count(key) != 0) return;
-  char* stored = static_cast<char*>(arena_.allocate(key.size(), 1));
-  key.copy(stored, key.size());
-  keys_.emplace(stored, key.size());
+  auto known = keys_.find(key);
+  if (known == keys_.end()) {
+    char* stored = static_cast<char*>(arena_.allocate(key.size(), 1));
+    key.copy(stored, key.size());
+    known = keys_.emplace(stored, key.size()).first;
+  }
+  if (written) written_.insert(*known);
 }
 
 void TakenNames::AddLines(const std::vector<std::string>& lines) {
   bool inJob = false;
+  std::string input;
   for (const std::string& line : lines) {
     const std::string_view text = line;
     if (text.substr(0, kEchoInput.size()) == kEchoInput) {
-      const std::string input = Unescape(text.substr(kEchoInput.size()), true);
+      input = Unescape(text.substr(kEchoInput.size()), true);
       if (IsAviSynthScript(input)) wrappers_.push_back(input);
-      Take(input);
+      Take(input, false);
       inJob = true;
       continue;
     }
     if (!inJob) continue;
     if (text.substr(0, kEchoOutput.size()) == kEchoOutput) {
-      Take(Unescape(text.substr(kEchoOutput.size()), true));
+      Take(Unescape(text.substr(kEchoOutput.size()), true), true);
       continue;
     }
+    // Every quoted path but the input is one that the job writes.
     for (std::size_t open = text.find('"'); open != std::string_view::npos;) {
       const std::size_t close = text.find('"', open + 1);
       if (close == std::string_view::npos) break;
@@ -66,17 +71,18 @@ void TakenNames::AddLines(const std::vector<std::string>& lines) {
       const bool stats = open >= kStatsOption.size() &&
                          text.substr(open - kStatsOption.size(), kStatsOption.size()) == kStatsOption;
       if (stats) {
-        for (const std::string& file : StatisticsFiles(path)) Take(file);
+        for (const std::string& file : StatisticsFiles(path)) Take(file, true);
       } else {
-        Take(path);
+        Take(path, path != input);
       }
       open = text.find('"', close + 1);
     }
   }
 }
 
-void TakenNames::AddJob(const std::vector<std::string>& paths) {
-  for (const std::string& path : paths) Take(path);
+void TakenNames::AddJob(const std::vector<std::string>& reads, const std::vector<std::string>& writes) {
+  for (const std::string& path : reads) Take(path, false);
+  for (const std::string& path : writes) Take(path, true);
 }
 
 void TakenNames::Reserve(std::size_t jobs) {
@@ -84,23 +90,29 @@ void TakenNames::Reserve(std::size_t jobs) {
   keys_.reserve(keys_.size() + 9 * jobs);
 }
 
-// A wrapper script names its source on its first line.
+std::optional<std::string> WrapperSource(platform::FileSystem& files, const std::string& path) {
+  const platform::FileContent content = files.ReadFile(path, kWrapperSizeLimit);
+  const std::string_view text = content.bytes;
+  if (content.status != platform::ReadStatus::Read || text.substr(0, kWrapperSource.size()) != kWrapperSource) {
+    return std::nullopt;
+  }
+  const std::size_t close = text.find('"', kWrapperSource.size());
+  if (close == std::string_view::npos) return std::nullopt;
+  return std::string(text.substr(kWrapperSource.size(), close - kWrapperSource.size()));
+}
+
 void TakenNames::ReadWrapperSources() {
   for (const std::string& wrapper : wrappers_) {
-    const platform::FileContent content = platform_.files.ReadFile(wrapper, kWrapperSizeLimit);
-    const std::string_view text = content.bytes;
-    if (content.status != platform::ReadStatus::Read || text.substr(0, kWrapperSource.size()) != kWrapperSource) {
-      continue;
-    }
-    const std::size_t close = text.find('"', kWrapperSource.size());
-    if (close != std::string_view::npos) Take(text.substr(kWrapperSource.size(), close - kWrapperSource.size()));
+    if (const std::optional<std::string> source = WrapperSource(platform_.files, wrapper)) Take(*source, false);
   }
   wrappers_.clear();
 }
 
-bool TakenNames::Taken(const std::string& path) {
+bool TakenNames::Taken(const std::string& key) {
   if (!wrappers_.empty()) ReadWrapperSources();
-  return keys_.count(platform_.files.PathKey(path)) != 0;
+  return keys_.count(key) != 0;
 }
+
+bool TakenNames::Written(const std::string& path) const { return written_.count(platform_.files.PathKey(path)) != 0; }
 
 }  // namespace qv

@@ -5,6 +5,7 @@
 // statistics file or wrapper, nor its source.
 
 #include <memory_resource>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_set>
@@ -24,18 +25,22 @@ class TakenNames {
   // among the inputs names.
   void AddLines(const std::vector<std::string>& lines);
 
-  // The files of one more job, each with the companions of its kind already.
-  void AddJob(const std::vector<std::string>& paths);
+  // The files of one more job, each with the companions of its kind already:
+  // those it only reads (its source, its wrapper) and those it writes.
+  void AddJob(const std::vector<std::string>& reads, const std::vector<std::string>& writes);
 
   // Room for `jobs` more jobs, so that thousands of them are added without
   // the index growing step by step.
   void Reserve(std::size_t jobs);
 
-  // True when a job of the list reads or writes the file `path`.
-  bool Taken(const std::string& path);
+  // True when a job of the list reads or writes the file whose key
+  // (FileSystem::PathKey) is `key`.
+  bool Taken(const std::string& key);
+  // True when a job of the list writes the file `path`.
+  bool Written(const std::string& path) const;
 
  private:
-  void Take(std::string_view path);
+  void Take(std::string_view path, bool written);
   void ReadWrapperSources();
 
   const platform::Platform& platform_;
@@ -46,7 +51,12 @@ class TakenNames {
   // arena, which grows in large blocks and goes as a whole.
   std::pmr::monotonic_buffer_resource arena_;
   std::pmr::unordered_set<std::string_view> keys_{&arena_};
+  std::pmr::unordered_set<std::string_view> written_{&arena_};
 };
+
+// The source that the wrapper script `path` names on its first line;
+// nullopt when `path` is no such script.
+std::optional<std::string> WrapperSource(platform::FileSystem& files, const std::string& path);
 
 // The files that x264 writes beside the statistics file `stats`: the file
 // itself, its macroblock-tree file and the temporary files of both.

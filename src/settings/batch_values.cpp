@@ -7,15 +7,6 @@
 #include "text/number_text.h"
 
 namespace qv {
-namespace {
-
-// Every field a batch takes a value from holds a setting.
-const SettingSpec& SettingOf(ControlId control) {
-  return *std::find_if(AllSettings().begin(), AllSettings().end(),
-                       [control](const SettingSpec& row) { return row.control == control; });
-}
-
-}  // namespace
 
 std::string BatchNumber(const Form& form, ControlId field) {
   const SettingSpec& setting = SettingOf(field);

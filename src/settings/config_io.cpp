@@ -17,13 +17,9 @@
 namespace qv {
 namespace {
 
-// Rules that a load applies once every value is in; the audio rate and the
-// bias slider have load rules of their own.
-constexpr ControlId kLoadRuleDrivers[] = {
-    ControlId::CreateLog, ControlId::Strength, ControlId::Threshold, ControlId::Mode,   ControlId::A1,
-    ControlId::A2,        ControlId::MaxB,     ControlId::Ref,       ControlId::Subpel, ControlId::Method,
-    ControlId::Cabac,     ControlId::AudioEncoder,
-};
+// The drivers whose rules a load replaces with its own: the bias slider
+// follows the field, not the field the slider.
+constexpr ControlId kOwnLoadRule = ControlId::BiasSlider;
 
 // True when a list or a slider has a place for `value`; a check box takes any.
 bool FitsControl(const Form& form, ControlId control, int value) {
@@ -50,12 +46,15 @@ void LoadFromFile(Form& form, const KeyValueFile& file) {
       form.SetText(row.control, file.ReadText(row.key, row.ifMissing));
     }
   }
-  // Only exactly 1 enables the audio rate, though any non-zero value checks
-  // the "Audio" box.
-  form.SetEnabled(ControlId::AudioBitrate, file.ReadNumber("aud", 0) == 1);
   ApplyBiasSliderRule(form);
   ApplyLoadLimits(form);
-  for (ControlId driver : kLoadRuleDrivers) ApplyRulesOf(form, driver);
+  for (std::size_t i = 0; i < kControlCount; ++i) {
+    const ControlId driver = AllControls()[i].id;
+    if (driver != kOwnLoadRule && DrivesRules(driver)) ApplyRulesOf(form, driver);
+  }
+  // Only exactly 1 enables the audio rate, though any non-zero value checks
+  // the "Audio" box.
+  form.SetEnabled(ControlId::AudioBitrate, file.ReadNumber(SettingOf(ControlId::Audio).key, 0) == 1);
 }
 
 // How the file's value of `row` reached the form, read after every rule and

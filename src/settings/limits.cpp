@@ -31,6 +31,13 @@ void ApplyFormLimit(Form& form, ControlId control) {
   }
 }
 
+bool HasFormLimit(ControlId control) {
+  for (const SettingSpec& row : AllSettings()) {
+    if (row.control == control && row.onForm.kind != LimitKind::None) return true;
+  }
+  return false;
+}
+
 void ApplyLoadLimits(Form& form) {
   for (const SettingSpec& row : AllSettings()) ApplyLimit(form, row.control, row.onLoad);
 }

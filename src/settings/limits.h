@@ -10,6 +10,9 @@ namespace qv {
 // control without one.
 void ApplyFormLimit(Form& form, ControlId control);
 
+// True when the setting that `control` holds has an on-form limit.
+bool HasFormLimit(ControlId control);
+
 // The on-load limit of every setting, in table order.
 void ApplyLoadLimits(Form& form);
 

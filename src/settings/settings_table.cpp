@@ -98,6 +98,11 @@ std::optional<SettingSpec> FindSetting(std::string_view key) {
   return std::nullopt;
 }
 
+const SettingSpec& SettingOf(ControlId control) {
+  return *std::find_if(AllSettings().begin(), AllSettings().end(),
+                       [control](const SettingSpec& row) { return row.control == control; });
+}
+
 std::string_view DefaultConfigText() {
   static const std::string text = [] {
     std::vector<const SettingSpec*> lines;

@@ -59,6 +59,9 @@ inline constexpr std::size_t kSettingCount = 60;
 
 // All settings in write order.
 const std::array<SettingSpec, kSettingCount>& AllSettings();
+
+// The row of the setting that `control` holds; only for a control that holds one.
+const SettingSpec& SettingOf(ControlId control);
 std::optional<SettingSpec> FindSetting(std::string_view key);  // exact key
 
 // The built-in default text: "key = value" lines in their built-in order,

@@ -59,48 +59,20 @@ void UndoJobListChange(App& app, ControlId) { app.jobHistory.Undo(app.form); }
 // clang-format off
 const DispatchRow kRows[] = {
   // "Bitrate"
-  {C::Mode,         kAny,                FieldRules},
   {C::Value,        Trigger::TextChange, FieldRules},
   {C::Calc,         kAny,                OnApp<CalculateBitrate>},
   {C::Refresh,      kAny,                OnFormAndPlatform<RefreshConfigLists>},
   {C::SaveConfig,   kAny,                OnApp<SaveNamedConfigReporting>},
   {C::LoadConfig,   kAny,                OnApp<LoadNamedConfigReporting>},
   {C::StatsBrowse,  kAny,                OnApp<PickStatsFile>},
-  {C::CreateLog,    kAny,                FieldRules},
   {C::LogBrowse,    kAny,                OnApp<PickLogFile>},
   {C::FilesInput,   kAny,                OnApp<FilesInputReporting>},
   {C::InputBrowse,  kAny,                OnApp<PickInputReporting>},
   {C::OutputBrowse, kAny,                OnFormAndPlatform<PickOutput>},
-  // "Rate Control": each field kept within its bounds; the IDR intervals have none.
-  {C::Kfb,          kAny,                FieldRules},
-  {C::Bfr,          kAny,                FieldRules},
-  {C::Vbr,          kAny,                FieldRules},
-  {C::MinQp,        kAny,                FieldRules},
-  {C::MaxQp,        kAny,                FieldRules},
-  {C::QpStep,       kAny,                FieldRules},
-  {C::Vbs,          kAny,                FieldRules},
-  {C::Vmb,          kAny,                FieldRules},
-  {C::Vib,          kAny,                FieldRules},
-  {C::Bv,           kAny,                FieldRules},
-  {C::Sct,          kAny,                FieldRules},
   // "MBs&&Frames"
-  {C::A1,           kAny,                FieldRules},
-  {C::A2,           kAny,                FieldRules},
-  {C::MaxB,         kAny,                FieldRules},
-  {C::BiasSlider,   kAny,                FieldRules},
   {C::Bias,         Trigger::FocusLoss,  OnForm<ApplyBiasSliderRule>},
   // "More"
-  {C::Subpel,       kAny,                FieldRules},
-  {C::Method,       kAny,                FieldRules},
-  {C::Range,        kAny,                FieldRules},
-  {C::Ref,          kAny,                FieldRules},
-  {C::Threads,      kAny,                FieldRules},
-  {C::Cabac,        kAny,                FieldRules},
-  {C::Strength,     kAny,                FieldRules},
-  {C::Threshold,    kAny,                FieldRules},
   {C::Matrix,       kAny,                OnApp<PickMatrix>},
-  {C::Audio,        kAny,                FieldRules},
-  {C::AudioEncoder, kAny,                FieldRules},
   // "Job" and the buttons below the pages
   {C::JobMakeBat,   kAny,                OnApp<MakeBatchFileReporting>},
   {C::JobStart,     kAny,                OnApp<StartBatchReporting>},
@@ -118,11 +90,14 @@ const DispatchRow kRows[] = {
 };
 // clang-format on
 
-const DispatchRow* FindDispatchRow(ControlId control) {
+// A setting field without a row of its own that has bounds or drives a
+// rule keeps within them and updates what it drives, on every event.
+std::optional<DispatchRow> FindDispatchRow(ControlId control) {
   for (const DispatchRow& row : kRows) {
-    if (row.control == control) return &row;
+    if (row.control == control) return row;
   }
-  return nullptr;
+  if (HasFormLimit(control) || DrivesRules(control)) return DispatchRow{control, kAny, FieldRules};
+  return std::nullopt;
 }
 
 bool Triggers(Trigger trigger, EventKind kind) {
@@ -142,7 +117,7 @@ bool Triggers(Trigger trigger, EventKind kind) {
 }  // namespace
 
 void Dispatch(App& app, const FormEvent& event) {
-  const DispatchRow* row = FindDispatchRow(event.id);
+  const std::optional<DispatchRow> row = FindDispatchRow(event.id);
   if (row && Triggers(row->trigger, event.kind)) row->handler(app, event.id);
 }
 

@@ -102,9 +102,14 @@ void AddJobReporting(App& app) {
     ReportUnusablePath(app.platform.dialogs, *unusable);
     return;
   }
-  // A job needs its paths first; without them Add does nothing.
-  const bool paths = !app.form.Text(ControlId::Input).empty() && !app.form.Text(ControlId::Output).empty();
-  if (const std::optional<NonNumber> field = FindNonNumber(app.form); paths && field) {
+  // Without an input there is no job, and nothing to say about its fields;
+  // an input typed or picked has its output derived by now.
+  if (app.form.Text(ControlId::Input).empty()) return;
+  if (const std::optional<UnusablePath> clash = FindClashingPath(app.form, app.platform)) {
+    ReportUnusablePath(app.platform.dialogs, *clash);
+    return;
+  }
+  if (const std::optional<NonNumber> field = FindNonNumber(app.form)) {
     const std::string what = field->text.empty() ? "is empty" : "holds \"" + field->text + "\"";
     ReportProblem(app.platform.dialogs,
                   "The job was not added: \"" + field->caption + "\" " + what + ", which is not a number.");

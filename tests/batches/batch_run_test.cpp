@@ -190,17 +190,17 @@ TEST(Batches, MissingOutputFolderIsMadeOrTheJobIsSkippedWithALine) {
 }
 
 // With "skip jobs whose output exists", a batch run again after a break
-// encodes only the jobs whose final file (here the merged Matroska file) is
-// not there, and a batch run once more encodes nothing.
+// encodes only the jobs whose final file is not there, and a batch run once
+// more encodes nothing. (No audio: bepipe.exe cannot read the "^" of the
+// sources' folder.)
 TEST(Batches, RunAgainWithSkipDoneEncodesOnlyTheJobsWithoutTheirFile) {
   const Installation place;
-  // The audio goes through bepipe.exe, which takes no '^'.
-  const std::string done = place.pipedSources + "done & 5% x", broken = place.pipedSources + "broken & 5% x";
+  const std::string done = place.sources + "done & 5% x", broken = place.sources + "broken & 5% x";
   for (const std::string& source : {done, broken}) WriteBytes(source + ".avs", "# end-to-end source\r\n");
   const std::string batch = place.root.path() + "again.bat";
   const std::string command = Quoted(place.program + "quorvelan-cli.exe") +
-                              " --defaults --set skipdone=1 --set mode=6 --set aud=1 --set muxer=2 --set ae=0 --bat " +
-                              Quoted(batch) + " " + Quoted(done + ".avs") + " " + Quoted(broken + ".avs");
+                              " --defaults --set skipdone=1 --set mode=6 --bat " + Quoted(batch) + " " +
+                              Quoted(done + ".avs") + " " + Quoted(broken + ".avs");
   const CommandRun made = RunCommand(command + " 2>&1", place.program);
   ASSERT_EQ(made.exitCode, 0) << made.output;
   const std::string log = place.program + "steps.log";
@@ -209,7 +209,7 @@ TEST(Batches, RunAgainWithSkipDoneEncodesOnlyTheJobsWithoutTheirFile) {
     int count = 0;
     std::istringstream lines(ReadBytes(log).value_or(""));
     for (std::string line; std::getline(lines, line);) {
-      count += line.rfind("x264	", 0) == 0 && line.find(source) != std::string::npos;
+      count += line.rfind("x264\t", 0) == 0 && line.find(source) != std::string::npos;
     }
     return count;
   };
@@ -217,15 +217,15 @@ TEST(Batches, RunAgainWithSkipDoneEncodesOnlyTheJobsWithoutTheirFile) {
   RunCommand(Quoted(batch), place.root.path());
   EXPECT_EQ(encodes(done), 2);
   EXPECT_EQ(encodes(broken), 2);
-  ASSERT_TRUE(fs::exists(done + ".mkv"));
-  ASSERT_TRUE(fs::exists(broken + ".mkv"));
+  ASSERT_TRUE(fs::exists(done + ".mp4"));
+  ASSERT_TRUE(fs::exists(broken + ".mp4"));
 
   fs::remove(log);
-  fs::remove(broken + ".mkv");
+  fs::remove(broken + ".mp4");
   RunCommand(Quoted(batch), place.root.path());
   EXPECT_EQ(encodes(done), 0);
   EXPECT_EQ(encodes(broken), 2);
-  EXPECT_TRUE(fs::exists(broken + ".mkv"));
+  EXPECT_TRUE(fs::exists(broken + ".mp4"));
 
   fs::remove(log);
   RunCommand(Quoted(batch), place.root.path());
@@ -252,18 +252,33 @@ TEST(Batches, HostileValuesAndNamesRunNothingAndReachEachStepAsThemselves) {
   const Installation place;
   // Some rows pipe their audio through bepipe.exe, which takes no '^'.
   const std::string hostile = place.pipedSources + "hostile\\", jobs = place.root.path();
-  // A source's folder, below which its job's own files land.
-  auto folderOf = [&](const Row& row) { return hostile + row[1] + "\\" + (row[0] != "config" ? row[2] + "\\" : ""); };
+  // A source's folder, below which its job's own files land; "name" and
+  // "refused" rows name a folder of their own.
+  auto inOwnFolder = [](const Row& row) { return row[0] == "name" || row[0] == "refused"; };
+  auto folderOf = [&](const Row& row) { return hostile + row[1] + "\\" + (inOwnFolder(row) ? row[2] + "\\" : ""); };
   std::string all;
   const std::vector<Row> rows = ReadTable("batches/hostile.tsv");
   for (const Row& row : rows) {
     fs::create_directories(fs::u8path(folderOf(row)));
-    const std::string source = folderOf(row) + (row[0] != "config" ? row[3] : row[1] + ".avs");
-    WriteBytes(fs::u8path(source), "# hostile source\r\n");
+    const std::string source = folderOf(row) + (inOwnFolder(row) ? row[3] : row[1] + ".avs");
+    if (row[0] != "run") WriteBytes(fs::u8path(source), "# hostile source\r\n");
     // The hostile texts come from files, so that no command line of the test expands them.
     const std::string job = jobs + row[1];
     std::string command = Quoted(place.program + "quorvelan-cli.exe") + " --bat " + Quoted(job + ".bat");
-    if (row[0] == "config") {
+    if (row[0] == "run") {
+      std::string list;
+      for (std::size_t i = 4; i < row.size(); ++i) {
+        fs::create_directories(fs::path(folderOf(row) + row[i]).parent_path());
+        WriteBytes(folderOf(row) + row[i], "# source " + row[i] + "\r\n");
+        list += folderOf(row) + row[i] + "\r\n";
+      }
+      WriteBytes(job + ".txt", list);
+      command += " --defaults";
+      const std::string folder = folderOf(row).substr(0, folderOf(row).size() - 1);
+      for (const std::string& option : Split(row[3] == "-" ? "" : row[3], ' ')) {
+        command += " " + Quoted(Replaced(option, "{dir}", folder));
+      }
+    } else if (row[0] == "config") {
       WriteBytes(job + ".ini", row[2]);
       WriteBytes(job + ".txt", source + "\r\n");
       command += " --config-file " + Quoted(job + ".ini");
@@ -311,6 +326,15 @@ TEST(Batches, HostileValuesAndNamesRunNothingAndReachEachStepAsThemselves) {
     }
     if (row[0] == "refused") {
       EXPECT_TRUE(steps.empty()) << log;
+      continue;
+    }
+    if (row[0] == "run") {
+      std::size_t outputs = 0;
+      for (const auto& [file, bytes] : FilesBelow(folderOf(row))) outputs += before.count(file) == 0;
+      EXPECT_EQ(outputs, std::stoul(row[2])) << "each job writes a file of its own";
+      for (std::size_t i = 4; i < row.size(); ++i) {
+        EXPECT_EQ(ReadBytes(folderOf(row) + row[i]), "# source " + row[i] + "\r\n") << "source " << row[i];
+      }
       continue;
     }
     if (row[0] == "config") {

@@ -21,7 +21,7 @@ namespace {
 using Files = std::map<std::string, std::string>;  // UTF-8 path -> bytes
 
 enum GroupColumn { kGroupName = 1, kSettings, kKind, kDirective, kSteps, kLeft };
-enum SourceColumn { kGroup = 1, kFolder, kFile, kJob };
+enum SourceColumn { kGroup = 1, kFolder, kFile, kJob, kOutput };
 
 const char* const kDecoys[] = {"wxyz.mp4", "cd.mp4", "wxyz.mkv", "wxyz.audio.aac", "wxyz.avs"};
 
@@ -30,22 +30,6 @@ const char* const kDecoys[] = {"wxyz.mp4", "cd.mp4", "wxyz.mkv", "wxyz.audio.aac
 fs::path Path(const std::string& utf8) { return fs::u8path("\\\\?\\" + utf8); }
 
 std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
-
-std::vector<std::string> Split(const std::string& text, char separator) {
-  std::vector<std::string> parts;
-  std::istringstream in(text);
-  for (std::string part; std::getline(in, part, separator);) {
-    if (!part.empty()) parts.push_back(part);
-  }
-  return parts;
-}
-
-std::string Replaced(std::string text, const std::string& from, const std::string& to) {
-  for (auto at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size())) {
-    text.replace(at, from.size(), to);
-  }
-  return text;
-}
 
 // Every file below `folder` (ending in a backslash), by the system's own
 // listing, which goes to any depth.
@@ -111,7 +95,7 @@ class Place {
   Job JobOf(const Row& source) const {
     const std::string folder = Folder(source), job = source[kJob];
     const bool wrapped = job.substr(job.size() - 4) != ".avs";
-    const std::string stem = folder + job.substr(0, job.rfind('.'));
+    const std::string stem = folder + source[kOutput];
     return {wrapped ? program + "avs\\" + job + ".avs" : folder + source[kFile],
             stem + ".mp4",
             program + "stats\\" + job + ".stat",

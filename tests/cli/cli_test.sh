@@ -88,6 +88,36 @@ fi
 check "endless list exit" "$status" 2
 check "endless list message" "$(tr -d '\r' <"$dir/stderr")" "quorvelan-cli: the list of inputs on standard input is larger than 256 MiB"
 
+# On Windows the command interpreter leaves "*" and "?" to the program: the
+# system's own matching brings the files, in name order.
+if [[ $# -gt 0 ]]; then
+  mkdir "$dir/clips" && touch "$dir/clips/b.avs" "$dir/clips/a.avs" "$dir/clips/ab.avs" "$dir/clips/c.txt"
+  args=(--defaults --bat - 'clips\?.avs')
+  run "$@"
+  check "pattern exit" "$status" 0
+  check "pattern inputs" "$(grep -a '^@echo Input:' "$dir/stdout" | sed 's/.*\\//' | tr -d '\r' | tr '\n' ' ')" "a.avs b.avs "
+  args=(--defaults --bat - 'clips\*.wmv')
+  run "$@"
+  check "pattern without a match" "$(tr -d '\r' <"$dir/stderr")" "quorvelan-cli: input 'clips\*.wmv' matches no file"
+fi
+
+# Names that Windows takes for one file, by its own upper-case table, get
+# outputs of their own (the list file carries them whatever the locale).
+printf '%s\r\n' 'D:\a\ǎ.avi' 'D:\b\Ǎ.avi' 'D:\a\ⅰ.avi' 'D:\b\Ⅰ.avi' 'D:\a\ⓐ.avi' 'D:\b\Ⓐ.avi' 'D:\a\ἀ.avi' \
+  'D:\b\Ἀ.avi' >"$dir/pairs.txt"
+args=(--defaults --output-folder 'D:\out' --inputs-from pairs.txt --bat -)
+run "$@"
+check "one name, one output" "$(sed -n 's/^@echo Output:D:.out.\(.*\)\.mp4\r$/\1/p' "$dir/stdout" | tr '\n' '|')" \
+  "ǎ|Ǎ (2)|ⅰ|Ⅰ (2)|ⓐ|Ⓐ (2)|ἀ|Ἀ (2)|"
+
+# A run refused at a later input leaves no wrapper of the earlier ones (the
+# ANSI code page, in which bepipe.exe reads its script, has no "ǎ").
+printf '%s\r\n' 'D:\v\early.mkv' 'D:\v\ǎ.avi' >"$dir/refused.txt"
+args=(--defaults --set aud=1 --set ae=1 --inputs-from refused.txt --bat refused.bat)
+run "$@"
+check "refused run exit" "$status" 2
+check "refused run writes nothing" "$(ls "$dir/refused.bat" "$dir"/avs/early* 2>/dev/null)" ""
+
 args=(--help)
 run "$@"
 check "help exit" "$status" 0

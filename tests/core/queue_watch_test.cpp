@@ -82,8 +82,8 @@ const std::vector<std::string> kList = {
     "@echo Input:D:\\v\\a^&b 100%%.avs",
     "@echo Output:D:\\v\\a^&b 100%%.mp4",
     "@echo Encode Mode:Automated Double Passes",
-    "x264.exe --progress -p 1 --stats \"C:\\Q\\a.stat\" -o nul \"D:\\v\\a&b 100%%.avs\" 2>&1|teelog.exe \"C:\\Q\\log\\a 100%%.txt\"",
-    "if errorlevel 1 x264.exe --progress -p 2 -o \"D:\\v\\a&b 100%%.mp4\" \"D:\\v\\a&b 100%%.avs\" 2>&1|teelog.exe \"C:\\Q\\log\\a 100%%.txt\"",
+    "x264.exe --progress -p 1 --stats \"C:\\Q\\a.stat\" -o nul \"D:\\v\\a&b 100%%.avs\" 2>&1|teelog.exe \"C:\\Q\\log\\a 100%%%%.txt\"",
+    "if errorlevel 1 x264.exe --progress -p 2 -o \"D:\\v\\a&b 100%%.mp4\" \"D:\\v\\a&b 100%%.avs\" 2>&1|teelog.exe \"C:\\Q\\log\\a 100%%%%.txt\"",
     "bepipe.exe --script \"import(^D:\\v\\a.avs^)\" | neroaacenc.exe -if - -of \"D:\\v\\a.audio.mp4\"",
     "mkvmerge -o \"D:\\v\\a.muxed.mkv\" \"D:\\v\\a&b 100%%.mp4\" \"D:\\v\\a.audio.mp4\"",
     "@echo Input:D:\\v\\b.avs",
@@ -109,7 +109,7 @@ TEST(QueueJobs, AreTheHeadersWithTheirLinesAndKnowTheirPassesLogsAndFinalOutput)
   EXPECT_EQ(jobs[0].input, "D:\\v\\a&b 100%.avs");
   EXPECT_EQ(jobs[0].mode, "Automated Double Passes");
   EXPECT_EQ(jobs[0].passes, 2);
-  EXPECT_EQ(jobs[0].logPaths, std::vector<std::string>(2, "C:\\Q\\log\\a 100%.txt"));
+  EXPECT_EQ(jobs[0].logPaths, std::vector<std::string>(2, "C:\\Q\\log\\a 100%%.txt")) << "two percent signs in a row";
   EXPECT_EQ(jobs[0].finalOutput, "D:\\v\\a.muxed.mkv");
   EXPECT_EQ(jobs[1].finalOutput, "D:\\v\\b.mp4");
   EXPECT_TRUE(jobs[2].logPaths.empty());
@@ -133,7 +133,7 @@ struct QueueRun {
 TEST(QueueWatch, FollowsPassesRatesAndEndsToEachJobsStatus) {
   QueueRun run;
   EXPECT_EQ(run.watch.Summary(), "4 waiting");
-  run.Feed("step C:\\Q\\log\\a 100%.txt\n", 1000);
+  run.Feed("step C:\\Q\\log\\a 100%%.txt\n", 1000);
   EXPECT_EQ(run.watch.StatusText(0), "running pass 1 of 2");
   EXPECT_EQ(run.watch.Summary(), "1 running, 3 waiting \xE2\x80\x94 ETA unknown");
   run.Feed("progress [25.0%] 100/400 frames, 10.00 fps, 900.00 kb/s, eta 0:00:30\n", 11000);
@@ -144,7 +144,7 @@ TEST(QueueWatch, FollowsPassesRatesAndEndsToEachJobsStatus) {
   EXPECT_EQ(run.watch.QueueEtaSeconds(), 70 + 40 + 40 + 40);
   EXPECT_NEAR(run.watch.QueueFraction(), 0.25 / 5, 1e-9);
   EXPECT_EQ(run.watch.ElapsedMs(0, 11000), 10000);
-  run.Feed("tail encoded 400 frames\nend ok\nstep C:\\Q\\log\\a 100%.txt\n", 41000);
+  run.Feed("tail encoded 400 frames\nend ok\nstep C:\\Q\\log\\a 100%%.txt\n", 41000);
   EXPECT_EQ(run.watch.StatusText(0), "running pass 2 of 2");
   EXPECT_FALSE(run.watch.JobEtaSeconds(0)) << "no rate yet in the new pass";
 
@@ -172,7 +172,7 @@ TEST(QueueWatch, FollowsPassesRatesAndEndsToEachJobsStatus) {
 TEST(QueueWatch, AStoppedOrClosedBatchStopsTheRunningJobAndLeavesTheRestWaiting) {
   for (const bool closed : {false, true}) {
     QueueRun run;
-    run.Feed("step C:\\Q\\log\\a 100%.txt\nend ok\nstep C:\\Q\\log\\a 100%.txt\n", 1000);
+    run.Feed("step C:\\Q\\log\\a 100%%.txt\nend ok\nstep C:\\Q\\log\\a 100%%.txt\n", 1000);
     run.files["D:\\v\\a.muxed.mkv"] = 0;  // not the x264 output the merge reads: a partial one
     if (closed) {
       run.watch.BatchEnded(2000);

@@ -69,12 +69,15 @@ bool AwaitThat(Condition done) {
 
 }  // namespace
 
-ProgramDriver::ProgramDriver(const std::string& program, const std::vector<std::string>& tools) {
+ProgramDriver::ProgramDriver(const std::string& program, const std::vector<std::string>& tools)
+    : scratch_(std::in_place, "window"), folder_(scratch_->path()) {
   CopyFileA(program.c_str(), (Folder() + "quorvelan.exe").c_str(), FALSE);
   for (const std::string& tool : tools) {
     CopyFileA(tool.c_str(), (Folder() + tool.substr(tool.find_last_of("\\/") + 1)).c_str(), FALSE);
   }
 }
+
+ProgramDriver::ProgramDriver(InFolder folder) : folder_(std::move(folder.path)) {}
 
 ProgramDriver::~ProgramDriver() {
   if (!process_.hProcess) return;

@@ -19,9 +19,14 @@ class ProgramDriver {
   // A fresh program folder holding quorvelan.exe (`program`) and the helper
   // programs that its batches run.
   explicit ProgramDriver(const std::string& program, const std::vector<std::string>& tools = {});
+  // The program folder as it is, holding quorvelan.exe: an unpacked release.
+  struct InFolder {
+    std::string path;  // ends in a backslash
+  };
+  explicit ProgramDriver(InFolder folder);
   ~ProgramDriver();
 
-  const std::string& Folder() const { return folder_.path(); }  // ends in a backslash
+  const std::string& Folder() const { return folder_; }  // ends in a backslash
 
   // Starts the program in its folder and waits for its window.
   bool Start();
@@ -85,7 +90,8 @@ class ProgramDriver {
   std::vector<std::string> BoxLines(HWND box) const;
   std::vector<std::string> ListLines(HWND list) const;
 
-  qv::testing::ScratchFolder folder_{"window"};
+  std::optional<qv::testing::ScratchFolder> scratch_;
+  std::string folder_;
   PROCESS_INFORMATION process_{};
   HWND window_ = nullptr;
 };

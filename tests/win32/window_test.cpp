@@ -28,6 +28,27 @@ namespace fs = std::filesystem;
 
 enum PageIndex { kBitrate, kRateControl, kFrames, kMore, kJob, kPageCount };
 
+// Whether a dialog is wide enough for its whole caption (in the system's
+// caption font) beside its close button.
+bool HoldsItsCaption(HWND dialog) {
+  wchar_t caption[256] = {};
+  const int length = GetWindowTextW(dialog, caption, 256);
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof(metrics);
+  SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
+  const HFONT font = CreateFontIndirectW(&metrics.lfCaptionFont);
+  const HDC screen = GetDC(nullptr);
+  const HGDIOBJ before = SelectObject(screen, font);
+  SIZE size{};
+  GetTextExtentPoint32W(screen, caption, length, &size);
+  SelectObject(screen, before);
+  ReleaseDC(nullptr, screen);
+  DeleteObject(font);
+  RECT outer{};
+  GetWindowRect(dialog, &outer);
+  return outer.right - outer.left >= size.cx + 2 * metrics.iCaptionWidth;
+}
+
 // The model of the window: its start-up from the state and job-list files
 // that the program folder holds now, on fakes whose dialogs give the answers
 // queued in `fake`, with the code pages of the system that runs the window.
@@ -66,6 +87,15 @@ class WindowTest : public testing::Test {
     ASSERT_TRUE(program.Start()) << "no window appeared";
   }
   std::string File(const std::string& name) const { return program.Folder() + name; }
+
+  // A folder that exists on the system, known to the model as well, so that
+  // its jobs make no folder.
+  void TwinKnowsFolder(const std::string& folder) {
+    for (auto at = folder.find('\\'); at != std::string::npos; at = folder.find('\\', at + 1)) {
+      twin->fake.files.AddFolder(folder.substr(0, at));
+    }
+    twin->fake.files.AddFolder(folder);
+  }
   // The text of the model's last dialog.
   std::string TwinTold() const {
     const auto& calls = twin->fake.dialogs.calls;
@@ -110,6 +140,7 @@ class WindowTest : public testing::Test {
   // (under Wine the desktop, whatever folder it was asked to start in).
   void FilesInputOf(const std::string& folder, const std::vector<std::string>& names) {
     fs::create_directory(fs::u8path(File(folder)));
+    TwinKnowsFolder(File(folder));
     std::string typed;
     twin->fake.dialogs.pathLists.emplace_back();
     for (const std::string& name : names) {
@@ -131,6 +162,7 @@ class WindowTest : public testing::Test {
       program.ShowPage(kJob);
       const std::string output = program.Lines(ControlId::JobList).at(firstNewLine + 1);
       twin->fake.dialogs.paths.push_back(output.substr(13, output.rfind('\\') - 13));
+      TwinKnowsFolder(twin->fake.dialogs.paths.back());
     });
   }
   // Ctrl+Z where the focus is.
@@ -205,6 +237,7 @@ TEST_F(WindowTest, EveryKindOfControlActsAsTheModelSays) {
 // Common dialogs answered in the window: the file pickers, the yes/no question.
 TEST_F(WindowTest, DialogAnswersReachTheFieldsTheBatchAndTheConfig) {
   fs::create_directory(File("media"));
+  TwinKnowsFolder(File("media"));
   const std::string input = File("media\\clip.avs");
   WriteBytes(input, "Version()\r\n");
   twin->fake.dialogs.paths.push_back(input);
@@ -241,6 +274,7 @@ TEST_F(WindowTest, FilesInputFillsTheJobListThatItsButtonsEdit) {
   EditJobLine(1, "@echo edited");
   std::string shown;
   ClickAndAnswer(ControlId::JobView, "The command line parameter is:", [&](HWND view) {
+    EXPECT_TRUE(HoldsItsCaption(view));
     shown = program.DialogText(view);
     program.PressDialogButton(view, IDOK);
   });
@@ -322,25 +356,30 @@ TEST_F(WindowTest, ADamagedJobListIsMovedAsideAndTold) {
   ExpectWindowShows();
 }
 
-// Three files and a folder, dropped on the window: the folder is refused.
-TEST_F(WindowTest, DroppedFilesAreQueuedAndAFolderIsRefused) {
+// Three files and a folder, dropped on the window: the folder brings its
+// video file and says what it left out, listed by the system.
+TEST_F(WindowTest, DroppedFilesAreQueuedAndAFolderBringsItsVideos) {
   fs::create_directories(File("media\\sub"));
   twin->fake.files.AddFolder(File("media"));
-  twin->fake.files.AddFolder(File("media\\sub"));
+  for (const std::string name : {"sub\\d.avs", "sub\\notes.txt"}) {
+    WriteBytes(File("media\\" + name), "Version()\r\n");
+    twin->fake.files.AddFile(File("media\\" + name), "Version()\r\n");
+  }
   std::vector<std::string> dropped;
   for (const std::string name : {"a.avs", "sub", "b.mkv", "c.avs"}) {
     if (name != "sub") WriteBytes(File("media\\" + name), "Version()\r\n");
     dropped.push_back(File("media\\" + name));
   }
   program.DropFiles(dropped);
-  HWND refused = program.WaitForDialog("quorvelan");
-  ASSERT_NE(refused, nullptr);
-  const std::string shown = program.DialogText(refused);
-  program.PressDialogButton(refused, IDOK);
+  HWND summary = program.WaitForDialog("Folders");
+  ASSERT_NE(summary, nullptr);
+  const std::string shown = program.DialogText(summary);
+  program.PressDialogButton(summary, IDOK);
   qv::DropFilesReporting(twin->app, dropped);
   qv::RunPendingEvents(twin->app);
   EXPECT_NE(shown.find(TwinTold()), std::string::npos) << shown;
   EXPECT_EQ(ReadBytes(File("quorvelan-jobs.txt")), TwinFile("quorvelan-jobs.txt"));
+  EXPECT_NE(TwinFile("quorvelan-jobs.txt").value_or("").find("sub\\d.avs"), std::string::npos);
   EXPECT_EQ(ReadBytes(File("avs\\b.mkv.avs")), TwinFile("avs\\b.mkv.avs"));
   ExpectWindowShows();
 }

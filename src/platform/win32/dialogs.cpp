@@ -17,6 +17,58 @@ constexpr std::size_t kManyPathsRoom = (10000 + 1) * MAX_PATH;
 
 enum class FileDialog { Open, OpenMany, Save };
 
+// A message box is as wide as its text, so a longer caption is cut short
+// ("The comman..."): the box about to show is widened to hold its caption,
+// and its buttons move with its middle.
+HHOOK captionHook = nullptr;
+
+LRESULT CALLBACK WidenToCaption(int code, WPARAM wParam, LPARAM lParam) {
+  if (code != HCBT_ACTIVATE) return CallNextHookEx(nullptr, code, wParam, lParam);
+  UnhookWindowsHookEx(captionHook);
+  captionHook = nullptr;
+  const HWND box = reinterpret_cast<HWND>(wParam);
+  wchar_t caption[256] = {};
+  const int length = GetWindowTextW(box, caption, 256);
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof(metrics);
+  SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
+  const HFONT font = CreateFontIndirectW(&metrics.lfCaptionFont);
+  const HDC dc = GetDC(box);
+  const HGDIOBJ before = SelectObject(dc, font);
+  SIZE size{};
+  GetTextExtentPoint32W(dc, caption, length, &size);
+  SelectObject(dc, before);
+  ReleaseDC(box, dc);
+  DeleteObject(font);
+  // Room for the close button, the frame and a margin on either side.
+  const int needed = size.cx + 2 * metrics.iCaptionWidth + 4 * GetSystemMetrics(SM_CXFRAME) + 16;
+  RECT outer{};
+  GetWindowRect(box, &outer);
+  const int grow = needed - (outer.right - outer.left);
+  if (grow > 0) {
+    SetWindowPos(box, nullptr, outer.left - grow / 2, outer.top, needed, outer.bottom - outer.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+      wchar_t kind[16] = {};
+      GetClassNameW(child, kind, 16);
+      if (lstrcmpiW(kind, L"Button") != 0) continue;
+      RECT place{};
+      GetWindowRect(child, &place);
+      MapWindowPoints(nullptr, box, reinterpret_cast<POINT*>(&place), 2);
+      SetWindowPos(child, nullptr, place.left + grow / 2, place.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+  }
+  return 0;
+}
+
+int MessageBoxWithCaption(const std::string& caption, const std::string& text, UINT buttons) {
+  captionHook = SetWindowsHookExW(WH_CBT, WidenToCaption, nullptr, GetCurrentThreadId());
+  const int answer = MessageBoxW(GetActiveWindow(), Widen(text).c_str(), Widen(caption).c_str(), buttons);
+  if (captionHook != nullptr) UnhookWindowsHookEx(captionHook);
+  captionHook = nullptr;
+  return answer;
+}
+
 // The dialog's buffer after a choice, nullopt when cancelled.
 std::optional<std::string> RunFileDialog(FileDialog kind, const std::string& title, const std::string& defaultName,
                                          const std::string& filter, int* chosenFilter = nullptr) {
@@ -109,11 +161,11 @@ std::string Win32Dialogs::BrowseFolder(const std::string& title, const std::stri
 }
 
 bool Win32Dialogs::AskYesNo(const std::string& caption, const std::string& text) {
-  return MessageBoxW(GetActiveWindow(), Widen(text).c_str(), Widen(caption).c_str(), MB_YESNO) == IDYES;
+  return MessageBoxWithCaption(caption, text, MB_YESNO) == IDYES;
 }
 
 void Win32Dialogs::ShowMessage(const std::string& caption, const std::string& text) {
-  MessageBoxW(GetActiveWindow(), Widen(text).c_str(), Widen(caption).c_str(), MB_OK);
+  MessageBoxWithCaption(caption, text, MB_OK);
 }
 
 }  // namespace qv::platform

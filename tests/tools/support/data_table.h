@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,24 @@
 namespace qv::testing {
 
 using Row = std::vector<std::string>;
+
+// The non-empty parts of `text` between `separator`s.
+inline std::vector<std::string> Split(const std::string& text, char separator) {
+  std::vector<std::string> parts;
+  std::istringstream in(text);
+  for (std::string part; std::getline(in, part, separator);) {
+    if (!part.empty()) parts.push_back(part);
+  }
+  return parts;
+}
+
+// `text` with every `from` replaced by `to`.
+inline std::string Replaced(std::string text, const std::string& from, const std::string& to) {
+  for (auto at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size())) {
+    text.replace(at, from.size(), to);
+  }
+  return text;
+}
 
 // The rows of tests/data/`name`, split at tabs, in whose fields {CR}, {LF},
 // {TAB}, {NUL}, {FF} and {FE} stand for those bytes, {LONG32768} for that

@@ -1,0 +1,13 @@
+@setlocal DisableDelayedExpansion
+@cd /d "C:\Q\"
+@envprep.exe run
+@call envprep.bat
+@del envprep.bat
+@echo Input:C:\Q\avs\clip.mp4.avs
+@echo Output:D:\x\..\v\clip (2).mp4
+@echo Encode Mode:Single Pass - Quantizer
+@if not exist "D:\x\..\v\" md "D:\x\..\v"
+@if not exist "D:\x\..\v\" (echo The folder "D:\x\..\v" cannot be made: the job is skipped.&goto job_end_99c03bd6)
+x264.exe --cqm flat --scenecut 40 -I 250 -i 25 -t 0 --me hex --sar 1:1 --threads 1 -r 1 --nr 0 -f 0:0 -b 2 --direct "temporal" --b-bias 0 --b-pyramid none -q 26 --qpmin 10 --qpmax 51 --8x8dct -A p8x8,b8x8,i8x8,i4x4 -m 5 -o "D:\x\..\v\clip (2).mp4" "C:\Q\avs\clip.mp4.avs" 2>&1|teelog.exe "C:\Q\log\clip.mp4.txt"
+:job_end_99c03bd6
+@endlocal
