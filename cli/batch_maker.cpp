@@ -447,7 +447,7 @@ MakeOutcome MakeBatch(const Options& options, const platform::Platform& platform
   if (std::string error = LoadSettings(app, options, startProblem, warnings); !error.empty()) return Error(error);
   if (!startProblem.empty()) {
     std::replace(startProblem.begin(), startProblem.end(), '\n', ' ');
-    warnings.insert(warnings.begin(), std::move(startProblem));
+    warnings.push_back(std::move(startProblem));
   }
   RunPendingEvents(app);
 

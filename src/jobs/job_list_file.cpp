@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "settings/config_io.h"
+#include "settings/file_aside.h"
 #include "text/text_lines.h"
 #include "text/wide_text.h"
 

@@ -89,11 +89,4 @@ SaveResult SaveNamedConfig(Form& form, const platform::Platform& platform);
 // refused or invalid one changes nothing. Missing for an invalid name.
 ConfigFile LoadNamedConfig(Form& form, const platform::Platform& platform);
 
-// Moves the file `path` that the program cannot read out of the way, to the
-// first free name of `stem` + `ending`, `stem` + "-2" + `ending`, ... (a
-// hundred of them), so that no earlier such file is replaced. The new path,
-// or "" when it could not be moved.
-std::string MoveToFreeName(platform::FileSystem& files, const std::string& path, const std::string& stem,
-                           const std::string& ending);
-
 }  // namespace qv

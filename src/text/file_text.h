@@ -16,5 +16,4 @@ using AnsiDecoder = std::function<std::string(std::string_view)>;
 // mark declares UTF-8, only the bytes that are no UTF-8 are read in that
 // code page. No byte is ever lost or replaced.
 std::string TextAsUtf8(std::string_view bytes, const AnsiDecoder& fromAnsi);
-
 }  // namespace qv

@@ -3,6 +3,7 @@
 #include "jobs/job_list_file.h"
 #include "settings/config_io.h"
 #include "settings/config_lists.h"
+#include "settings/file_aside.h"
 #include "ui/dispatch.h"
 #include "ui/failure_report.h"
 #include "ui/job_list_keeping.h"
