@@ -395,11 +395,15 @@ MakeOutcome WriteOrStart(const Form& form, const platform::Platform& platform, c
     case BatchTarget::Start: {
       const BatchResult started = StartBatch(form, platform);
       if (started.outcome == BatchOutcome::Failed) return Error("cannot write the batch file " + started.path);
-      if (started.outcome != BatchOutcome::Started) return Error("cannot start the batch " + started.path);
-      if (!started.stateSaved) {
-        return Error("started " + started.path + ", but cannot write the state file " + StateFilePath(platform));
+      // The batch is there from here on, and its wrappers stay with it.
+      MakeOutcome outcome;
+      if (started.outcome != BatchOutcome::Started) {
+        outcome = Error("cannot start the batch " + started.path);
+      } else if (!started.stateSaved) {
+        outcome = Error("started " + started.path + ", but cannot write the state file " + StateFilePath(platform));
       }
-      return {};
+      outcome.batchWritten = true;
+      return outcome;
     }
     case BatchTarget::PerJob:
     case BatchTarget::None:
@@ -483,7 +487,7 @@ MakeOutcome MakeBatch(const Options& options, const platform::Platform& platform
     return Error("cannot write the wrapper script " + failed);
   }
   MakeOutcome outcome = perJob ? WritePerJob(form, platform, options, *perJob) : WriteOrStart(form, platform, options);
-  if (outcome.exitStatus != 0) {
+  if (outcome.exitStatus != 0 && !outcome.batchWritten) {
     for (const PendingWrapper& wrapper : wrappers) platform.files.DeleteFile(wrapper.path);
   }
   outcome.warnings = std::move(warnings);

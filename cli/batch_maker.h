@@ -17,6 +17,7 @@ struct MakeOutcome {
   std::string standardOutput;  // the batch bytes for "--bat -"
   std::vector<std::string> warnings;  // one line each, for standard error
   std::vector<std::string> notes;     // what the user should know that is no fault: the x264 that "auto" found
+  bool batchWritten = false;          // with a failure: the batch was written all the same (its wrappers stay)
 };
 
 // A list of inputs is a path a line; one longer than this is no such list,

@@ -247,6 +247,7 @@ std::optional<UnusablePath> FindClashingPath(const Form& form, const platform::P
   }
   for (const Written& field : written) {
     for (const std::string& file : field.files) {
+      if (file.empty()) continue;
       const std::string key = platform.files.PathKey(file);
       const char* reason = key == ownKeys[0] || key == ownKeys[1] ? kOwnSourceReason
                            : taken.Taken(key)                      ? kTakenReason

@@ -99,7 +99,7 @@ std::string PortablePathKey(std::string_view path, std::string_view currentFolde
   const std::string_view root = RootPart(full);
   std::vector<std::string_view> parts;
   const std::string_view rest = std::string_view(full).substr(root.size());
-  for (std::size_t start = 0; start <= rest.size();) {
+  for (std::size_t start = 0; start < rest.size();) {
     std::size_t end = start;
     while (end < rest.size() && !IsSeparator(rest[end])) ++end;
     const std::string_view part = rest.substr(start, end - start);

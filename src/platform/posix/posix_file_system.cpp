@@ -194,7 +194,11 @@ std::optional<std::vector<FolderEntry>> PosixFileSystem::ListFolder(const std::s
   return entries;
 }
 
-// The batches are for Windows: their paths are compared as Windows compares them.
-std::string PosixFileSystem::PathKey(const std::string& path) { return PortablePathKey(path, WorkingFolder()); }
+// The batches are for Windows: their paths are compared as Windows compares
+// them. The program never changes its folder: it is looked up once.
+std::string PosixFileSystem::PathKey(const std::string& path) {
+  if (currentFolder_.empty()) currentFolder_ = WorkingFolder();
+  return PortablePathKey(path, currentFolder_);
+}
 
 }  // namespace qv::platform

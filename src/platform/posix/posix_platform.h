@@ -29,6 +29,9 @@ class PosixFileSystem : public FileSystem {
   std::optional<std::vector<FolderEntry>> ListFolder(const std::string& folder,
                                                      const std::string& pattern) override;
   std::string PathKey(const std::string& path) override;
+
+ private:
+  std::string currentFolder_;
 };
 
 // A Windows batch cannot run on a POSIX host, so Start never starts one.
