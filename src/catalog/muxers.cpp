@@ -14,15 +14,15 @@ namespace {
 // clang-format off
 constexpr MuxerSpec kMuxers[kMuxerCount] = {
   {"MP4Box", false, {"mp4box.exe -add {audio} {output}", "if not errorlevel 1 del {audio:cmd}"},
-   "MP4Box -add {audio} {output}", 0, false, false, {"mp4box.exe", ArgumentReading::Unicode}},
+   "MP4Box -add {audio} {output}", 0, nullptr, false, {"mp4box.exe", ArgumentReading::Unicode}},
   {"MP4Creator", false, {"mp4creator.exe -create={audio} {output}", "if not errorlevel 1 del {audio:cmd}"},
-   nullptr, 0, false, true, {"mp4creator.exe", ArgumentReading::Ansi}},
+   nullptr, 0, nullptr, true, {"mp4creator.exe", ArgumentReading::Ansi}},
   {"MKVMerge", false,
    {"mkvmerge -o {mkv} {output} {audio}", "if not errorlevel 1 del {audio:cmd}",
     "if not errorlevel 2 if exist {mkv:cmd} del {output:cmd}"},
-   "mkvmerge -o {mkv} {output} {audio}", 1, true, false, {"mkvmerge", ArgumentReading::Unicode}},
-  {"No mux", false, {}, nullptr, 0, false, false, {}},
-  {"Audio Only", true, {}, nullptr, 0, false, false, {}},
+   "mkvmerge -o {mkv} {output} {audio}", 1, "mkv", false, {"mkvmerge", ArgumentReading::Unicode}},
+  {"No mux", false, {}, nullptr, 0, nullptr, false, {}},
+  {"Audio Only", true, {}, nullptr, 0, nullptr, false, {}},
 };
 // clang-format on
 

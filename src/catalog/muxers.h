@@ -22,7 +22,9 @@ struct MuxerSpec {
   // there is none.
   const char* shellCommand;
   int highestSuccess;   // the highest exit status of a merge that worked
-  bool replacesOutput;  // the merge writes {mkv}, and the output goes after it
+  // The ending of the file {mkv} that the merge writes beside the output,
+  // which goes after it; nullptr for a mux into the output itself.
+  const char* mergedEnding;
   bool needsWindows;    // the muxer only Windows runs
   StepReading reads;    // the program of the first line; none without lines
 };

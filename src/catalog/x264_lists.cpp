@@ -1,6 +1,8 @@
 #include "catalog/x264_lists.h"
 
+#include <algorithm>
 #include <cstring>
+#include <iterator>
 
 #include "catalog/table_rows.h"
 
@@ -66,15 +68,15 @@ int X264SyntaxIndex(const char* cliName) {
 }
 
 int SubpelIndex(int level) {
-  int index = 0;
-  while (index + 1 < kSubpelCount && kSubpels[index].level < level) ++index;
-  return index;
+  const auto found = std::find_if(std::begin(kSubpels), std::end(kSubpels),
+                                  [level](const SubpelSpec& row) { return row.level >= level; });
+  return static_cast<int>(found - std::begin(kSubpels));
 }
 
 int FirstRangedMotionSearch() {
-  int index = 0;
-  while (index + 1 < kMotionSearchCount && !kMotionSearches[index].takesRange) ++index;
-  return index;
+  const auto found = std::find_if(std::begin(kMotionSearches), std::end(kMotionSearches),
+                                  [](const MotionSearchSpec& row) { return row.takesRange; });
+  return static_cast<int>(found - std::begin(kMotionSearches));
 }
 
 }  // namespace qv

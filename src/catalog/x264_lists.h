@@ -55,9 +55,9 @@ const MatrixSpec* FindMatrix(int index);
 
 // The list index of a syntax entry's `--x264-syntax` word; -1 for none.
 int X264SyntaxIndex(const char* cliName);
-// The list index of the first subpixel level at `level`.
+// The list index of the first subpixel level at `level` or above, and of the
+// first motion search that takes a range; the list's length when none does.
 int SubpelIndex(int level);
-// The list index of the first motion search that takes a range.
 int FirstRangedMotionSearch();
 
 extern const std::array<const char*, kX264SyntaxCount> kX264SyntaxTexts;

@@ -16,22 +16,23 @@ namespace {
 
 using C = ControlId;
 
-bool IsMatroska(std::string_view extension) {
-  constexpr std::string_view kMkv = "mkv";
-  if (extension.size() != kMkv.size()) return false;
-  for (std::size_t i = 0; i < kMkv.size(); ++i) {
-    if (std::tolower(static_cast<unsigned char>(extension[i])) != kMkv[i]) return false;
+bool SameEnding(std::string_view extension, std::string_view ending) {
+  if (extension.size() != ending.size()) return false;
+  for (std::size_t i = 0; i < ending.size(); ++i) {
+    if (std::tolower(static_cast<unsigned char>(extension[i])) != ending[i]) return false;
   }
   return true;
 }
 
 }  // namespace
 
-// An output that already is a Matroska file gets a name of its own, so the
-// merge never reads and writes one file and the clean-up line never deletes
-// the merged result.
-std::string MergedMatroskaName(const std::string& output) {
-  return ReplaceExtension(output, IsMatroska(ExtensionPart(output)) ? "muxed.mkv" : "mkv");
+// An output that already has the merged file's ending gets a name of its
+// own, so the merge never reads and writes one file and the clean-up line
+// never deletes the merged result.
+std::string MergedName(const MuxerSpec& muxer, const std::string& output) {
+  if (muxer.mergedEnding == nullptr) return {};
+  const std::string ending = muxer.mergedEnding;
+  return ReplaceExtension(output, SameEnding(ExtensionPart(output), ending) ? "muxed." + ending : ending);
 }
 
 std::vector<std::string> AudioCommands(const Form& form, int encoder) {
@@ -55,7 +56,7 @@ std::vector<std::string> MuxCommands(const Form& form, const std::string& audio)
   const MuxerSpec* row = FindMuxer(form.Number(C::Muxer));
   if (row == nullptr) return {};
   const std::string output = form.Text(C::Output);
-  const std::string matroska = MergedMatroskaName(output);
+  const std::string matroska = MergedName(*row, output);
   const std::string quoted[] = {BatchQuoted(audio),       BatchQuoted(output),       BatchQuoted(matroska),
                                 InterpreterQuoted(audio), InterpreterQuoted(output), InterpreterQuoted(matroska)};
   std::vector<std::string> lines;

@@ -86,7 +86,7 @@ std::vector<StepPath> StepPaths(const Form& form, X264Syntax syntax) {
   if (audioOnly || muxer == nullptr || muxer->lines[0] == nullptr) return paths;
   paths.push_back({muxer->reads, C::Output, audio});
   paths.push_back({muxer->reads, C::Output, output});
-  if (muxer->replacesOutput) paths.push_back({muxer->reads, C::Output, ReplaceExtension(output, "mkv")});
+  if (muxer->mergedEnding != nullptr) paths.push_back({muxer->reads, C::Output, MergedName(*muxer, output)});
   return paths;
 }
 

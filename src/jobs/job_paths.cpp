@@ -67,7 +67,7 @@ std::vector<std::string> OutputFiles(const Form& form, const std::string& output
   if (const AudioEncoderSpec* encoder = FindAudioEncoder(form.Number(ControlId::AudioEncoder))) {
     files.push_back(ReplaceExtension(output, encoder->fileEnding));
   }
-  if (muxer != nullptr && muxer->replacesOutput) files.push_back(MergedMatroskaName(output));
+  if (muxer != nullptr && muxer->mergedEnding != nullptr) files.push_back(MergedName(*muxer, output));
   return files;
 }
 

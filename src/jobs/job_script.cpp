@@ -185,11 +185,11 @@ class ShellJob {
     Need(program);
     std::string command = FillPlaceholders(muxer->shellCommand, {{"{audio}", ShellQuoted(audio)},
                                                                  {"{output}", ShellQuoted(output_)},
-                                                                 {"{mkv}", ShellQuoted(MergedMatroskaName(output_))}});
+                                                                 {"{mkv}", ShellQuoted(MergedName(*muxer, output_))}});
     // A status up to the highest that still means success (warnings) passes.
     if (muxer->highestSuccess > 0) command += " || [ $? -le " + std::to_string(muxer->highestSuccess) + " ]";
     Step(command, program + " could not merge the audio");
-    lines_.push_back("rm -f -- " + ShellQuoted(audio) + (muxer->replacesOutput ? " " + ShellQuoted(output_) : ""));
+    lines_.push_back("rm -f -- " + ShellQuoted(audio) + (muxer->mergedEnding != nullptr ? " " + ShellQuoted(output_) : ""));
   }
 
   const Form& form_;
@@ -259,7 +259,7 @@ std::string FinalOutput(const Form& form) {
     return form.Text(C::Stats);
   }
   const MuxerSpec* muxer = JobMuxer(form);
-  if (HasAudio(form) && muxer != nullptr && muxer->replacesOutput) return MergedMatroskaName(form.Text(C::Output));
+  if (HasAudio(form) && muxer != nullptr && muxer->mergedEnding != nullptr) return MergedName(*muxer, form.Text(C::Output));
   return form.Text(C::Output);
 }
 
