@@ -21,7 +21,8 @@ constexpr bool SyntaxRowsFollowTheEnum() {
   }
   return true;
 }
-static_assert(SyntaxRowsFollowTheEnum(), "SyntaxChoice must list the syntax rows in order");
+// SyntaxChoice lists the syntax rows in order.
+static_assert(SyntaxRowsFollowTheEnum());
 
 constexpr SubpelSpec kSubpels[kSubpelCount] = {
     {"1(Fastest)", 1, false},
