@@ -3,12 +3,13 @@
 
 #include "form/form.h"
 #include "platform/fake/fake_platform.h"
+#include "settings/config_io.h"
 
 namespace qv::bench {
 
 struct BenchJob {
   platform::FakePlatform fake;
-  Form form;
+  Form form = InitialForm();
   BenchJob();
   void EnterJob();  // input, output, stats and log as the input picker leaves them
 };

@@ -442,7 +442,7 @@ MakeOutcome WritePerJob(const Form& form, const platform::Platform& platform, co
 }  // namespace
 
 MakeOutcome MakeBatch(const Options& options, const platform::Platform& platform) {
-  Form form;
+  Form form = InitialForm();
   App app{form, platform};
   app.keepsJobList = false;
   const bool fromStateFile = options.source == SettingsSource::StateFile;

@@ -53,7 +53,7 @@ struct ControlSpec {
   ControlId id;
   Page page;
   ControlKind kind;
-  const char* text;  // caption, or a field's initial text
+  const char* text;  // caption, or the initial text of a field that holds no setting
   Rect geometry;     // 96-DPI pixels
   std::uint8_t style;
   ItemList items;

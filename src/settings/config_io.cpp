@@ -1,5 +1,6 @@
 #include "settings/config_io.h"
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -91,6 +92,26 @@ std::vector<LoadNote> NotesOfLoad(const Form& form, const KeyValueFile& file) {
 std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
 
 }  // namespace
+
+Form InitialForm() {
+  Form form;
+  for (const SettingSpec& row : AllSettings()) {
+    const std::string value = row.builtIn != nullptr ? row.builtIn : row.ifMissing;
+    const ControlId control = row.control;
+    if (row.kind == SettingKind::Number) {
+      form.SetNumber(control, LeadingInteger(value));
+    } else if (ControlRow(control).kind == ControlKind::DropDown) {
+      const std::vector<std::string>& items = form.Items(control);
+      form.SetNumber(control, static_cast<int>(std::find(items.begin(), items.end(), value) - items.begin()));
+    } else {
+      form.SetText(control, value);
+    }
+  }
+  // A fresh form has no event of its own; these are only the echoes of
+  // the field texts just set.
+  form.ClearEvents();
+  return form;
+}
 
 std::string ConfigText(const Form& form) {
   KeyValueFile file;

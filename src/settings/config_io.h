@@ -10,6 +10,13 @@
 
 namespace qv {
 
+// A form whose settings hold their initial values, those that "Load
+// Default" gives (the built-in value, or for a setting that the built-in
+// text lacks its value if missing), with no event queued and no rule
+// applied. The control table holds no setting's value, so every form that
+// stands for the window starts here.
+Form InitialForm();
+
 // The settings of the form in the write format.
 std::string ConfigText(const Form& form);
 

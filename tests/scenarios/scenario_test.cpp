@@ -28,6 +28,7 @@
 #include "batch_maker.h"
 #include "options.h"
 #include "platform/fake/fake_platform.h"
+#include "settings/config_io.h"
 #include "ui/dispatch.h"
 #include "ui/lifecycle.h"
 #include "ui/reported_operations.h"
@@ -206,7 +207,7 @@ class Scenario {
     }
     if (verb == "unreadable") return fake_.files.MakeUnreadable(rest), true;
     if (verb == "restart") {
-      form_ = Form();
+      form_ = InitialForm();
       app_.emplace(App{form_, fake_.platform});
     }
     if (verb == "start" || verb == "restart") {
@@ -334,7 +335,7 @@ class Scenario {
 
   fs::path folder_;
   platform::FakePlatform fake_;
-  Form form_;
+  Form form_ = InitialForm();
   std::optional<App> app_{App{form_, fake_.platform}};
   std::map<std::string, std::string> placed_;
   std::string transcript_, stdout_;

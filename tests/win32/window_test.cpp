@@ -12,6 +12,7 @@
 #include "platform/fake/fake_platform.h"
 #include "platform/win32/win32_platform.h"
 #include "program_driver.h"
+#include "settings/config_io.h"
 #include "tools/support/data_table.h"
 #include "ui/dispatch.h"
 #include "ui/lifecycle.h"
@@ -67,7 +68,7 @@ struct Twin {
   qv::platform::FakePlatform fake;
   qv::platform::Win32CodePages codePages;
   qv::platform::Platform platform;
-  qv::Form form;
+  qv::Form form = qv::InitialForm();
   qv::App app{form, platform};
   std::string problem;  // told at start-up
 };

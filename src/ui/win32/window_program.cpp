@@ -4,6 +4,7 @@
 #undef DeleteFile
 
 #include "platform/win32/win32_platform.h"
+#include "settings/config_io.h"
 #include "ui/dispatch.h"
 #include "ui/failure_report.h"
 #include "ui/lifecycle.h"
@@ -18,7 +19,7 @@ namespace {
 constexpr WPARAM kCtrlZ = 0x1A;  // the character that Ctrl+Z types
 
 struct Program {
-  Form form;
+  Form form = InitialForm();
   platform::Win32Platform system;
   App app{form, system.platform};
   MainWindow window;
