@@ -1,5 +1,9 @@
 #include "settings/number_fields.h"
 
+#include <cstdlib>
+
+#include "catalog/encode_modes.h"
+#include "catalog/muxers.h"
 #include "text/number_text.h"
 
 namespace qv {
@@ -55,6 +59,18 @@ std::optional<NonNumber> FindNonNumber(const Form& form) {
     if (!IsWholeNumber(text, setting.format)) return NonNumber{field, CaptionOf(form, field), std::move(text)};
   }
   return std::nullopt;
+}
+
+std::optional<RateOutside> FindRateOutsideRange(const Form& form) {
+  // Audio alone runs no x264, and no rate is written.
+  const MuxerSpec* muxer = FindMuxer(form.Number(ControlId::Muxer));
+  if (muxer != nullptr && muxer->audioOnly) return std::nullopt;
+  const int mode = form.Number(ControlId::Mode);
+  const RateRange range = RateRangeOf(mode);
+  std::string text = form.Text(ControlId::Value);
+  const double rate = std::strtod(text.c_str(), nullptr);
+  if (rate >= range.lo && rate <= range.hi) return std::nullopt;
+  return RateOutside{CaptionOf(form, ControlId::Value), std::move(text), RateRangeText(mode)};
 }
 
 }  // namespace qv

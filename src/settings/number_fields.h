@@ -23,4 +23,14 @@ struct NonNumber {
 // The first number field, enabled and shown, that holds no whole number.
 std::optional<NonNumber> FindNonNumber(const Form& form);
 
+// The rate field when it holds a number outside the range of the chosen
+// mode (the range its hint shows), with that range as "0~51"; nothing when
+// the muxer takes the audio alone, which writes no rate.
+struct RateOutside {
+  std::string caption;
+  std::string text;
+  std::string range;
+};
+std::optional<RateOutside> FindRateOutsideRange(const Form& form);
+
 }  // namespace qv
