@@ -50,13 +50,31 @@ bool IsWholeNumber(std::string_view text, ValueFormat format) {
   return number && (*number == text || (text.front() == '+' && *number == text.substr(1)));
 }
 
+std::optional<ValueFormat> NumberFormatOf(ControlId field) {
+  for (const SettingSpec& setting : AllSettings()) {
+    if (setting.control != field || ControlRow(field).kind != ControlKind::Edit) continue;
+    if (setting.format == ValueFormat::Integer || setting.format == ValueFormat::Fraction) return setting.format;
+  }
+  return std::nullopt;
+}
+
+bool IsTypableNumber(std::string_view text, ValueFormat format) {
+  const std::string_view allowed = format == ValueFormat::Fraction ? "0123456789 \t+-." : "0123456789 \t+-";
+  return text.find_first_not_of(allowed) == std::string_view::npos;
+}
+
+std::string TypableNumberNote(ValueFormat format) {
+  return format == ValueFormat::Fraction ? "Only a number can be typed here: digits, a minus sign and a point."
+                                         : "Only a whole number can be typed here: digits and a minus sign.";
+}
+
 std::optional<NonNumber> FindNonNumber(const Form& form) {
   for (const SettingSpec& setting : AllSettings()) {
-    if (setting.format != ValueFormat::Integer && setting.format != ValueFormat::Fraction) continue;
     const ControlId field = setting.control;
-    if (ControlRow(field).kind != ControlKind::Edit || !form.Enabled(field) || !form.Visible(field)) continue;
+    const std::optional<ValueFormat> format = NumberFormatOf(field);
+    if (!format || !form.Enabled(field) || !form.Visible(field)) continue;
     std::string text = form.Text(field);
-    if (!IsWholeNumber(text, setting.format)) return NonNumber{field, CaptionOf(form, field), std::move(text)};
+    if (!IsWholeNumber(text, *format)) return NonNumber{field, CaptionOf(form, field), std::move(text)};
   }
   return std::nullopt;
 }
