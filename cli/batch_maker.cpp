@@ -454,11 +454,20 @@ MakeOutcome MakeBatch(const Options& options, const platform::Platform& platform
   }
   RunPendingEvents(app);
 
-  for (const Assignment& assignment : options.assignments) {
+  // The mode first: a rate given beside it is meant in the mode's unit,
+  // whichever --set comes first.
+  std::vector<Assignment> assignments = options.assignments;
+  std::stable_partition(assignments.begin(), assignments.end(),
+                        [](const Assignment& assignment) { return assignment.key == SettingOf(ControlId::Mode).key; });
+  for (const Assignment& assignment : assignments) {
     const std::optional<SettingSpec> setting = FindSetting(assignment.key);
     if (!setting) return Error("unknown config key '" + assignment.key + "' in --set");
     if (std::string error = SetAsUser(form, *setting, assignment.value); !error.empty()) return Error(error);
     RunPendingEvents(app);
+  }
+  if (const std::optional<RateOutside> rate = FindRateOutsideRange(form)) {
+    return Error("value " + rate->text + " lies outside the range " + rate->range + " of the mode " +
+                 form.Text(ControlId::Mode));
   }
   if (options.noChromaMe && form.Number(ControlId::ChromaMe) != 0) {
     form.UserClick(ControlId::ChromaMe);

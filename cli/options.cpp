@@ -145,13 +145,15 @@ const OptionRow kOptions[] = {
      [](ParseState& s, const std::string& v) { return SetSource(s, SettingsSource::ConfigFile, v); }},
     {"--set", "KEY=VALUE", Section::Settings, nullptr,
      "Set the control of a config key as a user would, with\n"
-     "the same range checks and rules (in mode 1, value=60\n"
-     "becomes 51; value=1200 then mode=2 leaves 51). Check\n"
-     "boxes take 0 or 1, lists the index of their entry,\n"
-     "sliders their position, avsinc the name of an include\n"
-     "script in the avsinc folder; fields take any text.\n"
-     "Repeat for several keys; they apply in order, after\n"
-     "the config.",
+     "the same checks and rules. Check boxes take 0 or 1,\n"
+     "lists the index of their entry, sliders their\n"
+     "position, avsinc the name of an include script in the\n"
+     "avsinc folder; number fields a number, other fields\n"
+     "any text. A value outside the mode's range (0-51 for a\n"
+     "quantizer or CRF, 1-8000 kbit/s) ends with exit 2.\n"
+     "Repeat for several keys; mode applies first, so that\n"
+     "a value beside it is in its unit, the others in\n"
+     "order, all after the config.",
      SetAssignment},
     {"--x264-syntax", "auto|classic|current", Section::Settings, nullptr,
      "The option syntax of the x264 lines (as --set\n"

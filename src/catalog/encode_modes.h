@@ -6,6 +6,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 namespace qv {
 
@@ -73,7 +74,8 @@ inline constexpr std::size_t kMaxModePieces = 9;
 
 struct EncodeModeSpec {
   const char* listText;
-  int rateLimit;  // the rate field's upper bound in this mode
+  int rateLimit;    // the highest rate a loaded config keeps in this mode
+  int defaultRate;  // what a switch from a mode of the other unit puts into the rate field
   std::uint8_t traits;
   std::uint8_t passCount;
   std::array<PlannedPass, 2> passes;             // the first passCount are the mode's passes, in order
@@ -89,8 +91,23 @@ const EncodeModeSpec& EncodeModeRow(EncodeMode mode);
 // False for an index outside the list.
 bool HasTrait(int modeIndex, ModeTrait trait);
 
-// The rate field's upper bound in a mode; the bitrate bound outside the list.
+// The highest rate a loaded config keeps in a mode; the bitrate bound
+// outside the list.
 int RateLimit(int modeIndex);
+
+// The rates a job may be written with in a mode, as the hint beside the
+// field shows them: a quantizer or CRF, or a bitrate in kbit/s.
+struct RateRange {
+  int lo;
+  int hi;
+};
+RateRange RateRangeOf(int modeIndex);
+
+// "0~51", as a message names the range.
+std::string RateRangeText(int modeIndex);
+
+// "Range 0~51": the hint beside the rate field in a mode.
+std::string RateHint(int modeIndex);
 
 // The mode list's texts, in list order.
 extern const std::array<const char*, kEncodeModeCount> kEncodeModeTexts;

@@ -1,6 +1,7 @@
 #include "commands/script_dialect.h"
 
 #include "text/batch_text.h"
+#include "text/placeholders.h"
 #include "text/shell_text.h"
 
 namespace qv {
@@ -24,7 +25,7 @@ constexpr DialectSyntax kDialects[] = {
     "@if not exist {within} (echo The folder {folder} cannot be made: the job is skipped.&goto {end})"},
    ":{end}",
    // The echo lines stay outside: a ")" in a name would close the block.
-   "@if not exist {output} (", ")"},
+   {"@if not exist {output} type nul >{mark}", "@if exist {mark} ("}, {"@del {mark}", ")"}},
   {"sh", "sh", "\n",
    "#!/bin/sh\n",
    "# ",
@@ -37,11 +38,26 @@ constexpr DialectSyntax kDialects[] = {
    "[ -e {final} ] || fail 'the final output is missing'", ShellQuoted, "exit 0\n",
    {"mkdir -p -- {folder} || fail \"the folder \"{folder}\" cannot be made\"", nullptr},
    nullptr,
-   "if [ ! -e {output} ]; then", "fi"},
+   {"[ -e {output} ] || : >{mark}", "if [ -e {mark} ]; then"}, {"rm -f -- {mark}", "fi"}},
 };
 // clang-format on
 
+// Beside the final output, named so that whoever finds it beside a broken-off
+// file knows what it says.
+constexpr std::string_view kUnfinishedMark = ".unfinished";
+
 }  // namespace
+
+SkipDoneBlock SkipDoneLines(const DialectSyntax& dialect, std::string_view finalOutput) {
+  const std::string output = dialect.checkQuote(finalOutput);
+  const std::string mark = dialect.checkQuote(std::string(finalOutput) + std::string(kUnfinishedMark));
+  SkipDoneBlock block;
+  for (const char* line : dialect.skipDoneStart) {
+    block.start.push_back(FillPlaceholders(line, {{"{output}", output}, {"{mark}", mark}}));
+  }
+  for (const char* line : dialect.skipDoneEnd) block.end.push_back(FillPlaceholders(line, {{"{mark}", mark}}));
+  return block;
+}
 
 const DialectSyntax& Dialect(ScriptDialect dialect) { return kDialects[static_cast<int>(dialect)]; }
 

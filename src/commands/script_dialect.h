@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace qv {
 
@@ -45,12 +46,22 @@ struct DialectSyntax {
   // steps to the line `jobEnd` with the label "{end}".
   const char* makeFolder[2];
   const char* jobEnd;
-  // A job's steps between these two lines run only while "{output}",
-  // quoted by `checkQuote`, is not there: a batch run again after an
-  // interruption passes over the jobs that finished.
-  const char* skipDoneStart;
-  const char* skipDoneEnd;
+  // A job's steps between these lines run only while "{output}" is not
+  // there, or while the mark "{mark}" beside it says that a run was broken
+  // off before the job's end and the file may be partial; both quoted by
+  // `checkQuote`. A batch run again passes over the jobs that finished.
+  const char* skipDoneStart[2];
+  const char* skipDoneEnd[2];
 };
+
+// The lines around the steps of a job that is skipped when `finalOutput` is
+// there and whole: the mark is made before the first step and removed after
+// the last.
+struct SkipDoneBlock {
+  std::vector<std::string> start;
+  std::vector<std::string> end;
+};
+SkipDoneBlock SkipDoneLines(const DialectSyntax& dialect, std::string_view finalOutput);
 
 const DialectSyntax& Dialect(ScriptDialect dialect);
 

@@ -66,8 +66,7 @@ void ApplyModeRules(Form& form) {
   const int index = form.Number(C::Mode);
   const bool quantizer = HasTrait(index, kQuantizerRate);
   form.SetText(C::RateCaption, quantizer ? "Quantizer" : "Average Bitrate");
-  form.SetText(C::RangeHint, quantizer ? "Range 0~51" : "Range 0~8000");
-  form.SetText(C::Value, form.Text(C::Value));
+  form.SetText(C::RangeHint, RateHint(index));
   for (ControlId field : kRateControlFields) form.SetEnabled(field, !HasTrait(index, kNoRateControl));
   form.SetEnabled(C::Bv, !quantizer);
   form.SetVisible(C::Calc, !quantizer);
@@ -137,6 +136,15 @@ bool DrivesRules(ControlId control) {
     if (rule.slider == control) return true;
   }
   return false;
+}
+
+void ApplyRateUnitSwitch(Form& form) {
+  const int index = form.Number(C::Mode);
+  const EncodeModeSpec* mode = FindEncodeMode(index);
+  // The hint still shows the range of the mode the field was written for.
+  if (mode != nullptr && form.Text(C::RangeHint) != RateHint(index)) {
+    form.SetText(C::Value, std::to_string(mode->defaultRate));
+  }
 }
 
 void ApplyBiasSliderRule(Form& form) {

@@ -237,17 +237,15 @@ std::vector<std::string> JobLines(const Form& form, X264Syntax syntax, const std
   lines.push_back("@echo Encode Mode:" + form.Text(ControlId::Mode));
   const std::size_t firstStep = lines.size();
   const DialectSyntax& dialect = Dialect(ScriptDialect::Cmd);
-  const bool skipDone = form.Number(ControlId::SkipDone) != 0;
-  if (skipDone) {
-    lines.push_back(FillPlaceholders(dialect.skipDoneStart, {{"{output}", dialect.checkQuote(FinalOutput(form))}}));
-  }
+  const SkipDoneBlock block = form.Number(ControlId::SkipDone) != 0 ? SkipDoneLines(dialect, FinalOutput(form)) : SkipDoneBlock{};
+  lines.insert(lines.end(), block.start.begin(), block.start.end());
   const MuxerSpec* muxer = FindMuxer(form.Number(ControlId::Muxer));
   if (muxer != nullptr && muxer->audioOnly) {
     AppendAudioLines(form, lines);
   } else {
     AppendPasses(form, syntax, lines);
   }
-  if (skipDone) lines.emplace_back(dialect.skipDoneEnd);
+  lines.insert(lines.end(), block.end.begin(), block.end.end());
   if (missingFolders.empty()) return lines;
   // The folder lines stand before the block of a skipped job, since a jump
   // out of a block would end it.

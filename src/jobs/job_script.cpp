@@ -233,10 +233,10 @@ JobScript ShellScript(const Form& form, const std::vector<std::string>& folders,
   for (const auto& [caption, value] : shown) {
     lines.push_back(FillPlaceholders(dialect.echo, {{"{text}", dialect.echoQuote(caption + value)}}));
   }
-  const bool skipDone = form.Number(C::SkipDone) != 0;
-  if (skipDone) lines.push_back(FillPlaceholders(dialect.skipDoneStart, {{"{output}", dialect.checkQuote(final)}}));
+  const SkipDoneBlock block = form.Number(C::SkipDone) != 0 ? SkipDoneLines(dialect, final) : SkipDoneBlock{};
+  lines.insert(lines.end(), block.start.begin(), block.start.end());
   lines.insert(lines.end(), steps.begin(), steps.end());
-  if (skipDone) lines.emplace_back(dialect.skipDoneEnd);
+  lines.insert(lines.end(), block.end.begin(), block.end.end());
   lines.push_back(FillPlaceholders(dialect.finalCheck, {{"{final}", dialect.checkQuote(final)}}));
   return {dialect.scriptStart + Joined(lines, dialect.lineEnd), {}, final, 0};
 }

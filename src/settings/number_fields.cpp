@@ -1,5 +1,9 @@
 #include "settings/number_fields.h"
 
+#include <cstdlib>
+
+#include "catalog/encode_modes.h"
+#include "catalog/muxers.h"
 #include "text/number_text.h"
 
 namespace qv {
@@ -46,15 +50,45 @@ bool IsWholeNumber(std::string_view text, ValueFormat format) {
   return number && (*number == text || (text.front() == '+' && *number == text.substr(1)));
 }
 
-std::optional<NonNumber> FindNonNumber(const Form& form) {
+std::optional<ValueFormat> NumberFormatOf(ControlId field) {
   for (const SettingSpec& setting : AllSettings()) {
-    if (setting.format != ValueFormat::Integer && setting.format != ValueFormat::Fraction) continue;
-    const ControlId field = setting.control;
-    if (ControlRow(field).kind != ControlKind::Edit || !form.Enabled(field) || !form.Visible(field)) continue;
-    std::string text = form.Text(field);
-    if (!IsWholeNumber(text, setting.format)) return NonNumber{field, CaptionOf(form, field), std::move(text)};
+    if (setting.control != field || ControlRow(field).kind != ControlKind::Edit) continue;
+    if (setting.format == ValueFormat::Integer || setting.format == ValueFormat::Fraction) return setting.format;
   }
   return std::nullopt;
+}
+
+bool IsTypableNumber(std::string_view text, ValueFormat format) {
+  const std::string_view allowed = format == ValueFormat::Fraction ? "0123456789 \t+-." : "0123456789 \t+-";
+  return text.find_first_not_of(allowed) == std::string_view::npos;
+}
+
+std::string TypableNumberNote(ValueFormat format) {
+  return format == ValueFormat::Fraction ? "Only a number can be typed here: digits, a minus sign and a point."
+                                         : "Only a whole number can be typed here: digits and a minus sign.";
+}
+
+std::optional<NonNumber> FindNonNumber(const Form& form) {
+  for (const SettingSpec& setting : AllSettings()) {
+    const ControlId field = setting.control;
+    const std::optional<ValueFormat> format = NumberFormatOf(field);
+    if (!format || !form.Enabled(field) || !form.Visible(field)) continue;
+    std::string text = form.Text(field);
+    if (!IsWholeNumber(text, *format)) return NonNumber{field, CaptionOf(form, field), std::move(text)};
+  }
+  return std::nullopt;
+}
+
+std::optional<RateOutside> FindRateOutsideRange(const Form& form) {
+  // Audio alone runs no x264, and no rate is written.
+  const MuxerSpec* muxer = FindMuxer(form.Number(ControlId::Muxer));
+  if (muxer != nullptr && muxer->audioOnly) return std::nullopt;
+  const int mode = form.Number(ControlId::Mode);
+  const RateRange range = RateRangeOf(mode);
+  std::string text = form.Text(ControlId::Value);
+  const double rate = std::strtod(text.c_str(), nullptr);
+  if (rate >= range.lo && rate <= range.hi) return std::nullopt;
+  return RateOutside{CaptionOf(form, ControlId::Value), std::move(text), RateRangeText(mode)};
 }
 
 }  // namespace qv

@@ -14,6 +14,18 @@ namespace qv {
 // True when `text` is one whole number as the setting's format takes it.
 bool IsWholeNumber(std::string_view text, ValueFormat format);
 
+// The format of the number that `field` holds; nothing for a field that
+// holds no number.
+std::optional<ValueFormat> NumberFormatOf(ControlId field);
+
+// True when every character of `text` may stand in a number of `format`
+// (digits, blanks, a sign, a point where it takes a fraction): what a field
+// accepts as it is typed, before it is whole.
+bool IsTypableNumber(std::string_view text, ValueFormat format);
+
+// Why a field of `format` refused a character: what it takes.
+std::string TypableNumberNote(ValueFormat format);
+
 struct NonNumber {
   ControlId field;
   std::string caption;  // as the form shows it beside the field
@@ -22,5 +34,15 @@ struct NonNumber {
 
 // The first number field, enabled and shown, that holds no whole number.
 std::optional<NonNumber> FindNonNumber(const Form& form);
+
+// The rate field when it holds a number outside the range of the chosen
+// mode (the range its hint shows), with that range as "0~51"; nothing when
+// the muxer takes the audio alone, which writes no rate.
+struct RateOutside {
+  std::string caption;
+  std::string text;
+  std::string range;
+};
+std::optional<RateOutside> FindRateOutsideRange(const Form& form);
 
 }  // namespace qv

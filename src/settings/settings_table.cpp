@@ -57,7 +57,7 @@ const std::array<SettingSpec, kSettingCount> kSettings = {{
   {"mb",        T, Int,   ControlId::MaxB,            "2",     24, "0",     Within(0, 16),   Within(0, 16)},
   {"bias",      T, Int,   ControlId::Bias,            "0",     25, "0",     kNone,           kNone},
   {"fb",        T, Int,   ControlId::ThresholdValue,  "0",     26, "0",     kNone,           kNone},
-  {"value",     T, Frac,  ControlId::Value,           "26",    27, "0",     kRate,           kRate},
+  {"value",     T, Frac,  ControlId::Value,           "26",    27, "0",     kRate,           kNone},
   {"range",     T, Int,   ControlId::Range,           "16",    28, "0",     Within(0, 64),   Within(0, 64)},
   {"ref",       T, Int,   ControlId::Ref,             "1",     29, "0",     Within(0, 16),   Within(0, 16)},
   {"arx",       T, Int,   ControlId::SarX,            "1",     30, "0",     kNone,           kNone},

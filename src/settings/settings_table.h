@@ -30,7 +30,7 @@ enum class ValueFormat : std::uint8_t {
 enum class LimitKind : std::uint8_t {
   None,
   Integer,    // leading integer compared with lo..hi
-  RateValue,  // 0 up to the rate limit of the mode on the form
+  RateValue,  // 0 up to the rate limit of the mode that was loaded
   Fraction,   // decimal fraction compared with lo..hi
 };
 

@@ -18,7 +18,6 @@ namespace {
 
 enum class Trigger : std::uint8_t {
   AnyEvent,    // every notification of the control
-  TextChange,  // the field's text changed
   FocusLoss,   // the field lost the keyboard focus
   Undo,        // Ctrl+Z
 };
@@ -53,13 +52,17 @@ void FieldRules(App& app, ControlId control) {
   ApplyFormLimit(app.form, control);
   ApplyRulesOf(app.form, control);
 }
+void ModeRules(App& app, ControlId control) {
+  ApplyRateUnitSwitch(app.form);
+  FieldRules(app, control);
+}
 void Quit(App& app, ControlId) { app.quit = true; }
 void UndoJobListChange(App& app, ControlId) { app.jobHistory.Undo(app.form); }
 
 // clang-format off
 const DispatchRow kRows[] = {
   // "Bitrate"
-  {C::Value,        Trigger::TextChange, FieldRules},
+  {C::Mode,         kAny,                ModeRules},
   {C::Calc,         kAny,                OnApp<CalculateBitrate>},
   {C::Refresh,      kAny,                OnFormAndPlatform<RefreshConfigLists>},
   {C::SaveConfig,   kAny,                OnApp<SaveNamedConfigReporting>},
@@ -104,8 +107,6 @@ bool Triggers(Trigger trigger, EventKind kind) {
   switch (trigger) {
     case Trigger::AnyEvent:
       return true;
-    case Trigger::TextChange:
-      return kind == EventKind::TextChange;
     case Trigger::FocusLoss:
       return kind == EventKind::FocusLoss;
     case Trigger::Undo:

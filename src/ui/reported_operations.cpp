@@ -26,6 +26,23 @@ void ReportQueued(platform::Dialogs& dialogs, const QueuedInputs& queued) {
   dialogs.ShowMessage("Folders", text);
 }
 
+// A job is written only with numbers in its number fields, and a rate
+// within the chosen mode's range; otherwise `refusal` and the field's case.
+bool RefusesNumbers(App& app, const std::string& refusal) {
+  if (const std::optional<NonNumber> field = FindNonNumber(app.form)) {
+    const std::string what = field->text.empty() ? "is empty" : "holds \"" + field->text + "\"";
+    ReportProblem(app.platform.dialogs, refusal + ": \"" + field->caption + "\" " + what + ", which is not a number.");
+    return true;
+  }
+  if (const std::optional<RateOutside> rate = FindRateOutsideRange(app.form)) {
+    ReportProblem(app.platform.dialogs, refusal + ": \"" + rate->caption + "\" holds " + rate->text +
+                                            ", outside the range " + rate->range + " of \"" +
+                                            app.form.Text(ControlId::Mode) + "\".");
+    return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 void SaveNamedConfigReporting(App& app) {
@@ -75,10 +92,12 @@ void PickInputReporting(App& app) {
 }
 
 void FilesInputReporting(App& app) {
+  if (RefusesNumbers(app, "No file was added")) return;
   ReportQueued(app.platform.dialogs, FilesInput(app.form, app.platform, JobSyntax(app)));
 }
 
 void DropFilesReporting(App& app, const std::vector<std::string>& paths) {
+  if (RefusesNumbers(app, "No file was added")) return;
   app.jobHistory.Open(app.form);
   ReportQueued(app.platform.dialogs, DropFiles(app.form, app.platform, paths, JobSyntax(app)));
   app.jobHistory.Close();
@@ -109,12 +128,7 @@ void AddJobReporting(App& app) {
     ReportUnusablePath(app.platform.dialogs, *clash);
     return;
   }
-  if (const std::optional<NonNumber> field = FindNonNumber(app.form)) {
-    const std::string what = field->text.empty() ? "is empty" : "holds \"" + field->text + "\"";
-    ReportProblem(app.platform.dialogs,
-                  "The job was not added: \"" + field->caption + "\" " + what + ", which is not a number.");
-    return;
-  }
+  if (RefusesNumbers(app, "The job was not added")) return;
   AddJob(app.form, JobSyntax(app), app.platform);
 }
 

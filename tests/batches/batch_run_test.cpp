@@ -220,10 +220,10 @@ TEST(Batches, MissingOutputFolderIsMadeOrTheJobIsSkippedWithALine) {
 }
 
 // With "skip jobs whose output exists", a batch run again after a break
-// encodes only the jobs whose final file is not there, and a batch run once
-// more encodes nothing. (No audio: bepipe.exe cannot read the "^" of the
+// encodes only the jobs whose final file is not there or was left partial,
+// and a batch run once more encodes nothing. (No audio: bepipe.exe cannot read the "^" of the
 // sources' folder.)
-TEST(Batches, RunAgainWithSkipDoneEncodesOnlyTheJobsWithoutTheirFile) {
+TEST(Batches, RunAgainWithSkipDoneEncodesOnlyTheJobsWithoutTheirWholeFile) {
   const Installation place;
   const std::string done = place.sources + "done & 5% x", broken = place.sources + "broken & 5% x";
   for (const std::string& source : {done, broken}) WriteBytes(source + ".avs", "# end-to-end source\r\n");
@@ -250,12 +250,16 @@ TEST(Batches, RunAgainWithSkipDoneEncodesOnlyTheJobsWithoutTheirFile) {
   ASSERT_TRUE(fs::exists(done + ".mp4"));
   ASSERT_TRUE(fs::exists(broken + ".mp4"));
 
+  // A run broken off in the middle of a job leaves its output partial, with
+  // the mark made before the job's first step.
   fs::remove(log);
-  fs::remove(broken + ".mp4");
+  WriteBytes(broken + ".mp4", "partial");
+  WriteBytes(broken + ".mp4.unfinished", "");
   RunCommand(Quoted(batch), place.root.path());
   EXPECT_EQ(encodes(done), 0);
   EXPECT_EQ(encodes(broken), 2);
-  EXPECT_TRUE(fs::exists(broken + ".mp4"));
+  EXPECT_NE(ReadBytes(broken + ".mp4").value_or(""), "partial");
+  EXPECT_FALSE(fs::exists(broken + ".mp4.unfinished"));
 
   fs::remove(log);
   RunCommand(Quoted(batch), place.root.path());

@@ -163,6 +163,11 @@ std::string ProgramDriver::TipAt(qv::ControlId id, POINT at) {
   return text;
 }
 
+std::string ProgramDriver::ShownTip() const {
+  HWND tip = FindProgramWindow(process_.dwProcessId, TOOLTIPS_CLASSA, nullptr);
+  return tip ? TextOf(tip) : std::string();
+}
+
 LRESULT ProgramDriver::Ask(qv::ControlId id, UINT message, WPARAM wParam) const {
   return Send(Control(id), message, wParam, 0);
 }

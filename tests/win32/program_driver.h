@@ -47,6 +47,8 @@ class ProgramDriver {
   // Rests the mouse pointer on a control at `at` (client pixels): the text of
   // the tool tip that shows, or "".
   std::string TipAt(qv::ControlId id, POINT at);
+  // The text of a tool tip of the program that shows now, or "".
+  std::string ShownTip() const;
   // Sends `message` to a control and returns its answer.
   LRESULT Ask(qv::ControlId id, UINT message, WPARAM wParam = 0) const;
 

@@ -293,7 +293,12 @@ class WindowTest : public testing::Test {
 
 // One real action for each kind of control; the rest shows the built-in defaults.
 TEST_F(WindowTest, EveryKindOfControlActsAsTheModelSays) {
-  Type(ControlId::Value, "60", "51");  // an edit field and its range check
+  // A number field refuses a letter where it is typed, and says why; a rate
+  // outside the mode's range stays as typed.
+  Type(ControlId::Value, "1.5x", "1.5");
+  EXPECT_EQ(program.ShownTip(), "Only a number can be typed here: digits, a minus sign and a point.");
+  Type(ControlId::Value, "60", "60");
+  EXPECT_EQ(program.ShownTip(), "");
   Pick(ControlId::Mode, 13);           // a drop-down and the mode rules
   program.ShowPage(kRateControl);
   Type(ControlId::Kfb, "4a5", "45");  // a field for digits only

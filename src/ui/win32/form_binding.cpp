@@ -2,7 +2,10 @@
 
 #include <commctrl.h>
 
+#include <optional>
+
 #include "platform/win32/window_text.h"
+#include "settings/number_fields.h"
 #include "text/wide_text.h"
 #include "ui/win32/control_ids.h"
 #include "ui/win32/list_view.h"
@@ -42,8 +45,15 @@ bool FormBinding::OnCommand(HWND control, int notification) {
       }
       break;
     case ControlKind::Edit:
-      if (notification == EN_CHANGE) form_.UserType(id, platform::WindowText(control));
-      if (notification == EN_KILLFOCUS) form_.UserLeave(id);
+      if (notification == EN_CHANGE) {
+        std::string text = platform::WindowText(control);
+        if (RefusesTyped(control, id, text)) break;
+        form_.UserType(id, std::move(text));
+      }
+      if (notification == EN_KILLFOCUS) {
+        HideNumberTip();
+        form_.UserLeave(id);
+      }
       if (notification == EN_SETFOCUS) form_.PushEvent(id, EventKind::FocusGain);
       break;
     case ControlKind::DropDown:
@@ -57,6 +67,62 @@ bool FormBinding::OnCommand(HWND control, int notification) {
       break;
   }
   return true;
+}
+
+bool FormBinding::RefusesTyped(HWND control, ControlId id, const std::string& text) {
+  const std::optional<ValueFormat> format = NumberFormatOf(id);
+  if (!format || IsTypableNumber(text, *format)) {
+    HideNumberTip();
+    return false;
+  }
+  // As a digits-only field does: the field keeps the text it had, with the
+  // caret where it was before the refused characters.
+  DWORD caret = 0;
+  SendMessageW(control, EM_GETSEL, 0, reinterpret_cast<LPARAM>(&caret));
+  const std::wstring kept = Widen(form_.Text(id));
+  const std::size_t typed = static_cast<std::size_t>(GetWindowTextLengthW(control));
+  const std::size_t added = typed > kept.size() ? typed - kept.size() : 0;
+  caret = static_cast<DWORD>(caret >= added ? caret - added : 0);
+  mirroring_ = true;
+  SetWindowTextW(control, kept.c_str());
+  SendMessageW(control, EM_SETSEL, caret, caret);
+  mirroring_ = false;
+  ShowNumberTip(control, Widen(TypableNumberNote(*format)));
+  return true;
+}
+
+// A balloon below the field, as Windows shows one beside a digits-only field.
+void FormBinding::ShowNumberTip(HWND control, const std::wstring& note) {
+  if (!numberTip_) {
+    numberTip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                                 WS_POPUP | TTS_NOPREFIX | TTS_BALLOON | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+                                 CW_USEDEFAULT, CW_USEDEFAULT, window_.window, nullptr, nullptr, nullptr);
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_TRACK | TTF_ABSOLUTE;
+    tool.hwnd = window_.window;
+    tool.lpszText = const_cast<wchar_t*>(L"");
+    SendMessageW(numberTip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    SendMessageW(numberTip_, TTM_SETTITLEW, TTI_ERROR, reinterpret_cast<LPARAM>(L"Unacceptable Character"));
+  }
+  numberTipText_ = note;
+  TTTOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.hwnd = window_.window;
+  tool.lpszText = numberTipText_.data();
+  SendMessageW(numberTip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+  RECT field{};
+  GetWindowRect(control, &field);
+  SendMessageW(numberTip_, TTM_TRACKPOSITION, 0, MAKELPARAM((field.left + field.right) / 2, field.bottom));
+  SendMessageW(numberTip_, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&tool));
+}
+
+void FormBinding::HideNumberTip() {
+  if (!numberTip_) return;
+  TTTOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.hwnd = window_.window;
+  SendMessageW(numberTip_, TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&tool));
 }
 
 void FormBinding::OnScroll(HWND control, int request) {

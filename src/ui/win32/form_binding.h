@@ -45,6 +45,11 @@ class FormBinding final : public FormObserver {
 
  private:
   bool FromWindow(HWND control, ControlId& id) const;
+  // A number field given a character that no number holds keeps its text
+  // and says why in a balloon; true when it did.
+  bool RefusesTyped(HWND control, ControlId id, const std::string& text);
+  void ShowNumberTip(HWND control, const std::wstring& note);
+  void HideNumberTip();
   void MirrorItems(ControlId id, const std::function<void(HWND)>& changeBox);
   void ShowValue(ControlId id);
   void ShowText(ControlId id);
@@ -59,6 +64,8 @@ class FormBinding final : public FormObserver {
   std::bitset<kControlCount> changedTexts_;
   LineWidths lineWidths_;
   std::wstring tipText_;  // the tool tip's text while it shows
+  HWND numberTip_ = nullptr;  // the balloon of a refused character, made at its first use
+  std::wstring numberTipText_;
 };
 
 }  // namespace qv::win32

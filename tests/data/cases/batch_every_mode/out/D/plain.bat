@@ -44,11 +44,11 @@ x264.exe --progress --no-psnr --no-ssim --cqm flat --scenecut 40 -I 250 -i 25 --
 @echo Input:D:\v\m8.avs
 @echo Output:D:\v\m8.mp4
 @echo Encode Mode:Mutipass - First Pass(CRF)
-x264.exe --progress --no-psnr --no-ssim --cqm flat --scenecut 40 -I 250 -i 25 --me hex --sar 1:1 --threads 1 -r 1 --nr 0 -f 0:0 -b 2 --direct "temporal" --b-bias 0 -w --stats "C:\Q\stats\m8.avs.stat" -p 1 --crf 1000 --8x8dct -A p8x8,b8x8,i8x8,i4x4 --ipratio 1.400000 --pbratio 1.300000 -m 5 --qpmin 10 --qpmax 51 --qpstep 4 --qcomp 0.600000 --ratetol 1.000000 --vbv-init 0.9 --vbv-bufsize 0 --vbv-maxrate 0 -o nul "D:\v\m8.avs" 2>&1|teelog.exe "C:\Q\log\m8.avs.txt"
+x264.exe --progress --no-psnr --no-ssim --cqm flat --scenecut 40 -I 250 -i 25 --me hex --sar 1:1 --threads 1 -r 1 --nr 0 -f 0:0 -b 2 --direct "temporal" --b-bias 0 -w --stats "C:\Q\stats\m8.avs.stat" -p 1 --crf 26 --8x8dct -A p8x8,b8x8,i8x8,i4x4 --ipratio 1.400000 --pbratio 1.300000 -m 5 --qpmin 10 --qpmax 51 --qpstep 4 --qcomp 0.600000 --ratetol 1.000000 --vbv-init 0.9 --vbv-bufsize 0 --vbv-maxrate 0 -o nul "D:\v\m8.avs" 2>&1|teelog.exe "C:\Q\log\m8.avs.txt"
 @echo Input:D:\v\m9.avs
 @echo Output:D:\v\m9.mp4
 @echo Encode Mode:Mutipass - First Pass(CRF-fast)
-x264.exe --progress --no-psnr --no-ssim --cqm flat --scenecut 40 -I 250 -i 25 --me hex --sar 1:1 --threads 1 -r 1 --nr 0 -f 0:0 -b 2 --direct "temporal" --b-bias 0 -w --stats "C:\Q\stats\m9.avs.stat" -p 1 --crf 1000 -A p8x8,i4x4 -m 3 --qpmin 10 --qpmax 51 --qpstep 4 --qcomp 0.600000 --ipratio 1.400000 --pbratio 1.300000 --ratetol 1.000000 --vbv-init 0.9 --vbv-bufsize 0 --vbv-maxrate 0 -o nul "D:\v\m9.avs" 2>&1|teelog.exe "C:\Q\log\m9.avs.txt"
+x264.exe --progress --no-psnr --no-ssim --cqm flat --scenecut 40 -I 250 -i 25 --me hex --sar 1:1 --threads 1 -r 1 --nr 0 -f 0:0 -b 2 --direct "temporal" --b-bias 0 -w --stats "C:\Q\stats\m9.avs.stat" -p 1 --crf 26 -A p8x8,i4x4 -m 3 --qpmin 10 --qpmax 51 --qpstep 4 --qcomp 0.600000 --ipratio 1.400000 --pbratio 1.300000 --ratetol 1.000000 --vbv-init 0.9 --vbv-bufsize 0 --vbv-maxrate 0 -o nul "D:\v\m9.avs" 2>&1|teelog.exe "C:\Q\log\m9.avs.txt"
 @echo Input:D:\v\m10.avs
 @echo Output:D:\v\m10.mp4
 @echo Encode Mode:Automated Double Passes(1P-CRF)
@@ -62,7 +62,7 @@ x264.exe --progress --no-psnr --no-ssim --cqm flat --scenecut 40 -I 250 -i 25 --
 @echo Input:D:\v\m12.avs
 @echo Output:D:\v\m12.mp4
 @echo Encode Mode:Mutipass - First Pass(CRF with output)
-x264.exe --progress --no-psnr --no-ssim --cqm flat --scenecut 40 -I 250 -i 25 --me hex --sar 1:1 --threads 1 -r 1 --nr 0 -f 0:0 -b 2 --direct "temporal" --b-bias 0 -w --stats "C:\Q\stats\m12.avs.stat" -p 1 --crf 1000 --8x8dct -A p8x8,b8x8,i8x8,i4x4 --ipratio 1.400000 --pbratio 1.300000 -m 5 --qpmin 10 --qpmax 51 --qpstep 4 --qcomp 0.600000 --ratetol 1.000000 --vbv-init 0.9 --vbv-bufsize 0 --vbv-maxrate 0 -o "D:\v\m12.mp4" "D:\v\m12.avs" 2>&1|teelog.exe "C:\Q\log\m12.avs.txt"
+x264.exe --progress --no-psnr --no-ssim --cqm flat --scenecut 40 -I 250 -i 25 --me hex --sar 1:1 --threads 1 -r 1 --nr 0 -f 0:0 -b 2 --direct "temporal" --b-bias 0 -w --stats "C:\Q\stats\m12.avs.stat" -p 1 --crf 26 --8x8dct -A p8x8,b8x8,i8x8,i4x4 --ipratio 1.400000 --pbratio 1.300000 -m 5 --qpmin 10 --qpmax 51 --qpstep 4 --qcomp 0.600000 --ratetol 1.000000 --vbv-init 0.9 --vbv-bufsize 0 --vbv-maxrate 0 -o "D:\v\m12.mp4" "D:\v\m12.avs" 2>&1|teelog.exe "C:\Q\log\m12.avs.txt"
 @echo Input:D:\v\m13.avs
 @echo Output:D:\v\m13.mp4
 @echo Encode Mode:Conditional Double Passes(1P-CRF)

@@ -7,20 +7,20 @@
 @echo Output:E:\new out\50%% a^&b (1)\clip.mp4
 @echo Encode Mode:Automated Double Passes
 @if not exist "E:\new out\50%% a&b (1)\" md "E:\new out\50%% a&b (1)"
-@if not exist "E:\new out\50%% a&b (1)\" (echo The folder "E:\new out\50%% a&b (1)" cannot be made: the job is skipped.&goto job_end_ce169375)
+@if not exist "E:\new out\50%% a&b (1)\" (echo The folder "E:\new out\50%% a&b (1)" cannot be made: the job is skipped.&goto job_end_fa67ef9d)
 @if not exist "E:\stats\" md "E:\stats"
-@if not exist "E:\stats\" (echo The folder "E:\stats" cannot be made: the job is skipped.&goto job_end_ce169375)
-x264.exe --cqm flat --scenecut 40 -I 250 -i 25 -t 0 --me hex --sar 1:1 --threads 1 -r 1 --nr 0 -f 0:0 -b 2 --direct "temporal" --b-bias 0 --b-pyramid none -p 1 --slow-firstpass --stats "E:\stats\clip.stat" -B 26 --qpmin 10 --qpmax 51 --8x8dct -A p8x8,b8x8,i8x8,i4x4 --ipratio 1.400000 --pbratio 1.300000 -m 5 --ratetol 1.000000 --vbv-init 0.9 --vbv-bufsize 0 --vbv-maxrate 0 -o nul "D:\v\clip.avs" 2>&1|teelog.exe "E:\new out\50%% a&b (1)\clip.txt"
-x264.exe --cqm flat --scenecut 40 -I 250 -i 25 -t 0 --me hex --sar 1:1 --threads 1 -r 1 --nr 0 -f 0:0 -b 2 --direct "temporal" --b-bias 0 --b-pyramid none -p 3 --stats "E:\stats\clip.stat" -B 26 --qpmin 10 --qpmax 51 --qpstep 4 --qcomp 0.600000 --ipratio 1.400000 --pbratio 1.300000 --8x8dct -A p8x8,b8x8,i8x8,i4x4 -m 5 --ratetol 1.000000 --vbv-init 0.9 --vbv-bufsize 0 --vbv-maxrate 0 -o "E:\new out\50%% a&b (1)\clip.mp4" "D:\v\clip.avs" 2>&1|teelog.exe "E:\new out\50%% a&b (1)\clip.txt"
-:job_end_ce169375
+@if not exist "E:\stats\" (echo The folder "E:\stats" cannot be made: the job is skipped.&goto job_end_fa67ef9d)
+x264.exe --cqm flat --scenecut 40 -I 250 -i 25 -t 0 --me hex --sar 1:1 --threads 1 -r 1 --nr 0 -f 0:0 -b 2 --direct "temporal" --b-bias 0 --b-pyramid none -p 1 --slow-firstpass --stats "E:\stats\clip.stat" -B 1000 --qpmin 10 --qpmax 51 --8x8dct -A p8x8,b8x8,i8x8,i4x4 --ipratio 1.400000 --pbratio 1.300000 -m 5 --ratetol 1.000000 --vbv-init 0.9 --vbv-bufsize 0 --vbv-maxrate 0 -o nul "D:\v\clip.avs" 2>&1|teelog.exe "E:\new out\50%% a&b (1)\clip.txt"
+x264.exe --cqm flat --scenecut 40 -I 250 -i 25 -t 0 --me hex --sar 1:1 --threads 1 -r 1 --nr 0 -f 0:0 -b 2 --direct "temporal" --b-bias 0 --b-pyramid none -p 3 --stats "E:\stats\clip.stat" -B 1000 --qpmin 10 --qpmax 51 --qpstep 4 --qcomp 0.600000 --ipratio 1.400000 --pbratio 1.300000 --8x8dct -A p8x8,b8x8,i8x8,i4x4 -m 5 --ratetol 1.000000 --vbv-init 0.9 --vbv-bufsize 0 --vbv-maxrate 0 -o "E:\new out\50%% a&b (1)\clip.mp4" "D:\v\clip.avs" 2>&1|teelog.exe "E:\new out\50%% a&b (1)\clip.txt"
+:job_end_fa67ef9d
 @echo Input:D:\v\two.avs
 @echo Output:E:\new out\50%% a^&b (1)\two.mp4
 @echo Encode Mode:Automated Double Passes
 @if not exist "E:\new out\50%% a&b (1)\" md "E:\new out\50%% a&b (1)"
-@if not exist "E:\new out\50%% a&b (1)\" (echo The folder "E:\new out\50%% a&b (1)" cannot be made: the job is skipped.&goto job_end_ec6f82bf)
-x264.exe --cqm flat --scenecut 40 -I 250 -i 25 -t 0 --me hex --sar 1:1 --threads 1 -r 1 --nr 0 -f 0:0 -b 2 --direct "temporal" --b-bias 0 --b-pyramid none -p 1 --slow-firstpass --stats "C:\Q\stats\two.avs.stat" -B 26 --qpmin 10 --qpmax 51 --8x8dct -A p8x8,b8x8,i8x8,i4x4 --ipratio 1.400000 --pbratio 1.300000 -m 5 --ratetol 1.000000 --vbv-init 0.9 --vbv-bufsize 0 --vbv-maxrate 0 -o nul "D:\v\two.avs" 2>&1|teelog.exe "C:\Q\log\two.avs.txt"
-x264.exe --cqm flat --scenecut 40 -I 250 -i 25 -t 0 --me hex --sar 1:1 --threads 1 -r 1 --nr 0 -f 0:0 -b 2 --direct "temporal" --b-bias 0 --b-pyramid none -p 3 --stats "C:\Q\stats\two.avs.stat" -B 26 --qpmin 10 --qpmax 51 --qpstep 4 --qcomp 0.600000 --ipratio 1.400000 --pbratio 1.300000 --8x8dct -A p8x8,b8x8,i8x8,i4x4 -m 5 --ratetol 1.000000 --vbv-init 0.9 --vbv-bufsize 0 --vbv-maxrate 0 -o "E:\new out\50%% a&b (1)\two.mp4" "D:\v\two.avs" 2>&1|teelog.exe "C:\Q\log\two.avs.txt"
-:job_end_ec6f82bf
+@if not exist "E:\new out\50%% a&b (1)\" (echo The folder "E:\new out\50%% a&b (1)" cannot be made: the job is skipped.&goto job_end_322a969b)
+x264.exe --cqm flat --scenecut 40 -I 250 -i 25 -t 0 --me hex --sar 1:1 --threads 1 -r 1 --nr 0 -f 0:0 -b 2 --direct "temporal" --b-bias 0 --b-pyramid none -p 1 --slow-firstpass --stats "C:\Q\stats\two.avs.stat" -B 1000 --qpmin 10 --qpmax 51 --8x8dct -A p8x8,b8x8,i8x8,i4x4 --ipratio 1.400000 --pbratio 1.300000 -m 5 --ratetol 1.000000 --vbv-init 0.9 --vbv-bufsize 0 --vbv-maxrate 0 -o nul "D:\v\two.avs" 2>&1|teelog.exe "C:\Q\log\two.avs.txt"
+x264.exe --cqm flat --scenecut 40 -I 250 -i 25 -t 0 --me hex --sar 1:1 --threads 1 -r 1 --nr 0 -f 0:0 -b 2 --direct "temporal" --b-bias 0 --b-pyramid none -p 3 --stats "C:\Q\stats\two.avs.stat" -B 1000 --qpmin 10 --qpmax 51 --qpstep 4 --qcomp 0.600000 --ipratio 1.400000 --pbratio 1.300000 --8x8dct -A p8x8,b8x8,i8x8,i4x4 -m 5 --ratetol 1.000000 --vbv-init 0.9 --vbv-bufsize 0 --vbv-maxrate 0 -o "E:\new out\50%% a&b (1)\two.mp4" "D:\v\two.avs" 2>&1|teelog.exe "C:\Q\log\two.avs.txt"
+:job_end_322a969b
 @echo Input:D:\v\here.avs
 @echo Output:done\here.mp4
 @echo Encode Mode:Single Pass - CRF

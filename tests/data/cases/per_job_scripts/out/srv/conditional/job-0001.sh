@@ -15,7 +15,7 @@ ffmpeg -hide_banner -nostdin -v error -y -i '/media/clip.x264.mkv' -c copy '/med
 rm -f -- '/media/clip.x264.mkv'
 size=$(stat -c %s -- '/media/clip.mp4' 2>/dev/null) || size=-1
 if [ "$size" -lt 94371840 ] || [ "$size" -gt 524288 ]; then
-  x264 --cqm flat --scenecut 40 -I 250 -i 25 -t 0 --me hex --sar 1:1 --threads 1 -r 1 --nr 0 -f 0:0 -b 2 --direct "temporal" --b-bias 0 --b-pyramid none -p 3 --stats '/opt/q/stats/clip.avi.stat' -B 26 --qpmin 10 --qpmax 51 --qpstep 4 --qcomp 0.600000 --ipratio 1.400000 --pbratio 1.300000 --8x8dct -A p8x8,b8x8,i8x8,i4x4 -m 5 --ratetol 1.000000 --vbv-init 0.9 --vbv-bufsize 0 --vbv-maxrate 0 -o '/media/clip.x264.mkv' '/media/clip.avi' 2>>'/opt/q/log/clip.avi.txt' || fail 'x264 pass 2 failed'
+  x264 --cqm flat --scenecut 40 -I 250 -i 25 -t 0 --me hex --sar 1:1 --threads 1 -r 1 --nr 0 -f 0:0 -b 2 --direct "temporal" --b-bias 0 --b-pyramid none -p 3 --stats '/opt/q/stats/clip.avi.stat' -B 1000 --qpmin 10 --qpmax 51 --qpstep 4 --qcomp 0.600000 --ipratio 1.400000 --pbratio 1.300000 --8x8dct -A p8x8,b8x8,i8x8,i4x4 -m 5 --ratetol 1.000000 --vbv-init 0.9 --vbv-bufsize 0 --vbv-maxrate 0 -o '/media/clip.x264.mkv' '/media/clip.avi' 2>>'/opt/q/log/clip.avi.txt' || fail 'x264 pass 2 failed'
   ffmpeg -hide_banner -nostdin -v error -y -i '/media/clip.x264.mkv' -c copy '/media/clip.mp4' || fail 'ffmpeg could not copy the video into MP4'
   rm -f -- '/media/clip.x264.mkv'
 fi

@@ -10,6 +10,6 @@ done
 printf '%s\n' 'Input:/media/clip.avi'
 printf '%s\n' 'Output:/media/clip.mp4'
 printf '%s\n' 'Encode Mode:Mutipass - First Pass'
-x264 --cqmfile '/media/it'\''s matrix.cfg' --scenecut 40 -I 250 -i 25 -t 0 --me hex --sar 1:1 --threads 1 -r 1 --nr 0 -f 0:0 -b 2 --direct "temporal" --b-bias 0 --b-pyramid none -p 1 --slow-firstpass --stats '/opt/q/stats/clip.avi.stat' -B 26 --qpmin 10 --qpmax 51 --8x8dct -A p8x8,b8x8,i8x8,i4x4 --ipratio 1.400000 --pbratio 1.300000 -m 5 --ratetol 1.000000 --vbv-init 0.9 --vbv-bufsize 0 --vbv-maxrate 0 -o /dev/null '/media/clip.avi' || fail 'x264 pass 1 failed'
+x264 --cqmfile '/media/it'\''s matrix.cfg' --scenecut 40 -I 250 -i 25 -t 0 --me hex --sar 1:1 --threads 1 -r 1 --nr 0 -f 0:0 -b 2 --direct "temporal" --b-bias 0 --b-pyramid none -p 1 --slow-firstpass --stats '/opt/q/stats/clip.avi.stat' -B 1000 --qpmin 10 --qpmax 51 --8x8dct -A p8x8,b8x8,i8x8,i4x4 --ipratio 1.400000 --pbratio 1.300000 -m 5 --ratetol 1.000000 --vbv-init 0.9 --vbv-bufsize 0 --vbv-maxrate 0 -o /dev/null '/media/clip.avi' || fail 'x264 pass 1 failed'
 [ -e '/opt/q/stats/clip.avi.stat' ] || fail 'the final output is missing'
 exit 0

@@ -5,10 +5,12 @@
 @echo Output:D:\v\a.mp4
 @echo Encode Mode:Single Pass - CRF
 @if not exist "D:\v\" md "D:\v"
-@if not exist "D:\v\" (echo The folder "D:\v" cannot be made: the job is skipped.&goto job_end_6a69149c)
-@if not exist "D:\v\a.mp4" (
+@if not exist "D:\v\" (echo The folder "D:\v" cannot be made: the job is skipped.&goto job_end_6d104fe7)
+@if not exist "D:\v\a.mp4" type nul >"D:\v\a.mp4.unfinished"
+@if exist "D:\v\a.mp4.unfinished" (
 x264.exe --cqm flat --scenecut 40 -I 250 -i 25 -t 0 --me hex --sar 1:1 --threads 1 -r 1 --nr 0 -f 0:0 -b 2 --direct "temporal" --b-bias 0 --b-pyramid none --crf 26 --8x8dct -A p8x8,b8x8,i8x8,i4x4 -m 5 --qpmin 10 --qpmax 51 --qpstep 4 --qcomp 0.600000 --ipratio 1.400000 --pbratio 1.300000 --vbv-init 0.9 --vbv-bufsize 0 --vbv-maxrate 0 -o "D:\v\a.mp4" "C:\Q\avs\a.mkv.avs" 2>&1|teelog.exe "C:\Q\log\a.mkv.txt"
+@del "D:\v\a.mp4.unfinished"
 )
-:job_end_6a69149c
+:job_end_6d104fe7
 @if exist "D:\v\a.mp4" (set "quorvelan_exit=0") else set "quorvelan_exit=1"
 @exit /b %quorvelan_exit%

@@ -6,7 +6,7 @@
 @echo Encode Mode:Conditional Double Passes(1P-CRF)
 x264.exe --cqm flat --scenecut 40 -I 250 -i 25 -t 0 --me hex --sar 1:1 --threads 1 -r 1 --nr 0 -f 0:0 -b 2 --direct "temporal" --b-bias 0 --b-pyramid none --stats "C:\Q\stats\clip.avs.stat" -p 1 --slow-firstpass --crf 16 --8x8dct -A p8x8,b8x8,i8x8,i4x4 --ipratio 1.400000 --pbratio 1.300000 -m 5 --qpmin 10 --qpmax 51 --qpstep 4 --qcomp 0.600000 --ratetol 1.000000 --vbv-init 0.9 --vbv-bufsize 0 --vbv-maxrate 0 -o "D:\v\clip.mp4" "D:\v\clip.avs" 2>&1|teelog.exe "C:\Q\log\clip.avs.txt"
 mensura.exe 90 110 "D:\v\clip.mp4"
-if errorlevel 1 x264.exe --cqm flat --scenecut 40 -I 250 -i 25 -t 0 --me hex --sar 1:1 --threads 1 -r 1 --nr 0 -f 0:0 -b 2 --direct "temporal" --b-bias 0 --b-pyramid none -p 3 --stats "C:\Q\stats\clip.avs.stat" -B 26 --qpmin 10 --qpmax 51 --qpstep 4 --qcomp 0.600000 --ipratio 1.400000 --pbratio 1.300000 --8x8dct -A p8x8,b8x8,i8x8,i4x4 -m 5 --ratetol 1.000000 --vbv-init 0.9 --vbv-bufsize 0 --vbv-maxrate 0 -o "D:\v\clip.mp4" "D:\v\clip.avs" 2>&1|teelog.exe "C:\Q\log\clip.avs.txt"
+if errorlevel 1 x264.exe --cqm flat --scenecut 40 -I 250 -i 25 -t 0 --me hex --sar 1:1 --threads 1 -r 1 --nr 0 -f 0:0 -b 2 --direct "temporal" --b-bias 0 --b-pyramid none -p 3 --stats "C:\Q\stats\clip.avs.stat" -B 1000 --qpmin 10 --qpmax 51 --qpstep 4 --qcomp 0.600000 --ipratio 1.400000 --pbratio 1.300000 --8x8dct -A p8x8,b8x8,i8x8,i4x4 -m 5 --ratetol 1.000000 --vbv-init 0.9 --vbv-bufsize 0 --vbv-maxrate 0 -o "D:\v\clip.mp4" "D:\v\clip.avs" 2>&1|teelog.exe "C:\Q\log\clip.avs.txt"
 ffmpeg -hide_banner -y -i "D:\v\clip.avs" -vn -c:a aac -b:a 64k "D:\v\clip.audio.m4a"
 mkvmerge -o "D:\v\clip.mkv" "D:\v\clip.mp4" "D:\v\clip.audio.m4a"
 if not errorlevel 1 del "D:\v\clip.audio.m4a"
