@@ -95,8 +95,7 @@ std::string ShellRefusal(const Form& form) {
 // The shell's lines of one job, step by step, each checked.
 class ShellJob {
  public:
-  ShellJob(const Form& form, const std::vector<std::string>& missingFolders)
-      : form_(form), output_(form.Text(C::Output)), lines_(MakeFolderLines(ScriptDialect::Sh, missingFolders, {})) {}
+  explicit ShellJob(const Form& form) : form_(form), output_(form.Text(C::Output)) {}
 
   std::vector<std::string> Lines() {
     if (AudioOnly(form_)) {
@@ -214,7 +213,7 @@ JobScript ShellScript(const Form& form, const std::vector<std::string>& folders,
   if (std::string refusal = ShellRefusal(form); !refusal.empty()) return {{}, std::move(refusal), {}, 0};
   if (JobLines(form, X264Syntax::Current).empty()) return {{}, "the job gives no lines", {}, 0};
 
-  ShellJob job(form, missingFolders);
+  ShellJob job(form);
   const std::vector<std::string> steps = job.Lines();
   std::string needs;
   for (const std::string& tool : job.Needs()) needs += (needs.empty() ? "" : " ") + tool;
@@ -233,6 +232,9 @@ JobScript ShellScript(const Form& form, const std::vector<std::string>& folders,
   for (const auto& [caption, value] : shown) {
     lines.push_back(FillPlaceholders(dialect.echo, {{"{text}", dialect.echoQuote(caption + value)}}));
   }
+  // The folders come first: the skip-done mark is written into one of them.
+  const std::vector<std::string> made = MakeFolderLines(ScriptDialect::Sh, missingFolders, {});
+  lines.insert(lines.end(), made.begin(), made.end());
   const SkipDoneBlock block = form.Number(C::SkipDone) != 0 ? SkipDoneLines(dialect, final) : SkipDoneBlock{};
   lines.insert(lines.end(), block.start.begin(), block.start.end());
   lines.insert(lines.end(), steps.begin(), steps.end());
