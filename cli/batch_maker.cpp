@@ -14,7 +14,6 @@
 #include "text/case_fold.h"
 #include "jobs/job_script.h"
 #include "jobs/job_set.h"
-#include "jobs/batch_bytes.h"
 #include "settings/batch_values.h"
 #include "text/leading_integer.h"
 #include "text/search_path.h"
@@ -427,8 +426,8 @@ MakeOutcome WritePerJob(const Form& form, const platform::Platform& platform, co
   const int count = static_cast<int>(perJob.jobs.size());
   for (int i = 0; i < count; ++i) {
     const std::string path = folder + JobScriptName(i + 1, count, perJob.dialect);
-    std::optional<std::string> bytes = perJob.jobs[static_cast<std::size_t>(i)].script;
-    if (perJob.dialect == ScriptDialect::Cmd) bytes = BatchBytes(std::move(*bytes), {}, platform.codePages);
+    const std::optional<std::string> bytes =
+        JobScriptBytes(perJob.jobs[static_cast<std::size_t>(i)].script, perJob.dialect, platform.codePages);
     if (!bytes) return Error("cannot write " + path + ": a line holds what no code page carries");
     if (!platform.files.WriteFile(path, *bytes)) return Error("cannot write " + path);
   }

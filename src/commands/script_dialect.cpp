@@ -16,7 +16,8 @@ constexpr DialectSyntax kDialects[] = {
    "@echo {text}", BatchEcho,
    // Quoted whole, so that "&" or ")" in a folder stays part of it.
    "@set \"PATH={folders};%PATH%\"", ';', BatchPath,
-   "@if exist {final} exit /b 0\r\n@exit /b 1", InterpreterQuoted,
+   "@if exist {final} (set \"quorvelan_exit=0\") else set \"quorvelan_exit=1\"", InterpreterQuoted,
+   "@exit /b %quorvelan_exit%\r\n",
    // "goto" looks for the label from its own line on, so the same label
    // after each of two equal jobs still ends the right one.
    // Quoted, the folder's "&" or ")" stays part of the echoed text.
@@ -34,7 +35,7 @@ constexpr DialectSyntax kDialects[] = {
    // printf, not echo: some shells' echo reads backslashes in the text.
    "printf '%s\\n' {text}", ShellQuoted,
    "PATH={folders}:\"$PATH\"\nexport PATH", ':', ShellQuoted,
-   "[ -e {final} ] || fail 'the final output is missing'\nexit 0", ShellQuoted,
+   "[ -e {final} ] || fail 'the final output is missing'", ShellQuoted, "exit 0\n",
    {"mkdir -p -- {folder} || fail \"the folder \"{folder}\" cannot be made\"", nullptr},
    nullptr,
    {"[ -e {output} ] || : >{mark}", "if [ -e {mark} ]; then"}, {"rm -f -- {mark}", "fi"}},

@@ -32,9 +32,13 @@ struct DialectSyntax {
   const char* searchPath;
   char folderSeparator;
   std::string (*folderQuote)(std::string_view folder);
-  // The last lines: exit 0 only when "{final}" exists.
+  // Whether "{final}" exists, then the script's very end, which exits with
+  // 0 only when it does. The command interpreter's end stands after the
+  // line that restores the console's code page (BatchBytes), so that a
+  // UTF-8 script leaves the console as it found it.
   const char* finalCheck;
   std::string (*checkQuote)(std::string_view path);
+  const char* scriptEnd;
   // The lines that make the folder "{folder}" before a job's first step
   // when it is missing; "{within}" is the folder with a separator after it,
   // both quoted by `checkQuote`. A folder that cannot be made ends the job

@@ -101,7 +101,8 @@ BatchResult WritePerJobBatches(const Form& form, const platform::Platform& platf
   }
   const int count = static_cast<int>(jobs.size());
   for (int i = 0; i < count; ++i) {
-    const std::optional<std::string> bytes = BatchBytes(jobs[static_cast<std::size_t>(i)].script, {}, platform.codePages);
+    const std::optional<std::string> bytes =
+        JobScriptBytes(jobs[static_cast<std::size_t>(i)].script, ScriptDialect::Cmd, platform.codePages);
     const std::string path = prefix + JobScriptName(i + 1, count, ScriptDialect::Cmd);
     if (!bytes || !platform.files.WriteFile(path, *bytes)) return {BatchOutcome::Failed, path};
   }

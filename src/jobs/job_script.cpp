@@ -9,6 +9,7 @@
 #include "catalog/muxers.h"
 #include "commands/audio_command.h"
 #include "commands/pass_command.h"
+#include "jobs/batch_bytes.h"
 #include "jobs/job_list.h"
 #include "settings/batch_values.h"
 #include "text/path_parts.h"
@@ -241,6 +242,12 @@ JobScript ShellScript(const Form& form, const std::vector<std::string>& folders,
 }
 
 }  // namespace
+
+std::optional<std::string> JobScriptBytes(std::string text, ScriptDialect dialect, platform::CodePages& codePages) {
+  const char* end = Dialect(dialect).scriptEnd;
+  if (dialect == ScriptDialect::Cmd) return BatchBytes(std::move(text), end, codePages);
+  return std::move(text.append(end));
+}
 
 std::string CommandJobScript(const std::vector<std::string>& lines, const std::string& finalOutput,
                              const std::vector<std::string>& folders, const std::string& title) {

@@ -3,17 +3,19 @@
 // job's lines in the whole batch, its own search path, and an exit status of
 // 0 only when the job's final output exists.
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "commands/script_dialect.h"
 #include "commands/x264_syntax.h"
 #include "form/form.h"
+#include "platform/platform.h"
 
 namespace qv {
 
 struct JobScript {
-  std::string text;         // the script; empty when refused
+  std::string text;         // the script but its end (JobScriptBytes); empty when refused
   std::string refusal;      // why the dialect cannot run the job, naming the setting
   std::string finalOutput;  // the file the job ends with
   int passes = 0;           // x264 runs, a conditional one included
@@ -34,6 +36,10 @@ JobScript MakeJobScript(const Form& form, X264Syntax syntax, ScriptDialect diale
 // `finalOutput`.
 std::string CommandJobScript(const std::vector<std::string>& lines, const std::string& finalOutput,
                              const std::vector<std::string>& folders, const std::string& title);
+
+// The bytes of a job's script `text` with the dialect's end; nullopt when
+// the command interpreter's text holds what no code page carries.
+std::optional<std::string> JobScriptBytes(std::string text, ScriptDialect dialect, platform::CodePages& codePages);
 
 // The file the job on the form ends with: the merged Matroska file, the
 // audio file of an audio-only job, the statistics of a first pass alone,

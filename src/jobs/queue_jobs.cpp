@@ -1,6 +1,9 @@
 #include "jobs/queue_jobs.h"
 
+#include "catalog/audio_encoders.h"
 #include "jobs/job_list.h"
+#include "text/batch_text.h"
+#include "text/path_parts.h"
 
 namespace qv {
 namespace {
@@ -45,6 +48,19 @@ void ReadJobLine(std::string_view line, QueueJob& job) {
   if (line.find(" -o nul ") != std::string_view::npos) job.finalOutput = QuotedAfter(line, " --stats ");
 }
 
+// A job that runs no x264 encodes audio only: it leaves the file that one
+// of the audio encoders writes beside its output.
+std::string AudioOnlyFile(const std::vector<std::string>& lines, const QueueJob& job) {
+  for (int i = 0; const AudioEncoderSpec* encoder = FindAudioEncoder(i); ++i) {
+    const std::string audio = ReplaceExtension(job.output, encoder->fileEnding);
+    const std::string quoted = BatchQuoted(audio);
+    for (std::size_t at = job.firstLine; at < job.endLine; ++at) {
+      if (lines[at].find(quoted) != std::string::npos) return audio;
+    }
+  }
+  return job.output;
+}
+
 }  // namespace
 
 std::string UnquotedBatchPath(std::string_view quoted) {
@@ -76,7 +92,7 @@ std::vector<QueueJob> SplitQueueJobs(const std::vector<std::string>& lines) {
     if (inJob) jobs.back().endLine = i + 1;
   }
   for (QueueJob& job : jobs) {
-    if (job.finalOutput.empty()) job.finalOutput = job.output;
+    if (job.finalOutput.empty()) job.finalOutput = job.passes == 0 ? AudioOnlyFile(lines, job) : job.output;
   }
   return jobs;
 }

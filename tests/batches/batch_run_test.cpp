@@ -60,16 +60,34 @@ struct Installation {
             {"{log}", program + "log\\" + file + ".txt"}};
   }
 
-  // quorvelan-cli with the job's settings writes `batch`, or starts the job
-  // when `batch` is empty.
-  void Make(const Row& job, const std::string& batch) const {
+  // quorvelan-cli with the job's settings and `target`: "--bat FILE",
+  // "--start" or "--per-job FOLDER ...".
+  void Make(const Row& job, const std::string& target) const {
     std::string command = Quoted(program + "quorvelan-cli.exe") + " --defaults --set minsize=1 --set maxsize=2";
     for (const auto& [key, column] : {std::pair{"mode", kMode}, {"aud", kAudio}, {"muxer", kMuxer}, {"ae", kEncoder}}) {
       command += std::string(" --set ") + key + "=" + job[column];
     }
-    command += (batch.empty() ? " --start " : " --bat " + Quoted(batch) + " ") + Quoted(PathsOf(job).at("{src}"));
+    command += " " + target + " " + Quoted(PathsOf(job).at("{src}"));
     const CommandRun made = RunCommand(command + " 2>&1", program);
     EXPECT_EQ(made.exitCode, 0) << command << "\n" << made.output;
+  }
+
+  // Writes the job's source, and the statistics of an earlier first pass
+  // where the job wants them.
+  void Prepare(const Row& job) const {
+    const Paths paths = PathsOf(job);
+    WriteBytes(paths.at("{src}"),
+               "# end-to-end source\r\n" + (job[kDirective] == "-" ? "" : "#standin " + job[kDirective] + "\r\n"));
+    if (job[kBefore] == "stats") WriteBytes(paths.at("{stats}"), "#options: an earlier first pass\n");
+  }
+
+  // The files of the job that exist.
+  std::string Left(const Row& job) const {
+    std::string left;
+    for (const std::string kind : {"out", "mkv", "aac", "m4a", "stats", "log"}) {
+      if (fs::exists(PathsOf(job).at("{" + kind + "}"))) left += (left.empty() ? "" : " ") + kind;
+    }
+    return left;
   }
 
   ScratchFolder root{"batches"};
@@ -116,19 +134,16 @@ TEST(Batches, EveryJobRunsItsStepsInOrderAndLeavesItsFiles) {
 
   std::string all;
   for (const Row& job : jobs) {
-    const Paths paths = place.PathsOf(job);
-    WriteBytes(paths.at("{src}"),
-               "# end-to-end source\r\n" + (job[kDirective] == "-" ? "" : "#standin " + job[kDirective] + "\r\n"));
-    if (job[kBefore] == "stats") WriteBytes(paths.at("{stats}"), "#options: an earlier first pass\n");
+    place.Prepare(job);
     if (job[kHow] != "bat") continue;
-    place.Make(job, place.root.path() + job[kName] + ".bat");
+    place.Make(job, "--bat " + Quoted(place.root.path() + job[kName] + ".bat"));
     all += "@call " + Quoted(place.root.path() + job[kName] + ".bat") + "\r\n";
   }
   WriteBytes(place.root.path() + "all.bat", all);
   const std::string console = RunCommand(Quoted(place.root.path() + "all.bat"), place.root.path()).output;
   for (const Row& job : jobs) {
     if (job[kHow] != "start") continue;
-    place.Make(job, "");
+    place.Make(job, "--start");
     // The started batch deletes itself at its end.
     for (int i = 0; i < 1200 && fs::exists(place.program + "temp.bat"); ++i) {
       std::this_thread::sleep_for(std::chrono::milliseconds(100));
@@ -149,14 +164,29 @@ TEST(Batches, EveryJobRunsItsStepsInOrderAndLeavesItsFiles) {
       EXPECT_NE(console.find("Input:" + paths.at("{in}") + "\r\n"), std::string::npos);
       EXPECT_NE(console.find("Output:" + paths.at("{out}") + "\r\n"), std::string::npos);
     }
-    for (const std::string kind : {"out", "mkv", "aac", "m4a", "stats", "log"}) {
-      const bool left = (" " + job[kLeft] + " ").find(" " + kind + " ") != std::string::npos;
-      EXPECT_EQ(fs::exists(paths.at("{" + kind + "}")), left) << kind;
-    }
+    EXPECT_EQ(place.Left(job), job[kLeft]);
     // teelog kept what x264 printed.
     if (fs::exists(paths.at("{log}"))) {
       EXPECT_NE(ReadBytes(paths.at("{log}"))->find("encoded 3 frames of " + paths.at("{in}")), std::string::npos);
     }
+  }
+}
+
+// Each job's own script, run by hand, leaves the files that the whole
+// batch leaves, and exits with 0 exactly when its final output is there.
+TEST(Batches, EachJobsOwnScriptLeavesWhatTheWholeBatchLeaves) {
+  const Installation place;
+  for (const Row& job : ReadTable("batches/jobs.tsv")) {
+    if (job[0] != "job" || job[kHow] != "bat") continue;
+    SCOPED_TRACE(job[kName]);
+    place.Prepare(job);
+    const std::string folder = place.root.path() + job[kName] + "\\";
+    place.Make(job, "--script cmd --per-job " + Quoted(folder.substr(0, folder.size() - 1)));
+    // The manifest's row: number, script, input, final output, ...
+    const Row manifest = Split(Split(ReadBytes(folder + "jobs.tsv").value_or("\n"), '\n').at(1), '\t');
+    const CommandRun run = RunCommand(Quoted(folder + manifest.at(1)), place.root.path());
+    EXPECT_EQ(place.Left(job), job[kLeft]) << run.output;
+    EXPECT_EQ(run.exitCode, fs::exists(manifest.at(3)) ? 0 : 1) << manifest.at(3);
   }
 }
 

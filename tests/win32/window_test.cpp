@@ -7,6 +7,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <functional>
 
 #include "platform/fake/fake_platform.h"
@@ -48,6 +49,77 @@ bool HoldsItsCaption(HWND dialog) {
   RECT outer{};
   GetWindowRect(dialog, &outer);
   return outer.right - outer.left >= size.cx + 2 * metrics.iCaptionWidth;
+}
+
+// The DPI that programs started from now on draw at, as Wine reads it when a
+// program starts (the desktop's and the fonts' settings); the old values
+// come back at the end.
+class SystemDpi {
+ public:
+  SystemDpi() {
+    for (Setting& setting : settings_) {
+      DWORD size = sizeof(setting.old);
+      setting.had = RegGetValueW(setting.root, setting.key, L"LogPixels", RRF_RT_REG_DWORD, nullptr, &setting.old,
+                                 &size) == ERROR_SUCCESS;
+    }
+  }
+  ~SystemDpi() {
+    for (const Setting& setting : settings_) {
+      if (setting.had) {
+        Set(setting, setting.old);
+      } else {
+        RegDeleteKeyValueW(setting.root, setting.key, L"LogPixels");
+      }
+    }
+  }
+  void Use(DWORD dpi) const {
+    for (const Setting& setting : settings_) Set(setting, dpi);
+  }
+
+ private:
+  struct Setting {
+    HKEY root;
+    const wchar_t* key;
+    DWORD old = 0;
+    bool had = false;
+  };
+  static void Set(const Setting& setting, DWORD dpi) {
+    RegSetKeyValueW(setting.root, setting.key, L"LogPixels", REG_DWORD, &dpi, sizeof(dpi));
+  }
+  Setting settings_[2] = {{HKEY_CURRENT_USER, L"Control Panel\\Desktop"},
+                          {HKEY_CURRENT_CONFIG, L"Software\\Fonts"}};
+};
+
+// The font that the window gives a control at `dpi`: the system's dialog font
+// for the few that keep it, Tahoma 8 pt for all others. (A control's own font
+// handle belongs to the program and cannot be read from here.)
+HFONT RuleFont(bool dialogFont, UINT dpi) {
+  LOGFONTW look{};
+  GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof(look), &look);
+  look.lfHeight = MulDiv(look.lfHeight, dpi, GetDpiForSystem());
+  if (!dialogFont) {
+    look.lfHeight = -MulDiv(8, dpi, 72);
+    lstrcpyW(look.lfFaceName, L"Tahoma");
+  }
+  return CreateFontIndirectW(&look);
+}
+
+// The widest of `texts` in `font`, as one line, in pixels.
+int WidestText(HFONT font, const std::vector<std::string>& texts) {
+  const HDC screen = GetDC(nullptr);
+  const HGDIOBJ before = SelectObject(screen, font);
+  int widest = 0;
+  for (const std::string& text : texts) {
+    std::wstring wide(text.size() + 1, L'\0');
+    wide.resize(static_cast<std::size_t>(
+        MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), wide.size())));
+    RECT box{};
+    DrawTextW(screen, wide.c_str(), static_cast<int>(wide.size()), &box, DT_CALCRECT | DT_SINGLELINE);
+    widest = std::max(widest, static_cast<int>(box.right));
+  }
+  SelectObject(screen, before);
+  ReleaseDC(nullptr, screen);
+  return widest;
 }
 
 // The model of the window: its start-up from the state and job-list files
@@ -238,6 +310,59 @@ TEST_F(WindowTest, EveryKindOfControlActsAsTheModelSays) {
   program.ShowPage(kMore);
   Click(ControlId::Audio);  // a check box and the rule it drives
   ExpectWindowShows();
+}
+
+// Every caption, and every entry of a drop-down (any of which may be the one
+// its closed box shows), fits its control at 96 and at 144 DPI beside the
+// check mark or the drop-down button, and no two controls shown on a page
+// overlap. A label that shows its whole text as a tip may be cut.
+TEST_F(WindowTest, EveryTextFitsItsControlAt96And144Dpi) {
+  const SystemDpi system;
+  // The program's own pixels, not this program's view of them.
+  const DPI_AWARENESS_CONTEXT before = SetThreadDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE);
+  for (const UINT dpi : {96u, 144u}) {
+    EXPECT_EQ(program.CloseWindow(), std::optional<DWORD>(0));
+    system.Use(dpi);
+    Restart();
+    const int edges = 2 * GetSystemMetricsForDpi(SM_CXEDGE, dpi);
+    const HFONT fonts[] = {RuleFont(false, dpi), RuleFont(true, dpi)};
+    for (int tab = 0; tab < kPageCount; ++tab) {
+      program.ShowPage(tab);
+      std::vector<std::pair<ControlId, RECT>> shown;
+      for (std::size_t i = 0; i < qv::kControlCount; ++i) {
+        const qv::ControlSpec& row = qv::AllControls()[i];
+        if (static_cast<int>(row.page) != tab + 1 && (tab > 0 || row.page != qv::Page::Window)) continue;
+        SCOPED_TRACE(std::string(qv::ControlName(row.id)) + " at " + std::to_string(dpi) + " DPI");
+        const HWND control = program.Control(row.id);
+        RECT client{};
+        GetClientRect(control, &client);
+        int room = client.right;
+        if (row.kind == ControlKind::CheckBox) room -= GetSystemMetricsForDpi(SM_CXMENUCHECK, dpi) + edges;
+        if (qv::HasSelection(row.kind)) room -= GetSystemMetricsForDpi(SM_CXVSCROLL, dpi) + edges;
+        if (row.kind == ControlKind::Button || row.kind == ControlKind::Frame) room -= 2 * edges;
+        const bool captioned = row.kind == ControlKind::Button || row.kind == ControlKind::CheckBox ||
+                               row.kind == ControlKind::Frame ||
+                               (row.kind == ControlKind::Label && !(row.style & qv::kWholeTextTip));
+        if (captioned || row.kind == ControlKind::DropDown || row.kind == ControlKind::EditableCombo) {
+          const auto texts = captioned ? std::vector<std::string>{program.Text(row.id)} : program.Lines(row.id);
+          const bool dialogFont = (row.style & qv::kDefaultFont) != 0;
+          EXPECT_LE(WidestText(fonts[dialogFont], texts), room);
+        }
+        if (program.Visible(row.id) && row.kind != ControlKind::Frame && row.kind != ControlKind::Tab) {
+          RECT place{};
+          GetWindowRect(control, &place);
+          InflateRect(&place, -1, -1);  // rounding to pixels may make neighbours share one
+          for (const auto& [other, otherPlace] : shown) {
+            RECT common{};
+            EXPECT_FALSE(IntersectRect(&common, &place, &otherPlace)) << "overlaps " << qv::ControlName(other);
+          }
+          shown.emplace_back(row.id, place);
+        }
+      }
+    }
+    for (const HFONT font : fonts) DeleteObject(font);
+  }
+  SetThreadDpiAwarenessContext(before);
 }
 
 // Common dialogs answered in the window: the file pickers, the yes/no question.

@@ -11,5 +11,5 @@
 x264.exe --cqm flat --scenecut 40 -I 250 -i 25 -t 0 --me hex --sar 1:1 --threads 1 -r 1 --nr 0 -f 0:0 -b 2 --direct "temporal" --b-bias 0 --b-pyramid none -p 1 --slow-firstpass --stats "E:\stats\clip.stat" -B 1000 --qpmin 10 --qpmax 51 --8x8dct -A p8x8,b8x8,i8x8,i4x4 --ipratio 1.400000 --pbratio 1.300000 -m 5 --ratetol 1.000000 --vbv-init 0.9 --vbv-bufsize 0 --vbv-maxrate 0 -o nul "D:\v\clip.avs" 2>&1|teelog.exe "E:\new out\50%% a&b (1)\clip.txt"
 x264.exe --cqm flat --scenecut 40 -I 250 -i 25 -t 0 --me hex --sar 1:1 --threads 1 -r 1 --nr 0 -f 0:0 -b 2 --direct "temporal" --b-bias 0 --b-pyramid none -p 3 --stats "E:\stats\clip.stat" -B 1000 --qpmin 10 --qpmax 51 --qpstep 4 --qcomp 0.600000 --ipratio 1.400000 --pbratio 1.300000 --8x8dct -A p8x8,b8x8,i8x8,i4x4 -m 5 --ratetol 1.000000 --vbv-init 0.9 --vbv-bufsize 0 --vbv-maxrate 0 -o "E:\new out\50%% a&b (1)\clip.mp4" "D:\v\clip.avs" 2>&1|teelog.exe "E:\new out\50%% a&b (1)\clip.txt"
 :job_end_fa67ef9d
-@if exist "E:\new out\50%% a&b (1)\clip.mp4" exit /b 0
-@exit /b 1
+@if exist "E:\new out\50%% a&b (1)\clip.mp4" (set "quorvelan_exit=0") else set "quorvelan_exit=1"
+@exit /b %quorvelan_exit%

@@ -12,5 +12,5 @@ x264.exe --cqm flat --scenecut 40 -I 250 -i 25 -t 0 --me hex --sar 1:1 --threads
 @del "D:\v\a.mp4.unfinished"
 )
 :job_end_6d104fe7
-@if exist "D:\v\a.mp4" exit /b 0
-@exit /b 1
+@if exist "D:\v\a.mp4" (set "quorvelan_exit=0") else set "quorvelan_exit=1"
+@exit /b %quorvelan_exit%

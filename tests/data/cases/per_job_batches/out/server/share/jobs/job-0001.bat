@@ -11,5 +11,5 @@ ffmpeg -hide_banner -y -i "D:\v\clip.avs" -vn -c:a aac -b:a 64k "D:\v\clip.audio
 mkvmerge -o "D:\v\clip.mkv" "D:\v\clip.mp4" "D:\v\clip.audio.m4a"
 if not errorlevel 1 del "D:\v\clip.audio.m4a"
 if not errorlevel 2 if exist "D:\v\clip.mkv" del "D:\v\clip.mp4"
-@if exist "D:\v\clip.mkv" exit /b 0
-@exit /b 1
+@if exist "D:\v\clip.mkv" (set "quorvelan_exit=0") else set "quorvelan_exit=1"
+@exit /b %quorvelan_exit%

@@ -11,5 +11,5 @@ ffmpeg -hide_banner -y -i "C:\Q\avs\100%% a&b.avi.avs" -vn -c:a aac -b:a 64k "D:
 mkvmerge -o "D:\v\100%% a&b.mkv" "D:\v\100%% a&b.mp4" "D:\v\100%% a&b.audio.m4a"
 if not errorlevel 1 del "D:\v\100%% a&b.audio.m4a"
 if not errorlevel 2 if exist "D:\v\100%% a&b.mkv" del "D:\v\100%% a&b.mp4"
-@if exist "D:\v\100%% a&b.mkv" exit /b 0
-@exit /b 1
+@if exist "D:\v\100%% a&b.mkv" (set "quorvelan_exit=0") else set "quorvelan_exit=1"
+@exit /b %quorvelan_exit%
