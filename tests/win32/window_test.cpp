@@ -30,25 +30,36 @@ namespace fs = std::filesystem;
 
 enum PageIndex { kBitrate, kRateControl, kFrames, kMore, kJob, kPageCount };
 
+// The widest of `texts` in `font`, as one line, in pixels.
+int WidestText(HFONT font, const std::vector<std::string>& texts) {
+  const HDC screen = GetDC(nullptr);
+  const HGDIOBJ before = SelectObject(screen, font);
+  int widest = 0;
+  for (const std::string& text : texts) {
+    std::wstring wide(text.size() + 1, L'\0');
+    wide.resize(static_cast<std::size_t>(
+        MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), wide.size())));
+    RECT box{};
+    DrawTextW(screen, wide.c_str(), static_cast<int>(wide.size()), &box, DT_CALCRECT | DT_SINGLELINE);
+    widest = std::max(widest, static_cast<int>(box.right));
+  }
+  SelectObject(screen, before);
+  ReleaseDC(nullptr, screen);
+  return widest;
+}
+
 // Whether a dialog is wide enough for its whole caption (in the system's
 // caption font) beside its close button.
-bool HoldsItsCaption(HWND dialog) {
-  wchar_t caption[256] = {};
-  const int length = GetWindowTextW(dialog, caption, 256);
+bool HoldsItsCaption(HWND dialog, const std::string& caption) {
   NONCLIENTMETRICSW metrics{};
   metrics.cbSize = sizeof(metrics);
   SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
   const HFONT font = CreateFontIndirectW(&metrics.lfCaptionFont);
-  const HDC screen = GetDC(nullptr);
-  const HGDIOBJ before = SelectObject(screen, font);
-  SIZE size{};
-  GetTextExtentPoint32W(screen, caption, length, &size);
-  SelectObject(screen, before);
-  ReleaseDC(nullptr, screen);
+  const int width = WidestText(font, {caption});
   DeleteObject(font);
   RECT outer{};
   GetWindowRect(dialog, &outer);
-  return outer.right - outer.left >= size.cx + 2 * metrics.iCaptionWidth;
+  return outer.right - outer.left >= width + 2 * metrics.iCaptionWidth;
 }
 
 // The DPI that programs started from now on draw at, as Wine reads it when a
@@ -102,24 +113,6 @@ HFONT RuleFont(bool dialogFont, UINT dpi) {
     lstrcpyW(look.lfFaceName, L"Tahoma");
   }
   return CreateFontIndirectW(&look);
-}
-
-// The widest of `texts` in `font`, as one line, in pixels.
-int WidestText(HFONT font, const std::vector<std::string>& texts) {
-  const HDC screen = GetDC(nullptr);
-  const HGDIOBJ before = SelectObject(screen, font);
-  int widest = 0;
-  for (const std::string& text : texts) {
-    std::wstring wide(text.size() + 1, L'\0');
-    wide.resize(static_cast<std::size_t>(
-        MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), wide.size())));
-    RECT box{};
-    DrawTextW(screen, wide.c_str(), static_cast<int>(wide.size()), &box, DT_CALCRECT | DT_SINGLELINE);
-    widest = std::max(widest, static_cast<int>(box.right));
-  }
-  SelectObject(screen, before);
-  ReleaseDC(nullptr, screen);
-  return widest;
 }
 
 // The model of the window: its start-up from the state and job-list files
@@ -404,8 +397,9 @@ TEST_F(WindowTest, FilesInputFillsTheJobListThatItsButtonsEdit) {
   Click(ControlId::JobDown);
   EditJobLine(1, "@echo edited");
   std::string shown;
-  ClickAndAnswer(ControlId::JobView, "The command line parameter is:", [&](HWND view) {
-    EXPECT_TRUE(HoldsItsCaption(view));
+  const std::string title = "The command line parameter is:";
+  ClickAndAnswer(ControlId::JobView, title, [&](HWND view) {
+    EXPECT_TRUE(HoldsItsCaption(view, title));
     shown = program.DialogText(view);
     program.PressDialogButton(view, IDOK);
   });
