@@ -42,14 +42,8 @@ std::string_view Trimmed(std::string_view text) {
   return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
-}  // namespace
-
-bool IsWholeNumber(std::string_view text, ValueFormat format) {
-  text = Trimmed(text);
-  const std::optional<std::string> number = NumberText(text, format == ValueFormat::Fraction);
-  return number && (*number == text || (text.front() == '+' && *number == text.substr(1)));
-}
-
+// The format of the number that `field` holds; nothing for a field that
+// holds no number.
 std::optional<ValueFormat> NumberFormatOf(ControlId field) {
   for (const SettingSpec& setting : AllSettings()) {
     if (setting.control != field || ControlRow(field).kind != ControlKind::Edit) continue;
@@ -58,14 +52,23 @@ std::optional<ValueFormat> NumberFormatOf(ControlId field) {
   return std::nullopt;
 }
 
-bool IsTypableNumber(std::string_view text, ValueFormat format) {
-  const std::string_view allowed = format == ValueFormat::Fraction ? "0123456789 \t+-." : "0123456789 \t+-";
-  return text.find_first_not_of(allowed) == std::string_view::npos;
+}  // namespace
+
+std::optional<std::string> TypingRefusal(ControlId field, std::string_view text) {
+  const std::optional<ValueFormat> format = NumberFormatOf(field);
+  if (!format) return std::nullopt;
+  const bool fraction = *format == ValueFormat::Fraction;
+  if (text.find_first_not_of(fraction ? "0123456789 \t+-." : "0123456789 \t+-") == std::string_view::npos) {
+    return std::nullopt;
+  }
+  return fraction ? "Only a number can be typed here: digits, a minus sign and a point."
+                  : "Only a whole number can be typed here: digits and a minus sign.";
 }
 
-std::string TypableNumberNote(ValueFormat format) {
-  return format == ValueFormat::Fraction ? "Only a number can be typed here: digits, a minus sign and a point."
-                                         : "Only a whole number can be typed here: digits and a minus sign.";
+bool IsWholeNumber(std::string_view text, ValueFormat format) {
+  text = Trimmed(text);
+  const std::optional<std::string> number = NumberText(text, format == ValueFormat::Fraction);
+  return number && (*number == text || (text.front() == '+' && *number == text.substr(1)));
 }
 
 std::optional<NonNumber> FindNonNumber(const Form& form) {

@@ -14,17 +14,11 @@ namespace qv {
 // True when `text` is one whole number as the setting's format takes it.
 bool IsWholeNumber(std::string_view text, ValueFormat format);
 
-// The format of the number that `field` holds; nothing for a field that
-// holds no number.
-std::optional<ValueFormat> NumberFormatOf(ControlId field);
-
-// True when every character of `text` may stand in a number of `format`
-// (digits, blanks, a sign, a point where it takes a fraction): what a field
-// accepts as it is typed, before it is whole.
-bool IsTypableNumber(std::string_view text, ValueFormat format);
-
-// Why a field of `format` refused a character: what it takes.
-std::string TypableNumberNote(ValueFormat format);
+// What a number field says when `text` is typed into it and holds a
+// character that no number of the field holds (digits, blanks, a sign, a
+// point where it takes a fraction): the field keeps its text. Nothing when
+// the field takes the text, whole number or not yet.
+std::optional<std::string> TypingRefusal(ControlId field, std::string_view text);
 
 struct NonNumber {
   ControlId field;

@@ -13,7 +13,7 @@
 //   program PATH|OUTPUT (a program that prints OUTPUT) | program PATH (one that cannot run)
 //   library NAME EXPORT RESULT | start | close (closes or stays open) | restart (a new start on the same
 //   files with nothing saved, as after a crash) | drop A|B...
-//   type ID TEXT | click ID | select ID N | slide ID N | leave ID | undo ID (Ctrl+Z)
+//   type ID TEXT | keys ID TEXT (typed as the window takes it) | click ID | select ID N | slide ID N | leave ID | undo ID (Ctrl+Z)
 //   answer-path TEXT | answer-filter N (the save dialog's filter entry) | answer-paths A|B... | answer-yes
 //   | answer-no | answer-edit TEXT
 //   show ID... | show-form | show-jobs | show-folders | show-file PATH | cli ARGS ("..." or {{...}} holds one argument)
@@ -29,6 +29,7 @@
 #include "options.h"
 #include "platform/fake/fake_platform.h"
 #include "settings/config_io.h"
+#include "settings/number_fields.h"
 #include "ui/dispatch.h"
 #include "ui/lifecycle.h"
 #include "ui/reported_operations.h"
@@ -254,6 +255,11 @@ class Scenario {
     if (verb == "cli") return RunCli(rest), true;
     if (!id) return false;
     if (verb == "type") return form_.UserType(*id, text), true;
+    if (verb == "keys") {
+      // As the window's field takes typed text; "type" sets the model's text as it is.
+      if (const std::optional<std::string> refusal = TypingRefusal(*id, text)) return Note("refused: " + *refusal), true;
+      return form_.UserType(*id, text), true;
+    }
     if (verb == "click") return form_.UserClick(*id), true;
     if (verb == "select") return form_.UserSelect(*id, std::stoi(second)), true;
     if (verb == "slide") return form_.UserSlide(*id, std::stoi(second)), true;

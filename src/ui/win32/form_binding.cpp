@@ -70,8 +70,8 @@ bool FormBinding::OnCommand(HWND control, int notification) {
 }
 
 bool FormBinding::RefusesTyped(HWND control, ControlId id, const std::string& text) {
-  const std::optional<ValueFormat> format = NumberFormatOf(id);
-  if (!format || IsTypableNumber(text, *format)) {
+  const std::optional<std::string> refusal = TypingRefusal(id, text);
+  if (!refusal) {
     HideNumberTip();
     return false;
   }
@@ -87,7 +87,7 @@ bool FormBinding::RefusesTyped(HWND control, ControlId id, const std::string& te
   SetWindowTextW(control, kept.c_str());
   SendMessageW(control, EM_SETSEL, caret, caret);
   mirroring_ = false;
-  ShowNumberTip(control, Widen(TypableNumberNote(*format)));
+  ShowNumberTip(control, Widen(*refusal));
   return true;
 }
 
