@@ -83,6 +83,8 @@ void QueueWatch::Apply(const RunRecord& record, std::int64_t nowMs) {
     if (job != current_) {
       SettleUpTo(job, nowMs);
       current_ = job;
+      // A job that an earlier run left failed, stopped or interrupted runs anew.
+      status_[job] = JobStatus{};
       status_[job].startMs = nowMs;
     }
     JobStatus& status = status_[job];

@@ -48,6 +48,8 @@ class QueueWatch {
   void BatchEnded(std::int64_t nowMs);
   // "Stop now": the running job is stopped, its output left as it is.
   void Stop(std::int64_t nowMs);
+  // Before the run: the state that a job was left in by an earlier one.
+  void Restore(std::size_t job, JobState state) { status_[job].state = state; }
 
   const std::vector<QueueJob>& Jobs() const { return jobs_; }
   const JobStatus& Status(std::size_t job) const { return status_[job]; }

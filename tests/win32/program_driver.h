@@ -47,6 +47,13 @@ class ProgramDriver {
   // Rests the mouse pointer on a control at `at` (client pixels): the text of
   // the tool tip that shows, or "".
   std::string TipAt(qv::ControlId id, POINT at);
+  std::string Title() const;
+  // The queue view (once "Start" opened it): each row's cells joined by
+  // " | ", and its status bar.
+  std::vector<std::string> QueueRows() const;
+  std::string QueueStatus() const;
+  // Clicks a button of the queue view by its Win32 id.
+  void ClickQueueButton(int id);
   // Sends `message` to a control and returns its answer.
   LRESULT Ask(qv::ControlId id, UINT message, WPARAM wParam = 0) const;
 
@@ -88,7 +95,8 @@ class ProgramDriver {
  private:
   LRESULT Send(HWND target, UINT message, WPARAM wParam, LPARAM lParam) const;
   std::vector<std::string> BoxLines(HWND box) const;
-  std::vector<std::string> ListLines(HWND list) const;
+  std::vector<std::string> ListLines(HWND list, int column = 0) const;
+  HWND QueueWindow() const;
 
   std::optional<qv::testing::ScratchFolder> scratch_;
   std::string folder_;
