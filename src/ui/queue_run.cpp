@@ -123,11 +123,20 @@ void QueueRun::KeepStates() {
 }
 
 void QueueRun::ReadChannel() {
-  for (;;) {
+  while (listening_) {
     const platform::FileContent chunk = platform_.files.ReadFileFrom(channel_, read_, kChannelChunk);
     std::size_t used = 0;
     const std::int64_t now = NowMs();
-    for (const RunRecord& record : ParseRunRecords(chunk.bytes, used)) watch_.Apply(record, now);
+    for (const RunRecord& record : ParseRunRecords(chunk.bytes, used)) {
+      watch_.Apply(record, now);
+      if (!stopAfter_ || watch_.Current() == lastJob_ || watch_.Current() == watch_.Jobs().size()) continue;
+      platform_.processes.End(job_);
+      watch_.Restore(watch_.Current(), JobState::Waiting);
+      stopped_ = true;
+      stopAfter_ = false;
+      listening_ = false;  // what the ended job still wrote is no news
+      return;
+    }
     read_ += used;
     // A whole chunk without one line end would never be taken: skip it.
     if (used == 0 && chunk.bytes.size() == kChannelChunk) read_ += kChannelChunk;
@@ -159,6 +168,12 @@ void QueueRun::StopNow() {
   watch_.Stop(NowMs());
   KeepStates();
   Poll();
+}
+
+void QueueRun::StopAfterCurrent() {
+  if (ended_) return;
+  stopAfter_ = true;
+  lastJob_ = watch_.Current();
 }
 
 void QueueRun::Pause(bool paused) {

@@ -27,6 +27,10 @@ class QueueRun {
   // "Stop now": every process of the batch ends at once; the running job is
   // stopped and what it wrote left as a partial output.
   void StopNow();
+  // "Stop after this job": the batch is ended as soon as the next job's
+  // first step begins, and that job is waiting again. The running job's
+  // audio and mux steps, which tell nothing, end before that.
+  void StopAfterCurrent();
   // Suspends the batch's processes, or lets them go on.
   void Pause(bool paused);
   // The window closes while the batch runs: it runs on, unwatched.
@@ -34,6 +38,7 @@ class QueueRun {
 
   bool Ended() const { return ended_; }
   bool Paused() const { return paused_; }
+  bool StoppingAfterCurrent() const { return stopAfter_; }
   const QueueWatch& Watch() const { return watch_; }
   std::int64_t NowMs() const { return platform_.processes.NowMs(); }
 
@@ -50,6 +55,9 @@ class QueueRun {
   bool ended_ = false;
   bool paused_ = false;
   bool stopped_ = false;
+  bool stopAfter_ = false;
+  bool listening_ = true;
+  std::size_t lastJob_ = 0;  // with stopAfter_: the job that may still end
 };
 
 // The jobs' statuses are kept in the program folder's

@@ -17,8 +17,8 @@
 //   answer-path TEXT | answer-filter N (the save dialog's filter entry) | answer-paths A|B... | answer-yes
 //   | answer-no | answer-edit TEXT
 //   show ID... | show-form | show-jobs | show-folders | show-file PATH | cli ARGS ("..." or {{...}} holds one argument)
-//   append PATH|TEXT (TEXT and a line end added to the file) | queue poll|stop|pause|resume|end (its processes
-//   are gone, then poll) at MS (the clock's time): shows the queue view, the status bar and the title
+//   append PATH|TEXT (TEXT and a line end added to the file) | queue poll|stop|after|pause|resume|end (its
+//   processes are gone, then poll) at MS (the clock's time): shows the queue view, the status bar and the title
 
 #include <gtest/gtest.h>
 
@@ -173,6 +173,7 @@ class Scenario {
     fake_.processes.now = now;
     QueueRun& run = *app_->run;
     if (action == "stop") run.StopNow();
+    if (action == "after") run.StopAfterCurrent();
     if (action == "pause" || action == "resume") run.Pause(action == "pause");
     if (action == "end") fake_.processes.running.clear();
     if (action == "end" || action == "poll") run.Poll();

@@ -249,10 +249,8 @@ std::string ProgramDriver::QueueStatus() const {
   return TextOf(FindWindowExW(QueueWindow(), nullptr, STATUSCLASSNAMEW, nullptr));
 }
 
-void ProgramDriver::ClickQueueButton(int id) {
-  PostMessageA(GetDlgItem(QueueWindow(), id), BM_CLICK, 0, 0);
-  Send(QueueWindow(), WM_NULL, 0, 0);
-}
+// Sent, not posted: it returns once the button's handler has run.
+void ProgramDriver::ClickQueueButton(int id) { Send(GetDlgItem(QueueWindow(), id), BM_CLICK, 0, 0); }
 
 void ProgramDriver::ShowPage(int index) {
   Send(Control(qv::ControlId::Tabs), TCM_SETCURFOCUS, index, 0);

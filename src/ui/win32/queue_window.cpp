@@ -26,7 +26,8 @@ void Layout(const QueueWindow& window) {
   const int row = window.scale(kButtonRow), width = window.scale(kButtonWidth);
   const int margin = window.scale(4);
   MoveWindow(window.stopNow, margin, margin, width, row - 2 * margin, TRUE);
-  MoveWindow(window.pause, 2 * margin + width, margin, width, row - 2 * margin, TRUE);
+  MoveWindow(window.stopAfter, 2 * margin + width, margin, width * 3 / 2, row - 2 * margin, TRUE);
+  MoveWindow(window.pause, 3 * margin + width * 5 / 2, margin, width, row - 2 * margin, TRUE);
   MoveWindow(window.list, 0, row, client.right, client.bottom - row - (status.bottom - status.top), TRUE);
 }
 
@@ -40,6 +41,7 @@ bool OpenQueueWindow(HINSTANCE instance, HWND owner, const Scale& scale, void* c
                                  instance, creationParam);
     if (!out.window) return false;
     out.stopNow = Child(out.window, L"BUTTON", L"Stop now", BS_PUSHBUTTON | WS_TABSTOP, kQueueStopNowId);
+    out.stopAfter = Child(out.window, L"BUTTON", L"Stop after this job", BS_PUSHBUTTON | WS_TABSTOP, kQueueStopAfterId);
     out.pause = Child(out.window, L"BUTTON", L"Pause", BS_PUSHBUTTON | WS_TABSTOP, kQueuePauseId);
     out.list = Child(out.window, WC_LISTVIEWW, L"", LVS_REPORT | LVS_OWNERDATA | LVS_SHOWSELALWAYS | WS_BORDER | WS_TABSTOP,
                      kQueueListId);
@@ -69,6 +71,7 @@ void ShowQueue(QueueWindow& window, const QueueRun& run) {
   InvalidateRect(window.list, nullptr, FALSE);
   SendMessageW(window.status, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(Widen(run.Watch().Summary()).c_str()));
   EnableWindow(window.stopNow, !run.Ended());
+  EnableWindow(window.stopAfter, !run.Ended() && !run.StoppingAfterCurrent());
   EnableWindow(window.pause, !run.Ended());
   SetWindowTextW(window.pause, run.Paused() ? L"Resume" : L"Pause");
 }
