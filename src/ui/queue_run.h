@@ -39,6 +39,8 @@ class QueueRun {
   bool Ended() const { return ended_; }
   bool Paused() const { return paused_; }
   bool StoppingAfterCurrent() const { return stopAfter_; }
+  // Whether it ended through Stop now or Stop after this job.
+  bool Stopped() const { return stopped_; }
   const QueueWatch& Watch() const { return watch_; }
   std::int64_t NowMs() const { return platform_.processes.NowMs(); }
 
@@ -78,6 +80,18 @@ struct QueueColumn {
   std::string (*text)(const QueueWatch& watch, std::size_t job, std::int64_t nowMs);
 };
 const std::vector<QueueColumn>& QueueColumns();
+
+// What happens when a queue has run to its end, as the queue view offers it.
+enum class WhenDone { Nothing, CloseProgram, Sleep, Hibernate, ShutDown };
+struct WhenDoneRow {
+  WhenDone choice;
+  const char* caption;    // in the queue view's list
+  const char* countdown;  // the countdown's text; nullptr: none
+};
+const std::vector<WhenDoneRow>& WhenDoneTable();
+// After a 60 s countdown that Cancel stops: the choice carried out (true),
+// or nothing (false). CloseProgram is the caller's to carry out.
+bool CarryOutWhenDone(const platform::Platform& platform, WhenDone choice);
 
 // The main window's title: "37% — quorvelan" while a queue runs.
 std::string QueueTitle(const QueueWatch* watch, bool running);

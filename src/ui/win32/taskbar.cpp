@@ -27,21 +27,10 @@ void ShowTaskbarProgress(HWND window, TaskbarState state, double fraction) {
   ITaskbarList3* taskbar = Taskbar();
   if (!taskbar) return;
   constexpr ULONGLONG kSteps = 1000;
-  switch (state) {
-    case TaskbarState::None:
-      taskbar->SetProgressState(window, TBPF_NOPROGRESS);
-      return;
-    case TaskbarState::Running:
-      taskbar->SetProgressState(window, TBPF_NORMAL);
-      break;
-    case TaskbarState::Paused:
-      taskbar->SetProgressState(window, TBPF_PAUSED);
-      break;
-    case TaskbarState::Failed:
-      taskbar->SetProgressState(window, TBPF_ERROR);
-      break;
-  }
-  taskbar->SetProgressValue(window, static_cast<ULONGLONG>(fraction * kSteps), kSteps);
+  // By TaskbarState.
+  constexpr TBPFLAG kFlags[] = {TBPF_NOPROGRESS, TBPF_NORMAL, TBPF_PAUSED, TBPF_ERROR};
+  taskbar->SetProgressState(window, kFlags[static_cast<int>(state)]);
+  if (state != TaskbarState::None) taskbar->SetProgressValue(window, static_cast<ULONGLONG>(fraction * kSteps), kSteps);
 }
 
 }  // namespace qv::win32

@@ -103,11 +103,20 @@ struct Program {
     FLASHWINFO flash{sizeof flash, window.window, FLASHW_ALL | FLASHW_TIMERNOFG, 0, 0};
     FlashWindowEx(&flash);
     MessageBeep(MB_OK);
+    if (!app.run->Stopped() && CarryOutWhenDone(system.platform, app.whenDone) &&
+        app.whenDone == WhenDone::CloseProgram) {
+      Close();
+    }
   }
 
   LRESULT HandleQueue(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;
     if (HandleQueueMessage(queue, app.run ? &*app.run : nullptr, message, lParam, result)) return result;
+    if (message == WM_COMMAND && LOWORD(wParam) == kQueueWhenDoneId && HIWORD(wParam) == CBN_SELCHANGE) {
+      const auto row = static_cast<std::size_t>(SendMessageW(queue.whenDone, CB_GETCURSEL, 0, 0));
+      if (row < WhenDoneTable().size()) app.whenDone = WhenDoneTable()[row].choice;
+      return 0;
+    }
     if (message == WM_COMMAND && app.run) {
       switch (LOWORD(wParam)) {
         case kQueueStopNowId:
