@@ -392,7 +392,7 @@ MakeOutcome WriteOrStart(const Form& form, const platform::Platform& platform, c
       return {};
     }
     case BatchTarget::Start: {
-      const BatchResult started = StartBatch(form, platform);
+      const BatchResult started = StartBatch(form, platform, false);
       if (started.outcome == BatchOutcome::Failed) return Error("cannot write the batch file " + started.path);
       // The batch is there from here on, and its wrappers stay with it.
       MakeOutcome outcome;

@@ -240,7 +240,8 @@ const OptionRow kOptions[] = {
     {nullptr, nullptr, Section::Batch, "--bat -", "Write the same bytes to standard output.", nullptr},
     {"--start", nullptr, Section::Batch, nullptr,
      "Write temp.bat beside the program and start it at idle\n"
-     "priority, as \"Start\" does (saves the state file too).",
+     "priority in a job of its own, as \"Start\" does (saves the\n"
+     "state file too); it is deleted at its end.",
      [](ParseState& s, const std::string&) { return SetTarget(s, BatchTarget::Start, {}); }},
     {"--per-job", "DIR", Section::PerJob, nullptr,
      "Write into the folder DIR one self-contained script per\n"

@@ -4,6 +4,7 @@
 #include "jobs/job_script.h"
 #include "jobs/job_set.h"
 #include "jobs/queue_jobs.h"
+#include "jobs/run_channel.h"
 #include "text/search_path.h"
 #include "settings/config_io.h"
 #include "text/batch_text.h"
@@ -15,7 +16,6 @@ namespace {
 constexpr const char* kBatchFilter = "Batch File|*.BAT|One file per job (a folder)|*.";
 constexpr int kPerJobFilter = 2;
 constexpr const char* kEnvironmentLines = "@envprep.exe run\r\n@call envprep.bat\r\n@del envprep.bat\r\n";
-constexpr const char* kIdleWaitLines = "@echo Please wait until this process is set into idle.\r\n@snooze.exe 1000\r\n";
 // Enough fresh names for every batch that could plausibly still be running.
 constexpr int kMaxStartedBatchNames = 999;
 
@@ -29,39 +29,31 @@ std::size_t JobLinesSize(const Form& form) {
   return size;
 }
 
-void AppendJobLines(const Form& form, std::string& text) {
-  for (const std::string& line : form.Items(ControlId::JobList)) {
-    text += line;
+void AppendJobLines(const Form& form, const std::vector<bool>& leftOut, std::string& text) {
+  const std::vector<std::string>& lines = form.Items(ControlId::JobList);
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (i < leftOut.size() && leftOut[i]) continue;
+    text += lines[i];
     text += "\r\n";
   }
 }
 
-// The started batch without its last line, which deletes it.
-std::string StartBatchText(const Form& form, const std::string& programFolder) {
-  std::string text = HeaderLines(programFolder);
-  text.reserve(text.size() + 160 + JobLinesSize(form));
-  text += kIdleWaitLines;
-  text += kEnvironmentLines;
-  AppendJobLines(form, text);
-  return text;
-}
-
-std::string StartedBatchName(int number) {
-  return number == 1 ? "temp.bat" : "temp" + std::to_string(number) + ".bat";
-}
+// The started batch's name without its ".bat" and ".run" endings.
+std::string StartedBatchStem(int number) { return number == 1 ? "temp" : "temp" + std::to_string(number); }
 
 }  // namespace
 
-std::string BatchFileText(const Form& form, const std::string& programFolder) {
+std::string BatchFileText(const Form& form, const std::string& programFolder, const std::vector<bool>& leftOut) {
   std::string text = HeaderLines(programFolder);
   text.reserve(text.size() + 64 + JobLinesSize(form));
   text += kEnvironmentLines;
-  AppendJobLines(form, text);
+  AppendJobLines(form, leftOut, text);
   return text;
 }
 
-std::optional<std::string> BatchFileBytes(const Form& form, const platform::Platform& platform) {
-  return BatchBytes(BatchFileText(form, platform.programFolder), kBatchCloseLine, platform.codePages);
+std::optional<std::string> BatchFileBytes(const Form& form, const platform::Platform& platform,
+                                          const std::vector<bool>& leftOut) {
+  return BatchBytes(BatchFileText(form, platform.programFolder, leftOut), kBatchCloseLine, platform.codePages);
 }
 
 BatchResult WriteBatchFile(const Form& form, const platform::Platform& platform, std::string path) {
@@ -127,41 +119,41 @@ BatchResult MakeBatchFile(const Form& form, const platform::Platform& platform) 
   return WriteBatchFile(form, platform, std::move(path));
 }
 
-BatchResult StartBatch(const Form& form, const platform::Platform& platform) {
+BatchResult StartBatch(const Form& form, const platform::Platform& platform, bool watched,
+                       const std::vector<bool>& leftOut) {
   const bool stateSaved = SaveConfig(form, platform.files, StateFilePath(platform));
 
   // A batch that an earlier "Start" began may still be reading its file, so
-  // an existing one is never rewritten; each fresh name deletes itself.
-  std::string name;
-  std::string path;
-  for (int number = 1; number <= kMaxStartedBatchNames; ++number) {
-    name = StartedBatchName(number);
-    path = platform.programFolder + name;
-    if (!platform.files.FileExists(path)) break;
-    name.clear();
+  // an existing one is never rewritten.
+  std::string stem;
+  for (int number = 1; number <= kMaxStartedBatchNames && stem.empty(); ++number) {
+    stem = platform.programFolder + StartedBatchStem(number);
+    if (platform.files.FileExists(stem + ".bat")) stem.clear();
   }
-  if (name.empty()) return {BatchOutcome::Failed, platform.programFolder + StartedBatchName(1), stateSaved};
+  if (stem.empty()) return {BatchOutcome::Failed, platform.programFolder + StartedBatchStem(1) + ".bat", stateSaved};
+  std::string path = stem + ".bat", channel = watched ? stem + ".run" : "";
+  // The command interpreter deletes the batch after its end, outside the
+  // batch, whose lines stay those of "Make BAT"; "endlocal" has taken it
+  // back to the program folder by then. The names are this program's own.
+  const std::string name(FilePart(path));
+  const std::string command = "cmd.exe /d /c \"call " + name + " & del " + name + "\"";
 
-  const std::optional<std::string> bytes =
-      BatchBytes(StartBatchText(form, platform.programFolder), std::string(kBatchCloseLine) + "del " + name,
-                 platform.codePages);
+  const std::optional<std::string> bytes = BatchFileBytes(form, platform, leftOut);
   if (!bytes || !platform.files.WriteFile(path, *bytes)) return {BatchOutcome::Failed, std::move(path), stateSaved};
-  const std::optional<std::uint32_t> processId = platform.processes.Start("\"" + path + "\"", platform.programFolder);
-  if (!processId) {
+  // A channel left by a batch of this name that ran unwatched is no part of this run.
+  if (watched) platform.files.DeleteFile(channel);
+  const std::optional<std::uint32_t> job =
+      platform.processes.Start(command, platform.programFolder, kRunChannelVariable, channel);
+  if (!job) {
     // Nothing will ever run it, and left behind it would only push the next
     // "Start" to a fresh name.
     platform.files.DeleteFile(path);
     return {BatchOutcome::NotStarted, std::move(path), stateSaved};
   }
-  SetIdlePriority(platform.processes, *processId);
-  return {BatchOutcome::Started, std::move(path), stateSaved};
-}
-
-void SetIdlePriority(platform::Processes& processes, std::uint32_t processId) {
-  // The batch waits a second before it starts anything, so its children are
-  // all created after this and inherit the idle class.
-  processes.Sleep(600);
-  processes.SetIdlePriorityClass(processId);
+  BatchResult result{BatchOutcome::Started, std::move(path), stateSaved};
+  result.job = job;
+  result.channel = std::move(channel);
+  return result;
 }
 
 }  // namespace qv

@@ -11,19 +11,22 @@
 
 namespace qv {
 
-// The header lines and every job-list line, each ending in CR LF (the batch
-// is closed by BatchBytes).
-std::string BatchFileText(const Form& form, const std::string& programFolder);
+// The header lines and every job-list line (but those that `leftOut` marks,
+// by index), each ending in CR LF (the batch is closed by BatchBytes).
+std::string BatchFileText(const Form& form, const std::string& programFolder, const std::vector<bool>& leftOut = {});
 
 // BatchFileText as the bytes of the file (batch_bytes.h); nullopt when a
 // line holds what no code page carries.
-std::optional<std::string> BatchFileBytes(const Form& form, const platform::Platform& platform);
+std::optional<std::string> BatchFileBytes(const Form& form, const platform::Platform& platform,
+                                          const std::vector<bool>& leftOut = {});
 
 enum class BatchOutcome { Written, Cancelled, Failed, Started, NotStarted };
 struct BatchResult {
   BatchOutcome outcome;
   std::string path;         // the file concerned
   bool stateSaved = true;   // "Start" only: false when the state file could not be written
+  std::optional<std::uint32_t> job = std::nullopt;  // "Start" only: the started batch's job
+  std::string channel = {};          // "Start" only: its run channel (run_channel.h)
 };
 
 // Writes the batch to `path` (".bat" appended when it has no extension part).
@@ -48,13 +51,15 @@ BatchResult WritePerJobBatches(const Form& form, const platform::Platform& platf
 // WritePerJobBatches.
 BatchResult MakeBatchFile(const Form& form, const platform::Platform& platform);
 
-// "Start": saves the state file, writes "temp.bat" in the program folder (or
-// a fresh "tempN.bat" while an earlier one still exists), starts it and
-// lowers it to idle priority. A batch that cannot be started is deleted
-// again and no process is touched.
-BatchResult StartBatch(const Form& form, const platform::Platform& platform);
-
-// Waits 600 ms, then gives the process the idle priority class.
-void SetIdlePriority(platform::Processes& processes, std::uint32_t processId);
+// "Start": saves the state file, writes the batch that "Make BAT" would
+// write as "temp.bat" in the program folder (or a fresh "tempN.bat" while
+// an earlier one still exists) and starts it in a job of its own at idle
+// priority; the command interpreter that runs it deletes it at its end.
+// `watched`: the run channel "temp.run" beside it is named in its
+// environment (an empty name without). The job-list lines that `leftOut`
+// marks (by index) are left out. A batch that cannot be started is deleted
+// again.
+BatchResult StartBatch(const Form& form, const platform::Platform& platform, bool watched,
+                       const std::vector<bool>& leftOut = {});
 
 }  // namespace qv

@@ -52,6 +52,12 @@ class FileSystem {
   // exists: two paths with one key name one file. The rules are those of
   // PortablePathKey (text/case_fold.h); Windows answers them itself.
   virtual std::string PathKey(const std::string& path) = 0;
+  // At most `limit` bytes of the file from byte `offset` on, as far as it is
+  // written now (a file that another program appends to is read while it
+  // writes); none past its end. Missing when it cannot be read.
+  virtual FileContent ReadFileFrom(const std::string& path, std::uint64_t offset, std::size_t limit) = 0;
+  // The size of the file in bytes, nullopt when it is not there.
+  virtual std::optional<std::uint64_t> FileSize(const std::string& path) = 0;
 };
 
 // Filters are "description|pattern|description|pattern...".
@@ -72,22 +78,40 @@ class Dialogs {
   virtual std::string BrowseFolder(const std::string& title, const std::string& startFolder) = 0;
   virtual bool AskYesNo(const std::string& caption, const std::string& text) = 0;
   virtual void ShowMessage(const std::string& caption, const std::string& text) = 0;
+  // A modal countdown of `seconds` under `text`, with Cancel: true when it
+  // ran out, false when cancelled.
+  virtual bool CountDown(const std::string& caption, const std::string& text, unsigned seconds) = 0;
   // The modal one-line requester: the edited text, or nullopt when cancelled.
   virtual std::optional<std::string> EditLine(const std::string& title, const std::string& prompt,
                                               const std::string& text) = 0;
 };
 
+enum class PowerAction { Sleep, Hibernate, ShutDown };
+
 class Processes {
  public:
   virtual ~Processes() = default;
-  // Starts `commandLine` in `workingFolder` with a console of its own, normal
-  // priority, no inherited handles; does not wait. The process id, or nullopt.
-  virtual std::optional<std::uint32_t> Start(const std::string& commandLine,
-                                             const std::string& workingFolder) = 0;
-  virtual void Sleep(unsigned milliseconds) = 0;
-  // Opens the process with the right to set its information and gives it the
-  // idle priority class. False on any failure.
-  virtual bool SetIdlePriorityClass(std::uint32_t processId) = 0;
+  // Starts `commandLine` in `workingFolder` with a console of its own, at the
+  // idle priority class (which every process that it starts inherits), with
+  // the environment variable `variable` set to `value`, no inherited handles,
+  // inside a job of its own: every process that it starts, and theirs,
+  // belongs to the job. Does not wait. The job's key for the calls below, or
+  // nullopt when nothing was started.
+  virtual std::optional<std::uint32_t> Start(const std::string& commandLine, const std::string& workingFolder,
+                                             const std::string& variable, const std::string& value) = 0;
+  // Whether a process of the job still runs.
+  virtual bool Running(std::uint32_t job) = 0;
+  // Ends every process of the job at once.
+  virtual void End(std::uint32_t job) = 0;
+  // Suspends every thread of the job's processes, or resumes them.
+  virtual void Pause(std::uint32_t job, bool paused) = 0;
+  // Forgets the job; the processes still in it run on, unwatched.
+  virtual void Release(std::uint32_t job) = 0;
+  // Milliseconds on a clock that only moves forward.
+  virtual std::int64_t NowMs() = 0;
+  // Puts the computer to sleep, into hibernation, or shuts it down (its
+  // programs are asked to end, not forced). False when the system refused.
+  virtual bool Power(PowerAction action) = 0;
   // Runs `program` with `arguments`, without a window, and waits at most
   // `timeoutMs` for it to end. What it wrote to its standard output and
   // error, up to kMaxProgramOutput bytes; nullopt when it could not start or

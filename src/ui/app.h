@@ -1,7 +1,8 @@
 #pragma once
 // The program's state between events: the form, the system, the calculator
 // library, the x264 found, how far the job list's file is behind, and
-// whether "Cancel" asked to end, the steps that Ctrl+Z takes back.
+// whether "Cancel" asked to end, the steps that Ctrl+Z takes back, the
+// queue that runs.
 
 #include <optional>
 
@@ -9,6 +10,7 @@
 #include "jobs/x264_probe.h"
 #include "platform/platform.h"
 #include "ui/job_list_history.h"
+#include "ui/queue_run.h"
 
 namespace qv {
 
@@ -27,6 +29,8 @@ struct App {
   bool jobListWritable = true;
   bool jobListFailureTold = false;
   JobListHistory jobHistory{};
+  std::optional<QueueRun> run = std::nullopt;  // the queue that "Start" started last
+  WhenDone whenDone = WhenDone::Nothing;       // as the queue view offers it
 };
 
 }  // namespace qv

@@ -46,6 +46,15 @@ std::vector<std::string> ShutDown(App& app) {
 }
 
 bool MayClose(App& app) {
+  if (app.run) app.run->Poll();
+  if (app.run && !app.run->Ended()) {
+    if (app.platform.dialogs.AskYesNo("quorvelan", "The queue still runs.\n\nYes stops it now; No lets it run on, "
+                                                   "unwatched, after quorvelan closes.")) {
+      app.run->StopNow();
+    } else {
+      app.run->Leave();
+    }
+  }
   const std::vector<std::string> unwritten = ShutDown(app);
   return unwritten.empty() || AskCloseAnyway(app.platform.dialogs, unwritten);
 }

@@ -24,8 +24,10 @@ std::string StartUp(App& app, RefusedState refused = RefusedState::KeepAside);
 // its file is behind. The files that could not be written.
 std::vector<std::string> ShutDown(App& app);
 
-// The close box and "Cancel": ShutDown, and when a file could not be
-// written, the question whether to close anyway. True when the program ends.
+// The close box and "Cancel": while a queue runs, the question whether to
+// stop it or let it run on unwatched; then ShutDown, and when a file could
+// not be written, the question whether to close anyway. True when the
+// program ends.
 bool MayClose(App& app);
 
 }  // namespace qv

@@ -1,5 +1,6 @@
 #include "ui/reported_operations.h"
 
+#include <algorithm>
 #include <cctype>
 
 #include "jobs/batch_file.h"
@@ -77,7 +78,32 @@ void MakeBatchFileReporting(App& app) {
 }
 
 void StartBatchReporting(App& app) {
-  const BatchResult result = StartBatch(app.form, app.platform);
+  if (app.run) app.run->Poll();
+  if (app.run && !app.run->Ended()) {
+    ReportProblem(app.platform.dialogs, "A queue runs already: stop it, or start again when it has ended.");
+    return;
+  }
+  // The jobs done in an earlier run are left out of this one.
+  std::vector<QueueJob> jobs = SplitQueueJobs(app.form.Items(ControlId::JobList));
+  const std::vector<JobState> kept = KeptStates(app.platform, jobs);
+  std::vector<bool> leftOut(static_cast<std::size_t>(app.form.ItemCount(ControlId::JobList)), false);
+  for (std::size_t i = 0; i < jobs.size(); ++i) {
+    if (kept[i] != JobState::Done) continue;
+    std::fill(leftOut.begin() + static_cast<std::ptrdiff_t>(jobs[i].firstLine),
+              leftOut.begin() + static_cast<std::ptrdiff_t>(jobs[i].endLine), true);
+  }
+  // A "Shut" line waits for the last job: the queue's end shuts down.
+  bool shut = false;
+  for (std::size_t i = 0; i < leftOut.size(); ++i) {
+    if (app.form.Item(ControlId::JobList, static_cast<int>(i)) != kShutdownLine) continue;
+    leftOut[i] = true;
+    shut = true;
+  }
+  const BatchResult result = StartBatch(app.form, app.platform, true, leftOut);
+  if (result.job) {
+    app.run.emplace(app.platform, *result.job, result.path, result.channel, std::move(jobs), kept);
+    if (shut) app.whenDone = WhenDone::ShutDown;
+  }
   std::vector<std::string> unwritten;
   if (!result.stateSaved) unwritten.push_back(StateFilePath(app.platform));
   if (result.outcome == BatchOutcome::Failed) unwritten.push_back(result.path);

@@ -1,5 +1,6 @@
-// A child for the process tests: writes its working folder and whether it has
-// a console into "report.txt" in that folder (whole, by renaming), then lives
+// A child for the process tests: writes its working folder, whether it has a
+// console and its variable QV_TEST_VARIABLE into "report.txt" in that folder
+// (whole, by renaming), then lives
 // for the milliseconds given as its argument. With "--version" it only answers
 // as an x264 build would.
 
@@ -17,7 +18,9 @@ int main(int argc, char** argv) {
   }
   char folder[MAX_PATH] = {};
   GetCurrentDirectoryA(MAX_PATH, folder);
-  std::ofstream("report.tmp", std::ios::binary) << folder << "\n" << (GetConsoleWindow() != nullptr);
+  char variable[64] = {};
+  GetEnvironmentVariableA("QV_TEST_VARIABLE", variable, sizeof variable);
+  std::ofstream("report.tmp", std::ios::binary) << folder << "\n" << (GetConsoleWindow() != nullptr) << "\n" << variable;
   MoveFileA("report.tmp", "report.txt");
   Sleep(argc > 1 ? static_cast<DWORD>(std::strtoul(argv[1], nullptr, 10)) : 0);
   return 0;

@@ -16,13 +16,6 @@
 namespace qv::platform {
 namespace {
 
-DWORD PriorityClassOf(std::uint32_t id) {
-  const HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, id);
-  const DWORD priority = GetPriorityClass(process);  // 0 when it did not open
-  CloseHandle(process);
-  return priority;
-}
-
 // The portable rules are the system's: its upper-case table unit by unit,
 // and the keys of every spelling of the data file (relative ones from this
 // program's current folder).
@@ -41,24 +34,25 @@ TEST(Win32FileSystem, KnowsFilesByTheKeysThatThePortableRulesGive) {
   }
 }
 
-TEST(Win32Processes, StartInTheWorkingFolderWithAConsoleAndAreLoweredToIdle) {
+TEST(Win32Processes, StartAJobInTheWorkingFolderWithAConsoleAtIdleAndEndItWhole) {
   const testing::ScratchFolder scratch("processes");
   const std::string folder = scratch.path().substr(0, scratch.path().size() - 1);
   const std::string fixture = "\"" + ProgramFolder() + "win32_process_fixture.exe\"";
   Win32Processes processes;
-  const auto child = processes.Start(fixture + " 30000", folder);
-  ASSERT_TRUE(child.has_value());
+  ASSERT_TRUE(SetEnvironmentVariableW(L"QV_TEST_VARIABLE", L"mine"));
+  const auto job = processes.Start(fixture + " 30000", folder, "QV_TEST_VARIABLE", "C:\\Q\\temp.run");
+  ASSERT_TRUE(job.has_value());
   for (int i = 0; i < 3000 && !testing::fs::exists(folder + "\\report.txt"); ++i) Sleep(10);
-  EXPECT_EQ(testing::ReadBytes(folder + "\\report.txt"), folder + "\n1");
-  EXPECT_EQ(PriorityClassOf(*child), static_cast<DWORD>(NORMAL_PRIORITY_CLASS));
-  EXPECT_TRUE(processes.SetIdlePriorityClass(*child));
-  EXPECT_EQ(PriorityClassOf(*child), static_cast<DWORD>(IDLE_PRIORITY_CLASS));
-  const HANDLE process = OpenProcess(PROCESS_TERMINATE, FALSE, *child);
-  TerminateProcess(process, 0);  // the scratch folder waits until it is gone
-  CloseHandle(process);
-  EXPECT_FALSE(processes.SetIdlePriorityClass(0));
-  EXPECT_EQ(processes.Start("qv_no_such_program.exe", folder), std::nullopt);
-  EXPECT_EQ(processes.Start(fixture, folder + "\\missing"), std::nullopt);
+  EXPECT_EQ(testing::ReadBytes(folder + "\\report.txt"), folder + "\n1\nC:\\Q\\temp.run");
+  EXPECT_EQ(processes.Environment("QV_TEST_VARIABLE"), "mine") << "set for the child alone";
+  EXPECT_TRUE(processes.Running(*job));
+  processes.End(*job);  // the scratch folder waits until it is gone
+  for (int i = 0; i < 500 && processes.Running(*job); ++i) Sleep(10);
+  EXPECT_FALSE(processes.Running(*job));
+  processes.Release(*job);
+  EXPECT_FALSE(processes.Running(*job));
+  EXPECT_EQ(processes.Start("qv_no_such_program.exe", folder, "A", "b"), std::nullopt);
+  EXPECT_EQ(processes.Start(fixture, folder + "\\missing", "A", "b"), std::nullopt);
 }
 
 // A folder name that no single ANSI code page carries (Cyrillic and Greek).

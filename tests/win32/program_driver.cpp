@@ -4,6 +4,7 @@
 #include <shlobj.h>
 
 #include "ui/win32/control_ids.h"
+#include "ui/win32/queue_window.h"
 
 namespace qvtest {
 namespace {
@@ -197,7 +198,7 @@ std::vector<std::string> ProgramDriver::BoxLines(HWND box) const {
 
 // A list view's lines are read as a screen reader reads them: the request
 // and its text buffer are placed in the program's memory.
-std::vector<std::string> ProgramDriver::ListLines(HWND list) const {
+std::vector<std::string> ProgramDriver::ListLines(HWND list, int column) const {
   constexpr int kLongest = 8192;
   struct Request {
     LVITEMW item;
@@ -212,6 +213,7 @@ std::vector<std::string> ProgramDriver::ListLines(HWND list) const {
     LVITEMW item{};
     item.mask = LVIF_TEXT;
     item.iItem = i;
+    item.iSubItem = column;
     item.pszText = remote->text;
     item.cchTextMax = kLongest;
     SIZE_T moved = 0;
@@ -231,6 +233,35 @@ std::vector<std::string> ProgramDriver::ListLines(HWND list) const {
 }
 
 void ProgramDriver::Settle() { Send(window_, WM_NULL, 0, 0); }
+
+std::string ProgramDriver::Title() const { return TextOf(window_); }
+
+HWND ProgramDriver::QueueWindow() const {
+  return FindProgramWindow(process_.dwProcessId, qv::win32::kQueueWindowClass, nullptr);
+}
+
+std::vector<std::string> ProgramDriver::QueueRows() const {
+  const HWND list = GetDlgItem(QueueWindow(), qv::win32::kQueueListId);
+  std::vector<std::string> rows = ListLines(list);
+  for (int column = 1; column < static_cast<int>(qv::QueueColumns().size()); ++column) {
+    const std::vector<std::string> cells = ListLines(list, column);
+    for (std::size_t row = 0; row < rows.size() && row < cells.size(); ++row) rows[row] += " | " + cells[row];
+  }
+  return rows;
+}
+
+std::string ProgramDriver::QueueStatus() const {
+  return TextOf(FindWindowExW(QueueWindow(), nullptr, STATUSCLASSNAMEW, nullptr));
+}
+
+// Sent, not posted: it returns once the button's handler has run.
+void ProgramDriver::ClickQueueButton(int id) { Send(GetDlgItem(QueueWindow(), id), BM_CLICK, 0, 0); }
+
+void ProgramDriver::PickQueueItem(int id, int index) {
+  const HWND box = GetDlgItem(QueueWindow(), id);
+  Send(box, CB_SETCURSEL, index, 0);
+  Send(QueueWindow(), WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(box));
+}
 
 void ProgramDriver::ShowPage(int index) {
   Send(Control(qv::ControlId::Tabs), TCM_SETCURFOCUS, index, 0);

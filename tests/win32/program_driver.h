@@ -44,6 +44,15 @@ class ProgramDriver {
   bool Visible(qv::ControlId id) const;
   std::vector<std::string> Lines(qv::ControlId id) const;  // of a list or a drop-down
   HWND Focus() const;  // the control with the keyboard focus
+  std::string Title() const;
+  // The queue view (once "Start" opened it): each row's cells joined by
+  // " | ", and its status bar.
+  std::vector<std::string> QueueRows() const;
+  std::string QueueStatus() const;
+  // Clicks a button of the queue view by its Win32 id, or picks an item of
+  // its drop-down.
+  void ClickQueueButton(int id);
+  void PickQueueItem(int id, int index);
   // Rests the mouse pointer on a control at `at` (client pixels): the text of
   // the tool tip that shows, or "".
   std::string TipAt(qv::ControlId id, POINT at);
@@ -90,7 +99,8 @@ class ProgramDriver {
  private:
   LRESULT Send(HWND target, UINT message, WPARAM wParam, LPARAM lParam) const;
   std::vector<std::string> BoxLines(HWND box) const;
-  std::vector<std::string> ListLines(HWND list) const;
+  std::vector<std::string> ListLines(HWND list, int column = 0) const;
+  HWND QueueWindow() const;
 
   std::optional<qv::testing::ScratchFolder> scratch_;
   std::string folder_;

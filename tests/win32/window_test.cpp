@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
+#include <tlhelp32.h>
 
 #include <algorithm>
 #include <functional>
@@ -18,6 +19,7 @@
 #include "ui/dispatch.h"
 #include "ui/lifecycle.h"
 #include "ui/reported_operations.h"
+#include "ui/win32/queue_window.h"
 
 namespace qvtest {
 namespace {
@@ -424,6 +426,94 @@ TEST_F(WindowTest, StartRunsTheBatchAtIdlePriorityAndTheBatchDeletesItself) {
   ASSERT_TRUE(TwinFile("temp.bat"));
   EXPECT_EQ(ReadBytes(File("started.txt")), TwinFile("temp.bat"));
   EXPECT_EQ(ReadBytes(File("quorvelan.ini")), TwinFile("quorvelan.ini"));
+}
+
+// The rows of the queue view once `shown` holds for them, or the last ones
+// read when it never does.
+std::vector<std::string> QueueRowsOnce(const ProgramDriver& program,
+                                       const std::function<bool(const std::vector<std::string>&)>& shown) {
+  std::vector<std::string> rows;
+  for (int i = 0; i < 600 && !shown(rows = program.QueueRows()); ++i) Sleep(100);
+  return rows;
+}
+
+bool Holds(const std::string& row, const std::string& part) { return row.find(part) != std::string::npos; }
+
+// The x264 stand-ins running now, each with the suspend count of its first
+// thread (as SuspendThread finds it, which it then takes back).
+std::vector<DWORD> StandInsRunning() {
+  PROCESSENTRY32W process{};
+  process.dwSize = sizeof process;
+  std::vector<DWORD> suspended;
+  const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS | TH32CS_SNAPTHREAD, 0);
+  for (BOOL more = Process32FirstW(snapshot, &process); more; more = Process32NextW(snapshot, &process)) {
+    if (lstrcmpiW(process.szExeFile, L"x264.exe") != 0) continue;
+    THREADENTRY32 thread{};
+    thread.dwSize = sizeof thread;
+    BOOL found = Thread32First(snapshot, &thread);
+    while (found && thread.th32OwnerProcessID != process.th32ProcessID) found = Thread32Next(snapshot, &thread);
+    const HANDLE handle = found ? OpenThread(THREAD_SUSPEND_RESUME, FALSE, thread.th32ThreadID) : nullptr;
+    suspended.push_back(handle ? SuspendThread(handle) : 99);
+    if (handle) ResumeThread(handle), CloseHandle(handle);
+  }
+  CloseHandle(snapshot);
+  return suspended;
+}
+
+// Three jobs through teelog.exe and the x264 stand-in, which paces its
+// progress, fails with an "[error]" line, or hangs until "Stop now" ends the
+// batch's whole process tree. (Wine's command interpreter runs the two
+// sides of a pipe one after the other, so teelog.exe reports a step only
+// once its x264 has ended: progress while it runs is the core tests' part.)
+TEST_F(WindowTest, TheQueueViewFollowsTheBatchWhichPauseHoldsAndStopNowEnds) {
+  program.Crash();
+  ASSERT_TRUE(CopyFileA(QV_TOOL_FOLDER "/teelog.exe", File("teelog.exe").c_str(), FALSE));
+  ASSERT_TRUE(CopyFileA(QV_STANDIN, File("x264.exe").c_str(), FALSE));
+  std::string list;
+  for (const auto& [name, script] : {std::pair<std::string, std::string>{"a", "frames=20\r\n#standin pace=50"},
+                                     {"b", "x264=error"}, {"c", "x264=hang"}}) {
+    WriteBytes(File(name + ".avs"), "Version()\r\n#standin " + script + "\r\n");
+    list += "@echo Input:" + name + ".avs\r\n@echo Output:" + name + ".mp4\r\n@echo Encode Mode:Single Pass\r\n"
+            "x264.exe -q 26 -o \"" + name + ".mp4\" \"" + name + ".avs\" 2>&1|teelog.exe \"" + name + ".txt\"\r\n";
+  }
+  WriteBytes(File("quorvelan-jobs.txt"), list);
+  Restart();
+  program.ShowPage(kJob);
+  program.Click(ControlId::JobStart);
+
+  const std::vector<std::string> rows =
+      QueueRowsOnce(program, [](const auto& r) { return r.size() == 3 && Holds(r[1], "| failed |"); });
+  ASSERT_EQ(rows.size(), 3u);
+  EXPECT_TRUE(Holds(rows[0], "a.avs | Single Pass | a.mp4 | done |") && Holds(rows[0], " MB |")) << rows[0];
+  EXPECT_TRUE(Holds(rows[1], "x264 reported an error | x264 [error]: standin told to fail")) << rows[1];
+  EXPECT_TRUE(Holds(rows[2], "| waiting |")) << rows[2];
+  EXPECT_EQ(program.QueueStatus(), "1 done, 1 failed, 1 waiting");
+  EXPECT_EQ(program.Title(), "66% \xE2\x80\x94 quorvelan");
+  for (int i = 0; i < 600 && StandInsRunning().empty(); ++i) Sleep(100);
+  ASSERT_EQ(StandInsRunning(), std::vector<DWORD>{0});
+  program.ClickQueueButton(qv::win32::kQueuePauseId);
+  EXPECT_EQ(StandInsRunning(), std::vector<DWORD>{1}) << "held by Pause";
+  program.ClickQueueButton(qv::win32::kQueuePauseId);
+  EXPECT_EQ(StandInsRunning(), std::vector<DWORD>{0}) << "going on after Resume";
+  program.ClickQueueButton(qv::win32::kQueueStopNowId);
+  for (int i = 0; i < 600 && program.Title() != "quorvelan"; ++i) Sleep(100);
+  EXPECT_EQ(StandInsRunning(), std::vector<DWORD>{});
+  EXPECT_FALSE(fs::exists(File("temp.bat")));
+  EXPECT_EQ(program.CloseWindow(), std::optional<DWORD>(0)) << "nothing to ask once the queue ended";
+}
+
+// "When done: close quorvelan" for real, after its countdown of 60 s.
+TEST_F(WindowTest, AQueueThatEndsClosesTheWindowWhenToldAfterTheCountdown) {
+  program.ShowPage(kJob);
+  Click(ControlId::JobShut);
+  EditJobLine(0, "@snooze.exe 3000");
+  program.Click(ControlId::JobStart);
+  program.PickQueueItem(qv::win32::kQueueWhenDoneId, static_cast<int>(qv::WhenDone::CloseProgram));
+  const HWND countdown = program.WaitForDialog("quorvelan");
+  ASSERT_NE(countdown, nullptr);
+  EXPECT_EQ(program.DialogText(countdown).substr(0, 39), "The queue has ended: quorvelan closes.\n");
+  std::optional<DWORD> exit = program.WaitForExit();
+  EXPECT_EQ(exit ? exit : program.WaitForExit(), std::optional<DWORD>(0));
 }
 
 // A value that the form keeps (200 becomes 70 as typed) comes back unchanged.

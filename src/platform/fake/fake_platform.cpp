@@ -52,6 +52,18 @@ bool FakeFileSystem::WriteFile(const std::string& path, std::string_view bytes) 
 
 std::string FakeFileSystem::PathKey(const std::string& path) { return PortablePathKey(path, "C:\\W\\"); }
 
+FileContent FakeFileSystem::ReadFileFrom(const std::string& path, std::uint64_t offset, std::size_t limit) {
+  FileContent content = ReadFile(path, std::string::npos);
+  content.bytes = content.bytes.substr(std::min<std::uint64_t>(offset, content.bytes.size()), limit);
+  return content;
+}
+
+std::optional<std::uint64_t> FakeFileSystem::FileSize(const std::string& path) {
+  const auto found = files_.find(Key(path));
+  if (found == files_.end()) return std::nullopt;
+  return found->second.bytes.size();
+}
+
 bool FakeFileSystem::FileExists(const std::string& path) { return files_.count(Key(path)) != 0; }
 
 bool FakeFileSystem::DeleteFile(const std::string& path) {
@@ -181,18 +193,39 @@ void FakeDialogs::ShowMessage(const std::string& caption, const std::string& tex
   calls.push_back({"message", caption, text, ""});
 }
 
+bool FakeDialogs::CountDown(const std::string& caption, const std::string& text, unsigned seconds) {
+  calls.push_back({"countdown", caption, text, std::to_string(seconds) + " s"});
+  return Next(answers, false);
+}
+
 std::optional<std::string> FakeDialogs::EditLine(const std::string& title, const std::string& prompt,
                                                  const std::string& text) {
   calls.push_back({"edit", title, text, prompt});
   return Next(edits, std::optional<std::string>());
 }
 
-std::optional<std::uint32_t> FakeProcesses::Start(const std::string& commandLine,
-                                                  const std::string& workingFolder) {
-  log.push_back("start " + commandLine);
+std::optional<std::uint32_t> FakeProcesses::Start(const std::string& commandLine, const std::string& workingFolder,
+                                                  const std::string& variable, const std::string& value) {
+  log.push_back("start " + commandLine + " in " + workingFolder + " with " + variable + "=" + value);
   if (startFails) return std::nullopt;
-  started.push_back({commandLine, workingFolder});
+  running.insert(nextId);
   return nextId++;
+}
+
+void FakeProcesses::End(std::uint32_t job) {
+  log.push_back("end " + std::to_string(job));
+  running.erase(job);
+}
+
+void FakeProcesses::Pause(std::uint32_t job, bool paused) {
+  log.push_back((paused ? "pause " : "resume ") + std::to_string(job));
+}
+
+void FakeProcesses::Release(std::uint32_t job) { log.push_back("release " + std::to_string(job)); }
+
+bool FakeProcesses::Power(PowerAction action) {
+  log.push_back("power " + std::to_string(static_cast<int>(action)));
+  return true;
 }
 
 std::optional<std::string> FakeProcesses::Run(const std::string& program, const std::vector<std::string>& arguments,
@@ -208,12 +241,6 @@ std::optional<std::string> FakeProcesses::Run(const std::string& program, const 
 std::string FakeProcesses::Environment(const std::string& name) {
   const auto found = environment.find(name);
   return found == environment.end() ? std::string() : found->second;
-}
-
-bool FakeProcesses::SetIdlePriorityClass(std::uint32_t processId) {
-  log.push_back("idle " + std::to_string(processId));
-  idled.push_back(processId);
-  return true;
 }
 
 Libraries::Handle FakeLibraries::Load(const std::string& name) {

@@ -28,6 +28,8 @@ class FakeFileSystem : public FileSystem {
   std::optional<std::vector<FolderEntry>> ListFolder(const std::string& folder,
                                                      const std::string& pattern) override;
   std::string PathKey(const std::string& path) override;
+  FileContent ReadFileFrom(const std::string& path, std::uint64_t offset, std::size_t limit) override;
+  std::optional<std::uint64_t> FileSize(const std::string& path) override;
 
   // Test helpers. AddFile creates the missing folders on the way.
   void AddFile(const std::string& path, std::string bytes);
@@ -65,7 +67,7 @@ class FakeFileSystem : public FileSystem {
 class FakeDialogs : public Dialogs {
  public:
   struct Call {
-    std::string kind;  // "open", "openMany", "save", "folder", "yesno", "message", "edit"
+    std::string kind;  // "open", "openMany", "save", "folder", "yesno", "message", "edit", "countdown"
     std::string title;
     std::string defaultName;  // default name, start folder, message text or edit text
     std::string filter;       // filter, or the prompt of "edit"
@@ -82,6 +84,8 @@ class FakeDialogs : public Dialogs {
   void ShowMessage(const std::string& caption, const std::string& text) override;
   std::optional<std::string> EditLine(const std::string& title, const std::string& prompt,
                                       const std::string& text) override;
+  // Takes the next of `answers`: true lets the countdown run out.
+  bool CountDown(const std::string& caption, const std::string& text, unsigned seconds) override;
 
   std::deque<std::string> paths;                   // OpenFile, SaveFile, BrowseFolder
   std::deque<std::vector<std::string>> pathLists;  // OpenFiles
@@ -91,18 +95,17 @@ class FakeDialogs : public Dialogs {
   std::vector<Call> calls;
 };
 
+// Started jobs run until a test ends them (`running`); every call is logged.
 class FakeProcesses : public Processes {
  public:
-  struct Started {
-    std::string commandLine;
-    std::string workingFolder;
-  };
-  std::optional<std::uint32_t> Start(const std::string& commandLine, const std::string& workingFolder) override;
-  void Sleep(unsigned milliseconds) override {
-    sleeps.push_back(milliseconds);
-    log.push_back("sleep " + std::to_string(milliseconds));
-  }
-  bool SetIdlePriorityClass(std::uint32_t processId) override;
+  std::optional<std::uint32_t> Start(const std::string& commandLine, const std::string& workingFolder,
+                                     const std::string& variable, const std::string& value) override;
+  bool Running(std::uint32_t job) override { return running.count(job) != 0; }
+  void End(std::uint32_t job) override;
+  void Pause(std::uint32_t job, bool paused) override;
+  void Release(std::uint32_t job) override;
+  std::int64_t NowMs() override { return now; }
+  bool Power(PowerAction action) override;
   // The output of a program listed in `outputs` (by path as given); any
   // other cannot start.
   std::optional<std::string> Run(const std::string& program, const std::vector<std::string>& arguments,
@@ -113,10 +116,9 @@ class FakeProcesses : public Processes {
   std::map<std::string, std::string> environment;
   bool startFails = false;
   std::uint32_t nextId = 4242;
-  std::vector<Started> started;
-  std::vector<unsigned> sleeps;
-  std::vector<std::uint32_t> idled;
-  // Every call in order: "start", "sleep 600", "idle 4242", "run".
+  std::set<std::uint32_t> running;
+  std::int64_t now = 0;
+  // Every call in order: "start ...", "end 4242", "pause 4242", "power 2", "run ...".
   std::vector<std::string> log;
 };
 

@@ -157,6 +157,24 @@ bool PosixFileSystem::FileExists(const std::string& path) {
   return stat(host.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
 }
 
+FileContent PosixFileSystem::ReadFileFrom(const std::string& path, std::uint64_t offset, std::size_t limit) {
+  FileContent content;
+  const int fd = open(HostPath(path).c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return content;
+  content.bytes.resize(limit);
+  const ssize_t got = pread(fd, content.bytes.data(), limit, static_cast<off_t>(offset));
+  close(fd);
+  content.bytes.resize(got > 0 ? static_cast<std::size_t>(got) : 0);
+  content.status = got < 0 ? ReadStatus::Missing : ReadStatus::Read;
+  return content;
+}
+
+std::optional<std::uint64_t> PosixFileSystem::FileSize(const std::string& path) {
+  struct stat info {};
+  if (stat(HostPath(path).c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
+  return static_cast<std::uint64_t>(info.st_size);
+}
+
 bool PosixFileSystem::FolderExists(const std::string& path) { return IsFolder(HostPath(path)); }
 
 bool PosixFileSystem::DeleteFile(const std::string& path) {

@@ -29,18 +29,27 @@ class PosixFileSystem : public FileSystem {
   std::optional<std::vector<FolderEntry>> ListFolder(const std::string& folder,
                                                      const std::string& pattern) override;
   std::string PathKey(const std::string& path) override;
+  FileContent ReadFileFrom(const std::string& path, std::uint64_t offset, std::size_t limit) override;
+  std::optional<std::uint64_t> FileSize(const std::string& path) override;
 
  private:
   std::string currentFolder_;
 };
 
-// A Windows batch cannot run on a POSIX host, so Start never starts one.
+// A Windows batch cannot run on a POSIX host, so Start never starts one and
+// there is no job to watch.
 class PosixProcesses : public Processes {
  public:
-  std::optional<std::uint32_t> Start(const std::string& commandLine, const std::string& workingFolder) override;
-  void Sleep(unsigned milliseconds) override;
-  // The lowest scheduling priority (nice 19) stands in for the idle class.
-  bool SetIdlePriorityClass(std::uint32_t processId) override;
+  std::optional<std::uint32_t> Start(const std::string&, const std::string&, const std::string&,
+                                     const std::string&) override {
+    return std::nullopt;
+  }
+  bool Running(std::uint32_t) override { return false; }
+  void End(std::uint32_t) override {}
+  void Pause(std::uint32_t, bool) override {}
+  void Release(std::uint32_t) override {}
+  std::int64_t NowMs() override;
+  bool Power(PowerAction) override { return false; }
   std::optional<std::string> Run(const std::string& program, const std::vector<std::string>& arguments,
                                  unsigned timeoutMs) override;
   std::string Environment(const std::string& name) override;

@@ -2,7 +2,6 @@
 #include <poll.h>
 #include <signal.h>
 #include <spawn.h>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -15,19 +14,9 @@
 
 namespace qv::platform {
 
-std::optional<std::uint32_t> PosixProcesses::Start(const std::string&, const std::string&) {
-  return std::nullopt;
-}
-
-void PosixProcesses::Sleep(unsigned milliseconds) {
-  std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
-}
-
-bool PosixProcesses::SetIdlePriorityClass(std::uint32_t processId) {
-  constexpr int kLowestPriority = 19;
-  // Process id 0 would name this program itself.
-  if (processId == 0) return false;
-  return setpriority(PRIO_PROCESS, static_cast<id_t>(processId), kLowestPriority) == 0;
+std::int64_t PosixProcesses::NowMs() {
+  return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
+      .count();
 }
 
 std::optional<std::string> PosixProcesses::Run(const std::string& program, const std::vector<std::string>& arguments,

@@ -103,6 +103,32 @@ FileContent Win32FileSystem::ReadFile(const std::string& path, std::size_t limit
   return content;
 }
 
+FileContent Win32FileSystem::ReadFileFrom(const std::string& path, std::uint64_t offset, std::size_t limit) {
+  FileContent content;
+  const HANDLE file = CreateFileW(SystemPath(path).c_str(), GENERIC_READ,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return content;
+  LARGE_INTEGER start{};
+  start.QuadPart = static_cast<LONGLONG>(offset);
+  content.bytes.resize(limit);
+  DWORD got = 0;
+  const bool read = SetFilePointerEx(file, start, nullptr, FILE_BEGIN) &&
+                    ::ReadFile(file, content.bytes.data(), static_cast<DWORD>(limit), &got, nullptr);
+  CloseHandle(file);
+  content.bytes.resize(read ? got : 0);
+  content.status = read ? ReadStatus::Read : ReadStatus::Missing;
+  return content;
+}
+
+std::optional<std::uint64_t> Win32FileSystem::FileSize(const std::string& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  if (!GetFileAttributesExW(SystemPath(path).c_str(), GetFileExInfoStandard, &data) ||
+      (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+    return std::nullopt;
+  return (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
+
 bool Win32FileSystem::WriteFile(const std::string& path, std::string_view bytes) {
   RemoveStrayTemporaries(std::string(FolderPart(path)));
   std::wstring temporary;

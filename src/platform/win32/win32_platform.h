@@ -4,6 +4,7 @@
 // as a macro, so a file that includes both should #undef DeleteFile after it.
 
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -27,6 +28,8 @@ class Win32FileSystem : public FileSystem {
   std::optional<std::vector<FolderEntry>> ListFolder(const std::string& folder,
                                                      const std::string& pattern) override;
   std::string PathKey(const std::string& path) override;
+  FileContent ReadFileFrom(const std::string& path, std::uint64_t offset, std::size_t limit) override;
+  std::optional<std::uint64_t> FileSize(const std::string& path) override;
 };
 
 // Every dialog is owned by the thread's active window.
@@ -43,17 +46,34 @@ class Win32Dialogs : public Dialogs {
   void ShowMessage(const std::string& caption, const std::string& text) override;
   std::optional<std::string> EditLine(const std::string& title, const std::string& prompt,
                                       const std::string& text) override;
+  bool CountDown(const std::string& caption, const std::string& text, unsigned seconds) override;
 };
 
+// A started batch runs in a Job Object that outlives neither this program's
+// handle nor its own processes, but is never told to end them when the
+// handle closes: a window that crashes leaves the batch running.
 class Win32Processes : public Processes {
  public:
-  std::optional<std::uint32_t> Start(const std::string& commandLine,
-                                     const std::string& workingFolder) override;
-  void Sleep(unsigned milliseconds) override;
-  bool SetIdlePriorityClass(std::uint32_t processId) override;
+  Win32Processes() = default;
+  Win32Processes(const Win32Processes&) = delete;
+  Win32Processes& operator=(const Win32Processes&) = delete;
+  ~Win32Processes() override;
+  std::optional<std::uint32_t> Start(const std::string& commandLine, const std::string& workingFolder,
+                                     const std::string& variable, const std::string& value) override;
+  bool Running(std::uint32_t job) override;
+  void End(std::uint32_t job) override;
+  void Pause(std::uint32_t job, bool paused) override;
+  void Release(std::uint32_t job) override;
+  std::int64_t NowMs() override;
+  bool Power(PowerAction action) override;
   std::optional<std::string> Run(const std::string& program, const std::vector<std::string>& arguments,
                                  unsigned timeoutMs) override;
   std::string Environment(const std::string& name) override;
+
+ private:
+  void* JobHandle(std::uint32_t job) const;
+  std::map<std::uint32_t, void*> jobs_;  // the Job Objects' handles by key
+  std::uint32_t nextJob_ = 1;
 };
 
 // Libraries stay loaded until the process ends.

@@ -175,8 +175,8 @@ void PaintBackground(const MainWindow& window, HDC dc) {
   FillRect(dc, &area, window.pageBrush);
 }
 
-bool RegisterMainWindowClass(HINSTANCE instance, WNDPROC windowProc) {
-  static const std::wstring className = Widen(kWindowClass);
+bool RegisterWindowClass(HINSTANCE instance, WNDPROC windowProc, const char* name) {
+  const std::wstring className = Widen(name);
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof(windowClass);
   windowClass.lpfnWndProc = windowProc;

@@ -33,8 +33,9 @@ struct MainWindow {
   HWND Control(ControlId id) const { return controls[Index(id)]; }
 };
 
-// Registers the window class with `windowProc`; false on failure.
-bool RegisterMainWindowClass(HINSTANCE instance, WNDPROC windowProc);
+// Registers a window class of the program's (the main window's,
+// kWindowClass, or the queue view's) with `windowProc`; false on failure.
+bool RegisterWindowClass(HINSTANCE instance, WNDPROC windowProc, const char* name);
 
 // Creates the window, hidden, with the controls around the pages and those of
 // the selected page in the form's current state. `creationParam` reaches the

@@ -5,18 +5,26 @@
 
 #include "platform/win32/win32_platform.h"
 #include "settings/config_io.h"
+#include "text/wide_text.h"
 #include "ui/dispatch.h"
 #include "ui/failure_report.h"
 #include "ui/lifecycle.h"
 #include "ui/reported_operations.h"
 #include "ui/win32/dropped_files.h"
 #include "ui/win32/form_binding.h"
+#include "ui/win32/control_ids.h"
 #include "ui/win32/main_window.h"
+#include "ui/win32/queue_window.h"
+#include "ui/win32/taskbar.h"
 
 namespace qv::win32 {
 namespace {
 
 constexpr WPARAM kCtrlZ = 0x1A;  // the character that Ctrl+Z types
+constexpr UINT_PTR kQueueTimer = 1;
+// Often enough for a progress that moves by the second, seldom enough to
+// cost the window next to nothing while a queue runs for hours.
+constexpr UINT kQueuePollMs = 500;
 
 struct Program {
   Form form = InitialForm();
@@ -29,6 +37,8 @@ struct Program {
   bool closeRequested = false;
   bool asking = false;  // whether to close although a file could not be written
   bool closed = false;
+  QueueWindow queue;
+  bool watching = false;  // the queue timer runs
 
   // Handlers run to completion one after the other: a handler that opens a
   // modal dialog lets messages through, and the events that they queue wait
@@ -39,6 +49,7 @@ struct Program {
     RunPendingEvents(app);
     draining = false;
     binding.ShowChangedTexts();
+    WatchQueue();
     if (app.quit || closeRequested) Close();
   }
 
@@ -56,6 +67,79 @@ struct Program {
     if (!ends) return;
     closed = true;
     DestroyWindow(window.window);
+  }
+
+  // A queue that "Start" started opens the queue view and is polled until
+  // it ends.
+  void WatchQueue() {
+    if (!app.run || app.run->Ended() || watching) return;
+    if (!OpenQueueWindow(window.instance, window.window, window.scale, this, queue)) return;
+    SendMessageW(queue.whenDone, CB_SETCURSEL, static_cast<WPARAM>(app.whenDone), 0);
+    watching = SetTimer(window.window, kQueueTimer, kQueuePollMs, nullptr) != 0;
+    ShowRun();
+  }
+
+  void ShowRun() {
+    if (!app.run) return;
+    const QueueRun& run = *app.run;
+    ShowQueue(queue, run);
+    SetWindowTextW(window.window, Widen(QueueTitle(&run.Watch(), !run.Ended())).c_str());
+    const auto& jobs = run.Watch().Jobs();
+    bool failed = false;
+    for (std::size_t job = 0; job < jobs.size(); ++job) failed |= run.Watch().Status(job).state == JobState::Failed;
+    const TaskbarState state = run.Ended()    ? TaskbarState::None
+                               : run.Paused() ? TaskbarState::Paused
+                               : failed       ? TaskbarState::Failed
+                                              : TaskbarState::Running;
+    ShowTaskbarProgress(window.window, state, run.Watch().QueueFraction());
+  }
+
+  void PollQueue() {
+    if (!app.run) return;
+    app.run->Poll();
+    ShowRun();
+    if (!app.run->Ended() || !watching) return;
+    KillTimer(window.window, kQueueTimer);
+    watching = false;
+    FLASHWINFO flash{sizeof flash, window.window, FLASHW_ALL | FLASHW_TIMERNOFG, 0, 0};
+    FlashWindowEx(&flash);
+    MessageBeep(MB_OK);
+    if (!app.run->Stopped() && CarryOutWhenDone(system.platform, app.whenDone) &&
+        app.whenDone == WhenDone::CloseProgram) {
+      Close();
+    }
+  }
+
+  LRESULT HandleQueue(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT result = 0;
+    if (HandleQueueMessage(queue, app.run ? &*app.run : nullptr, message, lParam, result)) return result;
+    if (message == WM_COMMAND && LOWORD(wParam) == kQueueWhenDoneId && HIWORD(wParam) == CBN_SELCHANGE) {
+      const auto row = static_cast<std::size_t>(SendMessageW(queue.whenDone, CB_GETCURSEL, 0, 0));
+      if (row < WhenDoneTable().size()) app.whenDone = WhenDoneTable()[row].choice;
+      return 0;
+    }
+    if (message == WM_COMMAND && app.run) {
+      switch (LOWORD(wParam)) {
+        case kQueueStopNowId:
+          app.run->StopNow();
+          break;
+        case kQueueStopAfterId:
+          app.run->StopAfterCurrent();
+          break;
+        case kQueuePauseId:
+          app.run->Pause(!app.run->Paused());
+          break;
+        default:
+          return DefWindowProcW(hwnd, message, wParam, lParam);
+      }
+      PollQueue();
+      return 0;
+    }
+    if (message == WM_CLOSE) {
+      ShowWindow(hwnd, SW_HIDE);  // the queue runs on; the next "Start" shows it again
+      return 0;
+    }
+    return DefWindowProcW(hwnd, message, wParam, lParam);
   }
 
   // Ctrl+Z takes back the last change of the job list while its page shows,
@@ -140,6 +224,9 @@ struct Program {
         DropFilesReporting(app, TakeDroppedPaths(reinterpret_cast<HDROP>(wParam)));
         Drain();
         return 0;
+      case WM_TIMER:
+        if (wParam == kQueueTimer) PollQueue();
+        return 0;
       case WM_CLOSE:
         Close();
         return 0;
@@ -153,14 +240,16 @@ struct Program {
   }
 };
 
-LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+// Both windows hand their messages to the program that their creation names.
+template <LRESULT (Program::*handler)(HWND, UINT, WPARAM, LPARAM)>
+LRESULT CALLBACK ProgramWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {
     const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
   }
   auto* program = reinterpret_cast<Program*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   if (!program) return DefWindowProcW(hwnd, message, wParam, lParam);
-  return program->Handle(hwnd, message, wParam, lParam);
+  return (program->*handler)(hwnd, message, wParam, lParam);
 }
 
 }  // namespace
@@ -171,7 +260,8 @@ int RunWindowProgram(HINSTANCE instance) {
   InitCommonControlsEx(&classes);
 
   Program program;
-  if (!RegisterMainWindowClass(instance, WindowProc) ||
+  if (!RegisterWindowClass(instance, ProgramWindowProc<&Program::Handle>, kWindowClass) ||
+      !RegisterWindowClass(instance, ProgramWindowProc<&Program::HandleQueue>, kQueueWindowClass) ||
       !BuildMainWindow(instance, program.form, SystemScale(), &program, program.window)) {
     return 1;
   }

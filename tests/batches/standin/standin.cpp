@@ -16,7 +16,11 @@
 // refuses a missing input, and mkvmerge writes its output. A line
 // "#standin mb=N" in the script makes x264's output N MB (else 0.25 MB), and
 // "#standin mux=fail" makes the muxers refuse it ("mux=partial": mkvmerge
-// fails after writing part of its output, as on a full disk).
+// fails after writing part of its output, as on a full disk). x264 prints
+// the progress of "#standin frames=N" frames (else 3), one line a frame
+// every "#standin pace=MS" milliseconds (else one line at once), then its
+// summary; "#standin x264=error" ends it with an "[error]" line instead,
+// "x264=hang" never ends it.
 
 #include <windows.h>
 #include <tlhelp32.h>
@@ -67,7 +71,19 @@ int X264(const Args& args) {
   if (source != std::string::npos) script += Read(script.substr(source + 4, script.find('"', source + 4) - source - 4));
   if (script.empty() || ((pass == "2" || pass == "3") && !fs::exists(Path(stats)))) return 1;
   if (pass == "1") std::ofstream(Path(stats)) << "#options: standin\n";
-  std::fprintf(stderr, "[100.0%%] 3/3 frames, 30.00 fps, 120.00 kb/s, eta 0:00:00\n");
+  const std::string frames = Directive(script, "frames"), pace = Directive(script, "pace"), end = Directive(script, "x264");
+  const int total = frames.empty() ? 3 : std::stoi(frames);
+  // x264 prints these on standard error; here they go to standard output,
+  // flushed line by line, as Wine's command interpreter carries only that
+  // into the pipe to teelog.exe.
+  for (int frame = pace.empty() ? total : 1; frame <= total; ++frame) {
+    std::printf("[%.1f%%] %d/%d frames, 30.00 fps, 120.00 kb/s, eta 0:00:00\n", 100.0 * frame / total, frame, total);
+    std::fflush(stdout);
+    if (!pace.empty()) Sleep(static_cast<DWORD>(std::stoul(pace)));
+  }
+  if (end == "error") return std::printf("x264 [error]: standin told to fail\n"), 1;
+  if (end == "hang") Sleep(INFINITE);
+  std::printf("encoded %d frames, 30.00 fps, 120.00 kb/s\n", total);
   std::printf("encoded 3 frames of %s\n", input.c_str());
   const std::string output = After(args, "-o"), megabytes = Directive(script, "mb");
   if (output == "nul") return 0;

@@ -1,0 +1,43 @@
+#pragma once
+// The queue view: a window of its own that opens when "Start" starts a
+// queue, with one row per job in a list view that holds no rows itself (the
+// columns are the rows of QueueColumns), the buttons that act on the running
+// batch and a status bar with the queue's summary.
+
+#include <windows.h>
+
+#include <string>
+
+#include "ui/queue_run.h"
+#include "ui/win32/scale.h"
+
+namespace qv::win32 {
+
+inline constexpr char kQueueWindowClass[] = "quorvelan.queue";
+// The buttons' Win32 ids, shared with the test driver.
+inline constexpr int kQueueStopNowId = 1;
+inline constexpr int kQueuePauseId = 2;
+inline constexpr int kQueueListId = 3;
+inline constexpr int kQueueStopAfterId = 4;
+inline constexpr int kQueueWhenDoneId = 5;
+
+struct QueueWindow {
+  HWND window = nullptr;
+  HWND list = nullptr;
+  HWND status = nullptr;
+  HWND stopNow = nullptr;
+  HWND pause = nullptr;
+  HWND stopAfter = nullptr;
+  HWND whenDone = nullptr;  // a drop-down of WhenDoneTable's rows
+  Scale scale;
+  std::wstring cell;  // the text of the cell last asked for, alive while the list reads it
+};
+
+// Creates the window, owned by `owner`, unless it exists; shows it.
+bool OpenQueueWindow(HINSTANCE instance, HWND owner, const Scale& scale, void* creationParam, QueueWindow& out);
+// Shows the run's state: the rows, the buttons, the status bar.
+void ShowQueue(QueueWindow& window, const QueueRun& run);
+// WM_SIZE and the list's requests for cell texts; false for other messages.
+bool HandleQueueMessage(QueueWindow& window, const QueueRun* run, UINT message, LPARAM lParam, LRESULT& result);
+
+}  // namespace qv::win32
