@@ -24,7 +24,7 @@ struct BatchSetup {
   BenchJob job;
   platform::PosixFileSystem files;
   platform::Platform platform{files, job.fake.dialogs, job.fake.processes, job.fake.libraries, job.fake.clipboard,
-                              job.fake.codePages, job.fake.power, "C:\\Q\\", "C:\\W\\"};
+                              job.fake.codePages, "C:\\Q\\", "C:\\W\\"};
   std::string folder;
 
   BatchSetup() {

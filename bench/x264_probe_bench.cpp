@@ -44,10 +44,9 @@ void BM_FindX264(benchmark::State& state) {
   platform::PosixLibraries libraries;
   platform::MemoryClipboard clipboard;
   platform::PosixCodePages codePages;
-  platform::PosixPower power;
   platform::FakeDialogs dialogs;  // never asked
-  const platform::Platform platform{files, dialogs, processes, libraries, clipboard, codePages, power,
-                                    folder.string() + "/", folder.string() + "/"};
+  const platform::Platform platform{files, dialogs, processes, libraries, clipboard, codePages, folder.string() + "/",
+                                    folder.string() + "/"};
   X264Build build;
   for (auto _ : state) build = FindX264(platform);
   state.SetLabel(DescribeX264(build));

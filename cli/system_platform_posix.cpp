@@ -18,8 +18,7 @@ class PosixSystem : public SystemPlatform {
   platform::PosixLibraries libraries_;
   platform::MemoryClipboard clipboard_;
   platform::PosixCodePages codePages_;
-  platform::PosixPower power_;
-  platform::Platform platform_{files_, dialogs_, processes_, libraries_, clipboard_, codePages_, power_,
+  platform::Platform platform_{files_, dialogs_, processes_, libraries_, clipboard_, codePages_,
                                platform::ProgramFolder(), platform::WorkingFolder()};
 };
 

@@ -23,8 +23,7 @@ class Win32System : public SystemPlatform {
   platform::Win32Libraries libraries_;
   platform::Win32Clipboard clipboard_;
   platform::Win32CodePages codePages_;
-  platform::Win32Power power_;
-  platform::Platform platform_{files_, dialogs_, processes_, libraries_, clipboard_, codePages_, power_,
+  platform::Platform platform_{files_, dialogs_, processes_, libraries_, clipboard_, codePages_,
                                platform::ProgramFolder(), platform::WorkingFolder()};
 };
 

@@ -148,18 +148,6 @@ class CodePages {
   virtual std::string FromAnsi(std::string_view bytes) = 0;
 };
 
-// What the machine does when a queue has ended, if the user chose so. Each
-// call asks the system and returns whether it agreed; the program goes on
-// either way (a sleep returns once the machine wakes).
-class Power {
- public:
-  virtual ~Power() = default;
-  // Sleep, or hibernate: the memory goes to disk and the machine off.
-  virtual bool Suspend(bool hibernate) = 0;
-  // Shuts the machine down and switches it off; programs that hang are closed.
-  virtual bool ShutDown() = 0;
-};
-
 // Everything the core needs from the system, plus two folders, each ending
 // in a separator: the folder of the running program file and the folder it
 // was started in.
@@ -170,7 +158,6 @@ struct Platform {
   Libraries& libraries;
   Clipboard& clipboard;
   CodePages& codePages;
-  Power& power;
   std::string programFolder;
   std::string workingFolder;
 };

@@ -34,7 +34,6 @@ class QueueRun {
 
   bool Ended() const { return ended_; }
   bool Paused() const { return paused_; }
-  bool Stopped() const { return stopped_; }  // by "Stop now"
   const QueueWatch& Watch() const { return watch_; }
   std::int64_t NowMs() const { return platform_.processes.NowMs(); }
 

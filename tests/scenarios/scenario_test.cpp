@@ -19,8 +19,6 @@
 //   show ID... | show-form | show-jobs | show-folders | show-file PATH | cli ARGS ("..." or {{...}} holds one argument)
 //   append PATH|TEXT (TEXT and a line end added to the file) | queue poll|stop|pause|resume|end (its processes
 //   are gone, then poll) at MS (the clock's time): shows the queue view, the status bar and the title
-//   | when-done at MS (the countdown that the queue's end begins at
-//   the clock's time when first asked: its text at MS; once run out, what was carried out)
 
 #include <gtest/gtest.h>
 
@@ -36,7 +34,6 @@
 #include "ui/dispatch.h"
 #include "ui/lifecycle.h"
 #include "ui/reported_operations.h"
-#include "ui/when_done.h"
 
 namespace qv {
 namespace {
@@ -188,20 +185,6 @@ class Scenario {
     return Note(watch.Summary() + " / " + QueueTitle(&watch, !run.Ended())), true;
   }
 
-  void WhenDoneAt(std::int64_t now) {
-    if (!countdown_) countdown_ = BeginWhenDone(*app_);
-    fake_.processes.now = now;
-    if (!countdown_) return Note("when done: nothing");
-    Note(countdown_->Text(now));
-    if (!countdown_->Due(now)) return;
-    CarryOutWhenDone(*app_, countdown_->Action());
-    std::string done = app_->quit ? " quit" : "";
-    for (const std::string& call : fake_.power.calls) done += " " + call;
-    Note("carried out:" + done);
-    fake_.power.calls.clear();
-    countdown_.reset();
-  }
-
   bool Act(const std::string& verb, const std::string& rest) {
     std::istringstream words(rest);
     std::string first, second, third;
@@ -292,7 +275,6 @@ class Scenario {
       const std::vector<std::string> parts = SplitAt(rest, '|');
       return fake_.files.WriteFile(parts.at(0), fake_.files.ReadFile(parts[0], std::string::npos).bytes + parts.at(1) + "\n");
     }
-    if (verb == "when-done") return WhenDoneAt(std::stoll(second)), true;
     if (verb == "queue") return ActOnQueue(first, second == "at" ? std::stoll(third) : fake_.processes.now);
     if (!id) return false;
     if (verb == "type") return form_.UserType(*id, text), true;
@@ -379,7 +361,6 @@ class Scenario {
   platform::FakePlatform fake_;
   Form form_ = InitialForm();
   std::optional<App> app_{App{form_, fake_.platform}};
-  std::optional<WhenDoneCountdown> countdown_;
   std::map<std::string, std::string> placed_;
   std::string transcript_, stdout_;
   std::size_t dialogsSeen_ = 0, processesSeen_ = 0, clipboardSeen_ = 0, librarySeen_ = 0;

@@ -57,8 +57,7 @@ bool HoldsItsCaption(HWND dialog) {
 // queued in `fake`, with the code pages of the system that runs the window.
 struct Twin {
   explicit Twin(const std::string& folder)
-      : platform{fake.files, fake.dialogs, fake.processes, fake.libraries, fake.clipboard, codePages, fake.power,
-                 folder, folder} {
+      : platform{fake.files, fake.dialogs, fake.processes, fake.libraries, fake.clipboard, codePages, folder, folder} {
     for (auto at = folder.find('\\'); at != std::string::npos; at = folder.find('\\', at + 1)) {
       fake.files.AddFolder(folder.substr(0, at));
     }
@@ -377,30 +376,6 @@ TEST_F(WindowTest, TheQueueViewFollowsTheBatchWhichPauseHoldsAndStopNowEnds) {
   EXPECT_EQ(StandInsRunning(), std::vector<DWORD>{});
   EXPECT_FALSE(fs::exists(File("temp.bat")));
   EXPECT_EQ(program.CloseWindow(), std::optional<DWORD>(0)) << "nothing to ask once the queue ended";
-}
-
-// "When done": a queue that ends by itself opens the countdown. Cancel
-// leaves the program as it was; "Now" carries the choice out, here closing
-// quorvelan for real (the actions on the machine are the core tests' part).
-TEST_F(WindowTest, TheCountdownOfWhenDoneIsCancelledOrClosesTheProgram) {
-  program.Crash();
-  ASSERT_TRUE(CopyFileA(QV_TOOL_FOLDER "/teelog.exe", File("teelog.exe").c_str(), FALSE));
-  ASSERT_TRUE(CopyFileA(QV_STANDIN, File("x264.exe").c_str(), FALSE));
-  WriteBytes(File("a.avs"), "Version()\r\n#standin frames=5\r\n");
-  WriteBytes(File("quorvelan-jobs.txt"), "@echo Input:a.avs\r\n@echo Output:a.mp4\r\n@echo Encode Mode:Single Pass\r\n"
-                                         "x264.exe -q 26 -o \"a.mp4\" \"a.avs\" 2>&1|teelog.exe \"a.txt\"\r\n");
-  Restart();
-  program.ShowPage(kJob);
-  program.Pick(ControlId::WhenDone, 1);
-  for (const int button : {IDCANCEL, IDOK}) {
-    fs::remove(fs::u8path(File("quorvelan-jobs-status.txt")));  // the job runs again
-    program.Click(ControlId::JobStart);
-    const HWND countdown = program.WaitForDialog("");
-    ASSERT_NE(countdown, nullptr);
-    EXPECT_TRUE(Holds(program.DialogText(countdown), "quorvelan closes in ")) << program.DialogText(countdown);
-    program.PressDialogButton(countdown, button);
-  }
-  EXPECT_EQ(program.WaitForExit(), std::optional<DWORD>(0));
 }
 
 // A value that the form keeps (200 becomes 70 as typed) comes back unchanged.

@@ -149,14 +149,6 @@ class FakeCodePages : public CodePages {
   static std::optional<std::string> ToLatin1(std::string_view utf8);
 };
 
-// Records each call ("sleep", "hibernate", "shut down") and agrees.
-class FakePower : public Power {
- public:
-  bool Suspend(bool hibernate) override { return calls.push_back(hibernate ? "hibernate" : "sleep"), true; }
-  bool ShutDown() override { return calls.push_back("shut down"), true; }
-  std::vector<std::string> calls;
-};
-
 // All fakes together, with a program folder of "C:\Q\" started in "C:\W\".
 struct FakePlatform {
   FakeFileSystem files;
@@ -165,8 +157,7 @@ struct FakePlatform {
   FakeLibraries libraries;
   FakeClipboard clipboard;
   FakeCodePages codePages;
-  FakePower power;
-  Platform platform{files, dialogs, processes, libraries, clipboard, codePages, power, "C:\\Q\\", "C:\\W\\"};
+  Platform platform{files, dialogs, processes, libraries, clipboard, codePages, "C:\\Q\\", "C:\\W\\"};
 };
 
 }  // namespace qv::platform

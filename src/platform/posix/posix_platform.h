@@ -79,13 +79,6 @@ class PosixCodePages : public CodePages {
   static std::optional<std::string> AsciiOnly(std::string_view utf8);
 };
 
-// A native build does not put its host to sleep or shut it down.
-class PosixPower : public Power {
- public:
-  bool Suspend(bool) override { return false; }
-  bool ShutDown() override { return false; }
-};
-
 // Without a desktop session the clipboard lives in this object.
 class MemoryClipboard : public Clipboard {
  public:

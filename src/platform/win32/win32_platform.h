@@ -96,14 +96,6 @@ class Win32CodePages : public CodePages {
   std::string FromAnsi(std::string_view bytes) override;
 };
 
-// Sleep and hibernation through powrprof.dll, loaded only when asked;
-// shutting down with the shutdown privilege enabled for this process.
-class Win32Power : public Power {
- public:
-  bool Suspend(bool hibernate) override;
-  bool ShutDown() override;
-};
-
 // The whole real system, with the folder of the running program.
 struct Win32Platform {
   Win32FileSystem files;
@@ -112,9 +104,7 @@ struct Win32Platform {
   Win32Libraries libraries;
   Win32Clipboard clipboard;
   Win32CodePages codePages;
-  Win32Power power;
-  Platform platform{files, dialogs, processes, libraries, clipboard, codePages, power,
-                    ProgramFolder(), WorkingFolder()};
+  Platform platform{files, dialogs, processes, libraries, clipboard, codePages, ProgramFolder(), WorkingFolder()};
 };
 
 // Writes UTF-8 text to standard output or standard error (`error`): a

@@ -10,11 +10,9 @@
 #include "ui/failure_report.h"
 #include "ui/lifecycle.h"
 #include "ui/reported_operations.h"
-#include "ui/when_done.h"
 #include "ui/win32/dropped_files.h"
 #include "ui/win32/form_binding.h"
 #include "ui/win32/control_ids.h"
-#include "ui/win32/countdown_dialog.h"
 #include "ui/win32/main_window.h"
 #include "ui/win32/queue_window.h"
 
@@ -95,17 +93,6 @@ struct Program {
     FLASHWINFO flash{sizeof flash, window.window, FLASHW_ALL | FLASHW_TIMERNOFG, 0, 0};
     FlashWindowEx(&flash);
     MessageBeep(MB_OK);
-    FinishQueue();
-  }
-
-  // The choice of "When done", once its countdown ran out unless cancelled.
-  void FinishQueue() {
-    const std::optional<WhenDoneCountdown> countdown = BeginWhenDone(app);
-    if (!countdown) return;
-    if (RunCountdownDialog(window.window, window.scale, *countdown, [this] { return app.run->NowMs(); })) {
-      CarryOutWhenDone(app, countdown->Action());
-    }
-    Drain();
   }
 
   LRESULT HandleQueue(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
