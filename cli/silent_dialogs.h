@@ -19,6 +19,7 @@ class SilentDialogs : public platform::Dialogs {
   std::optional<std::string> EditLine(const std::string&, const std::string&, const std::string&) override {
     return std::nullopt;
   }
+  bool CountDown(const std::string&, const std::string&, unsigned) override { return false; }
 };
 
 }  // namespace qv::cli

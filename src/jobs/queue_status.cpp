@@ -48,9 +48,12 @@ QueueWatch::QueueWatch(std::vector<QueueJob> jobs, FileSizeOf sizeOf)
 
 void QueueWatch::Settle(std::size_t job, std::int64_t nowMs) {
   JobStatus& status = status_[job];
+  // A state kept from an earlier run (no end time yet) is judged anew, but
+  // for "done": such a job was left out of this run.
+  const bool judged = Settled(status.state) && (status.endMs >= 0 || status.state == JobState::Done);
   if (status.endMs < 0) status.endMs = nowMs;
   if (status.startMs < 0) status.startMs = nowMs;
-  if (!Settled(status.state)) {
+  if (!judged) {
     const auto size = sizeOf_(jobs_[job].finalOutput);
     if (status.stepOpen) {
       status.state = JobState::Failed;

@@ -48,8 +48,12 @@ class QueueWatch {
   void BatchEnded(std::int64_t nowMs);
   // "Stop now": the running job is stopped, its output left as it is.
   void Stop(std::int64_t nowMs);
-  // Before the run: the state that a job was left in by an earlier one.
-  void Restore(std::size_t job, JobState state) { status_[job].state = state; }
+  // The state that a job was left in by an earlier run, or that the run
+  // gives back to a job that it ended as soon as it began.
+  void Restore(std::size_t job, JobState state) {
+    status_[job] = JobStatus{};
+    status_[job].state = state;
+  }
 
   const std::vector<QueueJob>& Jobs() const { return jobs_; }
   const JobStatus& Status(std::size_t job) const { return status_[job]; }

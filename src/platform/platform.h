@@ -78,10 +78,15 @@ class Dialogs {
   virtual std::string BrowseFolder(const std::string& title, const std::string& startFolder) = 0;
   virtual bool AskYesNo(const std::string& caption, const std::string& text) = 0;
   virtual void ShowMessage(const std::string& caption, const std::string& text) = 0;
+  // A modal countdown of `seconds` under `text`, with Cancel: true when it
+  // ran out, false when cancelled.
+  virtual bool CountDown(const std::string& caption, const std::string& text, unsigned seconds) = 0;
   // The modal one-line requester: the edited text, or nullopt when cancelled.
   virtual std::optional<std::string> EditLine(const std::string& title, const std::string& prompt,
                                               const std::string& text) = 0;
 };
+
+enum class PowerAction { Sleep, Hibernate, ShutDown };
 
 class Processes {
  public:
@@ -104,6 +109,9 @@ class Processes {
   virtual void Release(std::uint32_t job) = 0;
   // Milliseconds on a clock that only moves forward.
   virtual std::int64_t NowMs() = 0;
+  // Puts the computer to sleep, into hibernation, or shuts it down (its
+  // programs are asked to end, not forced). False when the system refused.
+  virtual bool Power(PowerAction action) = 0;
   // Runs `program` with `arguments`, without a window, and waits at most
   // `timeoutMs` for it to end. What it wrote to its standard output and
   // error, up to kMaxProgramOutput bytes; nullopt when it could not start or

@@ -68,9 +68,30 @@ const std::vector<QueueColumn> kColumns = {
     {"Note", 400, Note},
 };
 
+constexpr unsigned kCountdownSeconds = 60;
+
+const std::vector<WhenDoneRow> kWhenDone = {
+    {WhenDone::Nothing, "When done: nothing", nullptr},
+    {WhenDone::CloseProgram, "When done: close quorvelan", "The queue has ended: quorvelan closes."},
+    {WhenDone::Sleep, "When done: sleep", "The queue has ended: the computer goes to sleep."},
+    {WhenDone::Hibernate, "When done: hibernate", "The queue has ended: the computer hibernates."},
+    {WhenDone::ShutDown, "When done: shut down", "The queue has ended: the computer shuts down."},
+};
+
 }  // namespace
 
 const std::vector<QueueColumn>& QueueColumns() { return kColumns; }
+
+const std::vector<WhenDoneRow>& WhenDoneTable() { return kWhenDone; }
+
+bool CarryOutWhenDone(const platform::Platform& platform, WhenDone choice) {
+  const WhenDoneRow& row = kWhenDone[static_cast<std::size_t>(choice)];
+  if (!row.countdown || !platform.dialogs.CountDown("quorvelan", row.countdown, kCountdownSeconds)) return false;
+  if (choice == WhenDone::CloseProgram) return true;
+  return platform.processes.Power(choice == WhenDone::Sleep       ? platform::PowerAction::Sleep
+                                  : choice == WhenDone::Hibernate ? platform::PowerAction::Hibernate
+                                                                  : platform::PowerAction::ShutDown);
+}
 
 std::string QueueTitle(const QueueWatch* watch, bool running) {
   if (!watch || !running) return "quorvelan";
@@ -123,11 +144,20 @@ void QueueRun::KeepStates() {
 }
 
 void QueueRun::ReadChannel() {
-  for (;;) {
+  while (listening_) {
     const platform::FileContent chunk = platform_.files.ReadFileFrom(channel_, read_, kChannelChunk);
     std::size_t used = 0;
     const std::int64_t now = NowMs();
-    for (const RunRecord& record : ParseRunRecords(chunk.bytes, used)) watch_.Apply(record, now);
+    for (const RunRecord& record : ParseRunRecords(chunk.bytes, used)) {
+      watch_.Apply(record, now);
+      if (!stopAfter_ || watch_.Current() == lastJob_ || watch_.Current() == watch_.Jobs().size()) continue;
+      platform_.processes.End(job_);
+      watch_.Restore(watch_.Current(), JobState::Waiting);
+      stopped_ = true;
+      stopAfter_ = false;
+      listening_ = false;  // what the ended job still wrote is no news
+      return;
+    }
     read_ += used;
     // A whole chunk without one line end would never be taken: skip it.
     if (used == 0 && chunk.bytes.size() == kChannelChunk) read_ += kChannelChunk;
@@ -159,6 +189,12 @@ void QueueRun::StopNow() {
   watch_.Stop(NowMs());
   KeepStates();
   Poll();
+}
+
+void QueueRun::StopAfterCurrent() {
+  if (ended_) return;
+  stopAfter_ = true;
+  lastJob_ = watch_.Current();
 }
 
 void QueueRun::Pause(bool paused) {

@@ -27,6 +27,10 @@ class QueueRun {
   // "Stop now": every process of the batch ends at once; the running job is
   // stopped and what it wrote left as a partial output.
   void StopNow();
+  // "Stop after this job": the batch is ended as soon as the next job's
+  // first step begins, and that job is waiting again. The running job's
+  // audio and mux steps, which tell nothing, end before that.
+  void StopAfterCurrent();
   // Suspends the batch's processes, or lets them go on.
   void Pause(bool paused);
   // The window closes while the batch runs: it runs on, unwatched.
@@ -34,6 +38,9 @@ class QueueRun {
 
   bool Ended() const { return ended_; }
   bool Paused() const { return paused_; }
+  bool StoppingAfterCurrent() const { return stopAfter_; }
+  // Whether it ended through Stop now or Stop after this job.
+  bool Stopped() const { return stopped_; }
   const QueueWatch& Watch() const { return watch_; }
   std::int64_t NowMs() const { return platform_.processes.NowMs(); }
 
@@ -50,6 +57,9 @@ class QueueRun {
   bool ended_ = false;
   bool paused_ = false;
   bool stopped_ = false;
+  bool stopAfter_ = false;
+  bool listening_ = true;
+  std::size_t lastJob_ = 0;  // with stopAfter_: the job that may still end
 };
 
 // The jobs' statuses are kept in the program folder's
@@ -70,6 +80,18 @@ struct QueueColumn {
   std::string (*text)(const QueueWatch& watch, std::size_t job, std::int64_t nowMs);
 };
 const std::vector<QueueColumn>& QueueColumns();
+
+// What happens when a queue has run to its end, as the queue view offers it.
+enum class WhenDone { Nothing, CloseProgram, Sleep, Hibernate, ShutDown };
+struct WhenDoneRow {
+  WhenDone choice;
+  const char* caption;    // in the queue view's list
+  const char* countdown;  // the countdown's text; nullptr: none
+};
+const std::vector<WhenDoneRow>& WhenDoneTable();
+// After a 60 s countdown that Cancel stops: the choice carried out (true),
+// or nothing (false). CloseProgram is the caller's to carry out.
+bool CarryOutWhenDone(const platform::Platform& platform, WhenDone choice);
 
 // The main window's title: "37% — quorvelan" while a queue runs.
 std::string QueueTitle(const QueueWatch* watch, bool running);

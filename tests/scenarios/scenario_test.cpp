@@ -17,8 +17,9 @@
 //   answer-path TEXT | answer-filter N (the save dialog's filter entry) | answer-paths A|B... | answer-yes
 //   | answer-no | answer-edit TEXT
 //   show ID... | show-form | show-jobs | show-folders | show-file PATH | cli ARGS ("..." or {{...}} holds one argument)
-//   append PATH|TEXT (TEXT and a line end added to the file) | queue poll|stop|pause|resume|end (its processes
-//   are gone, then poll) at MS (the clock's time): shows the queue view, the status bar and the title
+//   append PATH|TEXT (TEXT and a line end added to the file) | queue poll|stop|after|pause|resume|end (its
+//   processes are gone, then poll; a queue that ended by itself carries out the when-done choice) at MS (the
+//   clock's time): shows the queue view, the status bar and the title | when N (the when-done choice's row)
 
 #include <gtest/gtest.h>
 
@@ -173,9 +174,11 @@ class Scenario {
     fake_.processes.now = now;
     QueueRun& run = *app_->run;
     if (action == "stop") run.StopNow();
+    if (action == "after") run.StopAfterCurrent();
     if (action == "pause" || action == "resume") run.Pause(action == "pause");
     if (action == "end") fake_.processes.running.clear();
     if (action == "end" || action == "poll") run.Poll();
+    if (action == "end" && !run.Stopped() && CarryOutWhenDone(fake_.platform, app_->whenDone)) Note("when done: carried out");
     const QueueWatch& watch = run.Watch();
     for (std::size_t job = 0; job < watch.Jobs().size(); ++job) {
       std::string row;
@@ -275,6 +278,7 @@ class Scenario {
       const std::vector<std::string> parts = SplitAt(rest, '|');
       return fake_.files.WriteFile(parts.at(0), fake_.files.ReadFile(parts[0], std::string::npos).bytes + parts.at(1) + "\n");
     }
+    if (verb == "when") return app_->whenDone = WhenDoneTable().at(std::stoul(rest)).choice, true;
     if (verb == "queue") return ActOnQueue(first, second == "at" ? std::stoll(third) : fake_.processes.now);
     if (!id) return false;
     if (verb == "type") return form_.UserType(*id, text), true;

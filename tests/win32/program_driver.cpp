@@ -249,9 +249,13 @@ std::string ProgramDriver::QueueStatus() const {
   return TextOf(FindWindowExW(QueueWindow(), nullptr, STATUSCLASSNAMEW, nullptr));
 }
 
-void ProgramDriver::ClickQueueButton(int id) {
-  PostMessageA(GetDlgItem(QueueWindow(), id), BM_CLICK, 0, 0);
-  Send(QueueWindow(), WM_NULL, 0, 0);
+// Sent, not posted: it returns once the button's handler has run.
+void ProgramDriver::ClickQueueButton(int id) { Send(GetDlgItem(QueueWindow(), id), BM_CLICK, 0, 0); }
+
+void ProgramDriver::PickQueueItem(int id, int index) {
+  const HWND box = GetDlgItem(QueueWindow(), id);
+  Send(box, CB_SETCURSEL, index, 0);
+  Send(QueueWindow(), WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(box));
 }
 
 void ProgramDriver::ShowPage(int index) {

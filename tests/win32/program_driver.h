@@ -52,8 +52,10 @@ class ProgramDriver {
   // " | ", and its status bar.
   std::vector<std::string> QueueRows() const;
   std::string QueueStatus() const;
-  // Clicks a button of the queue view by its Win32 id.
+  // Clicks a button of the queue view by its Win32 id, or picks an item of
+  // its drop-down.
   void ClickQueueButton(int id);
+  void PickQueueItem(int id, int index);
   // Sends `message` to a control and returns its answer.
   LRESULT Ask(qv::ControlId id, UINT message, WPARAM wParam = 0) const;
 

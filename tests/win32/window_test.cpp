@@ -378,6 +378,20 @@ TEST_F(WindowTest, TheQueueViewFollowsTheBatchWhichPauseHoldsAndStopNowEnds) {
   EXPECT_EQ(program.CloseWindow(), std::optional<DWORD>(0)) << "nothing to ask once the queue ended";
 }
 
+// "When done: close quorvelan" for real, after its countdown of 60 s.
+TEST_F(WindowTest, AQueueThatEndsClosesTheWindowWhenToldAfterTheCountdown) {
+  program.ShowPage(kJob);
+  Click(ControlId::JobShut);
+  EditJobLine(0, "@snooze.exe 3000");
+  program.Click(ControlId::JobStart);
+  program.PickQueueItem(qv::win32::kQueueWhenDoneId, static_cast<int>(qv::WhenDone::CloseProgram));
+  const HWND countdown = program.WaitForDialog("quorvelan");
+  ASSERT_NE(countdown, nullptr);
+  EXPECT_EQ(program.DialogText(countdown).substr(0, 39), "The queue has ended: quorvelan closes.\n");
+  std::optional<DWORD> exit = program.WaitForExit();
+  EXPECT_EQ(exit ? exit : program.WaitForExit(), std::optional<DWORD>(0));
+}
+
 // A value that the form keeps (200 becomes 70 as typed) comes back unchanged.
 TEST_F(WindowTest, TheCloseBoxAndCancelSaveTheStateFileThatTheNextStartShows) {
   program.ShowPage(kRateControl);

@@ -193,6 +193,11 @@ void FakeDialogs::ShowMessage(const std::string& caption, const std::string& tex
   calls.push_back({"message", caption, text, ""});
 }
 
+bool FakeDialogs::CountDown(const std::string& caption, const std::string& text, unsigned seconds) {
+  calls.push_back({"countdown", caption, text, std::to_string(seconds) + " s"});
+  return Next(answers, false);
+}
+
 std::optional<std::string> FakeDialogs::EditLine(const std::string& title, const std::string& prompt,
                                                  const std::string& text) {
   calls.push_back({"edit", title, text, prompt});
@@ -217,6 +222,11 @@ void FakeProcesses::Pause(std::uint32_t job, bool paused) {
 }
 
 void FakeProcesses::Release(std::uint32_t job) { log.push_back("release " + std::to_string(job)); }
+
+bool FakeProcesses::Power(PowerAction action) {
+  log.push_back("power " + std::to_string(static_cast<int>(action)));
+  return true;
+}
 
 std::optional<std::string> FakeProcesses::Run(const std::string& program, const std::vector<std::string>& arguments,
                                               unsigned timeoutMs) {

@@ -67,7 +67,7 @@ class FakeFileSystem : public FileSystem {
 class FakeDialogs : public Dialogs {
  public:
   struct Call {
-    std::string kind;  // "open", "openMany", "save", "folder", "yesno", "message", "edit"
+    std::string kind;  // "open", "openMany", "save", "folder", "yesno", "message", "edit", "countdown"
     std::string title;
     std::string defaultName;  // default name, start folder, message text or edit text
     std::string filter;       // filter, or the prompt of "edit"
@@ -84,6 +84,8 @@ class FakeDialogs : public Dialogs {
   void ShowMessage(const std::string& caption, const std::string& text) override;
   std::optional<std::string> EditLine(const std::string& title, const std::string& prompt,
                                       const std::string& text) override;
+  // Takes the next of `answers`: true lets the countdown run out.
+  bool CountDown(const std::string& caption, const std::string& text, unsigned seconds) override;
 
   std::deque<std::string> paths;                   // OpenFile, SaveFile, BrowseFolder
   std::deque<std::vector<std::string>> pathLists;  // OpenFiles
@@ -103,6 +105,7 @@ class FakeProcesses : public Processes {
   void Pause(std::uint32_t job, bool paused) override;
   void Release(std::uint32_t job) override;
   std::int64_t NowMs() override { return now; }
+  bool Power(PowerAction action) override;
   // The output of a program listed in `outputs` (by path as given); any
   // other cannot start.
   std::optional<std::string> Run(const std::string& program, const std::vector<std::string>& arguments,
@@ -115,7 +118,7 @@ class FakeProcesses : public Processes {
   std::uint32_t nextId = 4242;
   std::set<std::uint32_t> running;
   std::int64_t now = 0;
-  // Every call in order: "start ...", "end 4242", "pause 4242", "run ...".
+  // Every call in order: "start ...", "end 4242", "pause 4242", "power 2", "run ...".
   std::vector<std::string> log;
 };
 

@@ -49,6 +49,7 @@ class PosixProcesses : public Processes {
   void Pause(std::uint32_t, bool) override {}
   void Release(std::uint32_t) override {}
   std::int64_t NowMs() override;
+  bool Power(PowerAction) override { return false; }
   std::optional<std::string> Run(const std::string& program, const std::vector<std::string>& arguments,
                                  unsigned timeoutMs) override;
   std::string Environment(const std::string& name) override;

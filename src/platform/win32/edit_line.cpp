@@ -7,6 +7,9 @@
 namespace qv::platform {
 namespace {
 
+// The two requesters made here by hand: the one-line editor and the
+// countdown.
+
 // Sizes in pixels at 96 DPI: the whole requester, and its parts.
 constexpr int kWidth = 300;
 constexpr int kHeight = 130;
@@ -112,7 +115,70 @@ INT_PTR CALLBACK EditLineProc(HWND dialog, UINT message, WPARAM wParam, LPARAM l
   }
 }
 
+// The countdown: a label with the text and the seconds left, and Cancel.
+constexpr int kLabelId = 101;
+constexpr UINT_PTR kTick = 1;
+
+struct Countdown {
+  const std::string& caption;
+  const std::string& text;
+  unsigned left;
+};
+
+void ShowLeft(HWND dialog, const Countdown& countdown) {
+  SetDlgItemTextW(dialog, kLabelId, Widen(countdown.text + "\n\n" + std::to_string(countdown.left) + " s").c_str());
+}
+
+INT_PTR CALLBACK CountdownProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto* countdown = reinterpret_cast<Countdown*>(GetWindowLongPtrW(dialog, DWLP_USER));
+  switch (message) {
+    case WM_INITDIALOG: {
+      SetWindowLongPtrW(dialog, DWLP_USER, lParam);
+      countdown = reinterpret_cast<Countdown*>(lParam);
+      const int dpi = ScreenDpi();
+      auto scaled = [dpi](int pixels) { return MulDiv(pixels, dpi, 96); };
+      SetWindowTextW(dialog, Widen(countdown->caption).c_str());
+      SetWindowPos(dialog, HWND_TOPMOST, (GetSystemMetrics(SM_CXSCREEN) - scaled(kWidth)) / 2,
+                   (GetSystemMetrics(SM_CYSCREEN) - scaled(kHeight)) / 2, scaled(kWidth), scaled(kHeight), 0);
+      RECT client;
+      GetClientRect(dialog, &client);
+      const int margin = scaled(kMargin), buttonWidth = scaled(kButtonWidth), buttonHeight = scaled(kButtonHeight);
+      AddChild(dialog, L"STATIC", "", SS_LEFT | SS_NOPREFIX, 0, kLabelId, margin, margin, client.right - 2 * margin,
+               client.bottom - 3 * margin - buttonHeight);
+      const HWND cancel = AddChild(dialog, L"BUTTON", "Cancel", BS_DEFPUSHBUTTON | WS_TABSTOP, 0, IDCANCEL,
+                                   (client.right - buttonWidth) / 2, client.bottom - margin - buttonHeight, buttonWidth,
+                                   buttonHeight);
+      ShowLeft(dialog, *countdown);
+      SetTimer(dialog, kTick, 1000, nullptr);
+      SetFocus(cancel);
+      return FALSE;
+    }
+    case WM_TIMER:
+      if (countdown->left > 0) --countdown->left;
+      ShowLeft(dialog, *countdown);
+      if (countdown->left == 0) EndDialog(dialog, IDOK);
+      return TRUE;
+    case WM_COMMAND:
+      if (LOWORD(wParam) != IDCANCEL) return FALSE;
+      EndDialog(dialog, IDCANCEL);
+      return TRUE;
+    case WM_CLOSE:
+      EndDialog(dialog, IDCANCEL);
+      return TRUE;
+    default:
+      return FALSE;
+  }
+}
+
 }  // namespace
+
+bool Win32Dialogs::CountDown(const std::string& caption, const std::string& text, unsigned seconds) {
+  Countdown countdown{caption, text, seconds};
+  alignas(DWORD) EmptyDialogTemplate form{};
+  form.header.style = DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU;
+  return DialogBoxIndirectParamW(GetModuleHandleW(nullptr), &form.header, GetActiveWindow(), CountdownProc,
+                                 reinterpret_cast<LPARAM>(&countdown)) == IDOK;
+}
 
 std::optional<std::string> Win32Dialogs::EditLine(const std::string& title, const std::string& prompt,
                                                   const std::string& text) {

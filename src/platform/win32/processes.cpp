@@ -140,6 +140,29 @@ void Win32Processes::Release(std::uint32_t job) {
 
 std::int64_t Win32Processes::NowMs() { return static_cast<std::int64_t>(GetTickCount64()); }
 
+bool Win32Processes::Power(PowerAction action) {
+  if (action != PowerAction::ShutDown) {
+    // powrprof.dll is loaded only for this one call.
+    using SetSuspendStateFunction = BOOLEAN(WINAPI*)(BOOLEAN, BOOLEAN, BOOLEAN);
+    const HMODULE library = LoadLibraryW(L"powrprof.dll");
+    const auto suspend =
+        library ? reinterpret_cast<SetSuspendStateFunction>(GetProcAddress(library, "SetSuspendState")) : nullptr;
+    return suspend && suspend(action == PowerAction::Hibernate, FALSE, FALSE);
+  }
+  // Shutting down needs the privilege, which a process holds but has off.
+  HANDLE token = nullptr;
+  if (OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token)) {
+    TOKEN_PRIVILEGES privileges{};
+    privileges.PrivilegeCount = 1;
+    privileges.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
+    if (LookupPrivilegeValueW(nullptr, L"SeShutdownPrivilege", &privileges.Privileges[0].Luid)) {
+      AdjustTokenPrivileges(token, FALSE, &privileges, 0, nullptr, nullptr);
+    }
+    CloseHandle(token);
+  }
+  return ExitWindowsEx(EWX_SHUTDOWN | EWX_POWEROFF, SHTDN_REASON_MAJOR_OTHER | SHTDN_REASON_FLAG_PLANNED) != 0;
+}
+
 std::optional<std::string> Win32Processes::Run(const std::string& program, const std::vector<std::string>& arguments,
                                                unsigned timeoutMs) {
   std::string line = QuotedArgument(program);

@@ -46,6 +46,7 @@ class Win32Dialogs : public Dialogs {
   void ShowMessage(const std::string& caption, const std::string& text) override;
   std::optional<std::string> EditLine(const std::string& title, const std::string& prompt,
                                       const std::string& text) override;
+  bool CountDown(const std::string& caption, const std::string& text, unsigned seconds) override;
 };
 
 // A started batch runs in a Job Object that outlives neither this program's
@@ -64,6 +65,7 @@ class Win32Processes : public Processes {
   void Pause(std::uint32_t job, bool paused) override;
   void Release(std::uint32_t job) override;
   std::int64_t NowMs() override;
+  bool Power(PowerAction action) override;
   std::optional<std::string> Run(const std::string& program, const std::vector<std::string>& arguments,
                                  unsigned timeoutMs) override;
   std::string Environment(const std::string& name) override;

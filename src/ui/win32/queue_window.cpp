@@ -26,7 +26,9 @@ void Layout(const QueueWindow& window) {
   const int row = window.scale(kButtonRow), width = window.scale(kButtonWidth);
   const int margin = window.scale(4);
   MoveWindow(window.stopNow, margin, margin, width, row - 2 * margin, TRUE);
-  MoveWindow(window.pause, 2 * margin + width, margin, width, row - 2 * margin, TRUE);
+  MoveWindow(window.stopAfter, 2 * margin + width, margin, width * 3 / 2, row - 2 * margin, TRUE);
+  MoveWindow(window.pause, 3 * margin + width * 5 / 2, margin, width, row - 2 * margin, TRUE);
+  MoveWindow(window.whenDone, 4 * margin + width * 7 / 2, margin, width * 2, window.scale(200), TRUE);
   MoveWindow(window.list, 0, row, client.right, client.bottom - row - (status.bottom - status.top), TRUE);
 }
 
@@ -40,7 +42,13 @@ bool OpenQueueWindow(HINSTANCE instance, HWND owner, const Scale& scale, void* c
                                  instance, creationParam);
     if (!out.window) return false;
     out.stopNow = Child(out.window, L"BUTTON", L"Stop now", BS_PUSHBUTTON | WS_TABSTOP, kQueueStopNowId);
+    out.stopAfter = Child(out.window, L"BUTTON", L"Stop after this job", BS_PUSHBUTTON | WS_TABSTOP, kQueueStopAfterId);
     out.pause = Child(out.window, L"BUTTON", L"Pause", BS_PUSHBUTTON | WS_TABSTOP, kQueuePauseId);
+    out.whenDone = Child(out.window, L"COMBOBOX", L"", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, kQueueWhenDoneId);
+    for (const WhenDoneRow& row : WhenDoneTable()) {
+      SendMessageW(out.whenDone, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(row.caption).c_str()));
+    }
+    SendMessageW(out.whenDone, CB_SETCURSEL, 0, 0);
     out.list = Child(out.window, WC_LISTVIEWW, L"", LVS_REPORT | LVS_OWNERDATA | LVS_SHOWSELALWAYS | WS_BORDER | WS_TABSTOP,
                      kQueueListId);
     out.status = Child(out.window, STATUSCLASSNAMEW, L"", SBARS_SIZEGRIP, 0);
@@ -69,6 +77,7 @@ void ShowQueue(QueueWindow& window, const QueueRun& run) {
   InvalidateRect(window.list, nullptr, FALSE);
   SendMessageW(window.status, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(Widen(run.Watch().Summary()).c_str()));
   EnableWindow(window.stopNow, !run.Ended());
+  EnableWindow(window.stopAfter, !run.Ended() && !run.StoppingAfterCurrent());
   EnableWindow(window.pause, !run.Ended());
   SetWindowTextW(window.pause, run.Paused() ? L"Resume" : L"Pause");
 }

@@ -18,6 +18,8 @@ inline constexpr char kQueueWindowClass[] = "quorvelan.queue";
 inline constexpr int kQueueStopNowId = 1;
 inline constexpr int kQueuePauseId = 2;
 inline constexpr int kQueueListId = 3;
+inline constexpr int kQueueStopAfterId = 4;
+inline constexpr int kQueueWhenDoneId = 5;
 
 struct QueueWindow {
   HWND window = nullptr;
@@ -25,6 +27,8 @@ struct QueueWindow {
   HWND status = nullptr;
   HWND stopNow = nullptr;
   HWND pause = nullptr;
+  HWND stopAfter = nullptr;
+  HWND whenDone = nullptr;  // a drop-down of WhenDoneTable's rows
   Scale scale;
   std::wstring cell;  // the text of the cell last asked for, alive while the list reads it
 };

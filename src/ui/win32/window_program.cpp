@@ -15,6 +15,7 @@
 #include "ui/win32/control_ids.h"
 #include "ui/win32/main_window.h"
 #include "ui/win32/queue_window.h"
+#include "ui/win32/taskbar.h"
 
 namespace qv::win32 {
 namespace {
@@ -79,8 +80,17 @@ struct Program {
 
   void ShowRun() {
     if (!app.run) return;
-    ShowQueue(queue, *app.run);
-    SetWindowTextW(window.window, Widen(QueueTitle(&app.run->Watch(), !app.run->Ended())).c_str());
+    const QueueRun& run = *app.run;
+    ShowQueue(queue, run);
+    SetWindowTextW(window.window, Widen(QueueTitle(&run.Watch(), !run.Ended())).c_str());
+    const auto& jobs = run.Watch().Jobs();
+    bool failed = false;
+    for (std::size_t job = 0; job < jobs.size(); ++job) failed |= run.Watch().Status(job).state == JobState::Failed;
+    const TaskbarState state = run.Ended()    ? TaskbarState::None
+                               : run.Paused() ? TaskbarState::Paused
+                               : failed       ? TaskbarState::Failed
+                                              : TaskbarState::Running;
+    ShowTaskbarProgress(window.window, state, run.Watch().QueueFraction());
   }
 
   void PollQueue() {
@@ -93,16 +103,33 @@ struct Program {
     FLASHWINFO flash{sizeof flash, window.window, FLASHW_ALL | FLASHW_TIMERNOFG, 0, 0};
     FlashWindowEx(&flash);
     MessageBeep(MB_OK);
+    if (!app.run->Stopped() && CarryOutWhenDone(system.platform, app.whenDone) &&
+        app.whenDone == WhenDone::CloseProgram) {
+      Close();
+    }
   }
 
   LRESULT HandleQueue(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;
     if (HandleQueueMessage(queue, app.run ? &*app.run : nullptr, message, lParam, result)) return result;
-    if (message == WM_COMMAND && app.run && (LOWORD(wParam) == kQueueStopNowId || LOWORD(wParam) == kQueuePauseId)) {
-      if (LOWORD(wParam) == kQueueStopNowId) {
-        app.run->StopNow();
-      } else {
-        app.run->Pause(!app.run->Paused());
+    if (message == WM_COMMAND && LOWORD(wParam) == kQueueWhenDoneId && HIWORD(wParam) == CBN_SELCHANGE) {
+      const auto row = static_cast<std::size_t>(SendMessageW(queue.whenDone, CB_GETCURSEL, 0, 0));
+      if (row < WhenDoneTable().size()) app.whenDone = WhenDoneTable()[row].choice;
+      return 0;
+    }
+    if (message == WM_COMMAND && app.run) {
+      switch (LOWORD(wParam)) {
+        case kQueueStopNowId:
+          app.run->StopNow();
+          break;
+        case kQueueStopAfterId:
+          app.run->StopAfterCurrent();
+          break;
+        case kQueuePauseId:
+          app.run->Pause(!app.run->Paused());
+          break;
+        default:
+          return DefWindowProcW(hwnd, message, wParam, lParam);
       }
       PollQueue();
       return 0;

@@ -1,0 +1,14 @@
+#pragma once
+// The queue's progress on the main window's taskbar button (ITaskbarList3):
+// green while it runs, yellow while paused, red once a job failed, none
+// when no queue runs. Where the system has no such button, nothing shows.
+
+#include <windows.h>
+
+namespace qv::win32 {
+
+enum class TaskbarState { None, Running, Paused, Failed };
+
+void ShowTaskbarProgress(HWND window, TaskbarState state, double fraction);
+
+}  // namespace qv::win32
