@@ -49,6 +49,7 @@ struct RunningQueue {
                               fake.codePages, folder.string() + "/", folder.string() + "/"};
   std::string channel = (folder / "temp.run").string();
   std::optional<QueueRun> run;
+  int frame = 0;  // of the running job's progress
 
   RunningQueue() {
     fs::create_directories(folder);
@@ -61,11 +62,17 @@ struct RunningQueue {
   }
   ~RunningQueue() { fs::remove_all(folder); }
 
-  // What teelog.exe appends between two polls.
   void Append(const std::string& records) { std::ofstream(channel, std::ios::app | std::ios::binary) << records; }
-  std::string Progress(int frame) {
-    return "progress [" + std::to_string(frame / 1000) + ".0%] " + std::to_string(frame) +
-           "/100000 frames, 24.13 fps, 1811.42 kb/s, eta 1:08:04\n";
+  // What teelog.exe appends between two polls, half a second on.
+  void Arrive() {
+    std::string records;
+    for (int i = 0; i < kRecordsAPoll; ++i) {
+      frame += 6;
+      records += "progress [" + std::to_string(frame / 1000) + ".0%] " + std::to_string(frame) +
+                 "/100000 frames, 24.13 fps, 1811.42 kb/s, eta 1:08:04\n";
+    }
+    Append(records);
+    fake.processes.now += 500;
   }
   // The rows that the list view asks for when it draws from `top`.
   void ShowRows(std::size_t top) {
@@ -82,14 +89,10 @@ struct RunningQueue {
 // Its CPU time over 60 s is the window's share of one core.
 void BM_WatchAMinute(benchmark::State& state) {
   RunningQueue queue;
-  int frame = 0;
   for (auto _ : state) {
     for (int poll = 0; poll < kPollsAMinute; ++poll) {
       state.PauseTiming();
-      std::string records;
-      for (int i = 0; i < kRecordsAPoll; ++i) records += queue.Progress(frame += 6);
-      queue.Append(records);
-      queue.fake.processes.now += 500;
+      queue.Arrive();
       state.ResumeTiming();
       queue.run->Poll();
       benchmark::DoNotOptimize(queue.run->Watch().Summary());
@@ -104,14 +107,11 @@ BENCHMARK(BM_WatchAMinute)->Unit(benchmark::kMillisecond);
 // finding their line ends, with the same 120 opens of the file a minute.
 void BM_ReadChannelAMinute(benchmark::State& state) {
   RunningQueue queue;
-  int frame = 0;
   long long read = 0;
   for (auto _ : state) {
     for (int poll = 0; poll < kPollsAMinute; ++poll) {
       state.PauseTiming();
-      std::string records;
-      for (int i = 0; i < kRecordsAPoll; ++i) records += queue.Progress(frame += 6);
-      queue.Append(records);
+      queue.Arrive();
       state.ResumeTiming();
       std::FILE* file = std::fopen(queue.channel.c_str(), "rb");
       std::fseek(file, static_cast<long>(read), SEEK_SET);
@@ -166,7 +166,8 @@ void BM_QueueViewOpen(benchmark::State& state) {
   for (const QueueJob& job : Jobs()) {
     lines.insert(lines.end(), {"@echo Input:" + job.input, "@echo Output:" + job.output,
                                "@echo Encode Mode:" + job.mode,
-                               "x264.exe --pass 1 -o NUL \"" + job.input + "\" 2>&1|teelog.exe \"" + job.logPaths[0] + "\"",
+                               "x264.exe --pass 1 -o NUL \"" + job.input + "\" 2>&1|teelog.exe \"" +
+                                   job.logPaths[0] + "\"",
                                "x264.exe --pass 2 -o \"" + job.output + "\" \"" + job.input + "\" 2>&1|teelog.exe \"" +
                                    job.logPaths[1] + "\""});
   }
