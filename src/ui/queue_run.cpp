@@ -117,7 +117,10 @@ std::vector<JobState> KeptStates(const platform::Platform& platform, const std::
   std::vector<JobState> states;
   for (const QueueJob& job : jobs) {
     const auto found = kept.find({job.input, job.finalOutput});
-    states.push_back(found == kept.end() ? JobState::Waiting : found->second);
+    JobState state = found == kept.end() ? JobState::Waiting : found->second;
+    // A done job whose output is gone runs again.
+    if (state == JobState::Done && !platform.files.FileSize(job.finalOutput)) state = JobState::Waiting;
+    states.push_back(state);
   }
   return states;
 }
@@ -133,6 +136,10 @@ QueueRun::QueueRun(const platform::Platform& platform, std::uint32_t job, std::s
 }
 
 void QueueRun::KeepStates() {
+  // Most polls change no state: the text is made only when one changed.
+  std::vector<JobState> states(watch_.Jobs().size());
+  for (std::size_t i = 0; i < states.size(); ++i) states[i] = watch_.Status(i).state;
+  if (states == keptStates_) return;
   std::string text;
   for (std::size_t i = 0; i < watch_.Jobs().size(); ++i) {
     const JobState state = watch_.Status(i).state;
@@ -140,7 +147,7 @@ void QueueRun::KeepStates() {
     text += std::string(JobStateRowOf(state).caption) + "\t" + watch_.Jobs()[i].input + "\t" +
             watch_.Jobs()[i].finalOutput + "\r\n";
   }
-  if (text != kept_ && platform_.files.WriteFile(KeptStatusPath(platform_), text)) kept_ = std::move(text);
+  if (platform_.files.WriteFile(KeptStatusPath(platform_), text)) keptStates_ = std::move(states);
 }
 
 void QueueRun::ReadChannel() {

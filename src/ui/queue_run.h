@@ -52,7 +52,7 @@ class QueueRun {
   std::uint32_t job_;
   std::string batch_, channel_;
   std::uint64_t read_ = 0;  // the channel's bytes taken so far
-  std::string kept_;        // the kept statuses' text last written
+  std::vector<JobState> keptStates_;  // as the kept statuses' file holds them
   QueueWatch watch_;
   bool ended_ = false;
   bool paused_ = false;
@@ -69,7 +69,8 @@ class QueueRun {
 // LF). A job of the list is known by its input and final output.
 std::string KeptStatusPath(const platform::Platform& platform);
 // The kept state of each of `jobs`: Waiting when the file does not name
-// it, Interrupted for a job that was running when the file was last written.
+// it or names it done while its final output is missing, Interrupted for a
+// job that was running when the file was last written.
 std::vector<JobState> KeptStates(const platform::Platform& platform, const std::vector<QueueJob>& jobs);
 
 // What the queue view shows of a job, one column a row (captions and widths

@@ -75,8 +75,18 @@ void StartBatchReporting(App& app) {
     std::fill(leftOut.begin() + static_cast<std::ptrdiff_t>(jobs[i].firstLine),
               leftOut.begin() + static_cast<std::ptrdiff_t>(jobs[i].endLine), true);
   }
+  // A "Shut" line waits for the last job: the queue's end shuts down.
+  bool shut = false;
+  for (std::size_t i = 0; i < leftOut.size(); ++i) {
+    if (app.form.Item(ControlId::JobList, static_cast<int>(i)) != kShutdownLine) continue;
+    leftOut[i] = true;
+    shut = true;
+  }
   const BatchResult result = StartBatch(app.form, app.platform, true, leftOut);
-  if (result.job) app.run.emplace(app.platform, *result.job, result.path, result.channel, std::move(jobs), kept);
+  if (result.job) {
+    app.run.emplace(app.platform, *result.job, result.path, result.channel, std::move(jobs), kept);
+    if (shut) app.whenDone = WhenDone::ShutDown;
+  }
   std::vector<std::string> unwritten;
   if (!result.stateSaved) unwritten.push_back(StateFilePath(app.platform));
   if (result.outcome == BatchOutcome::Failed) unwritten.push_back(result.path);

@@ -39,11 +39,12 @@ TEST(Win32Processes, StartAJobInTheWorkingFolderWithAConsoleAtIdleAndEndItWhole)
   const std::string folder = scratch.path().substr(0, scratch.path().size() - 1);
   const std::string fixture = "\"" + ProgramFolder() + "win32_process_fixture.exe\"";
   Win32Processes processes;
+  ASSERT_TRUE(SetEnvironmentVariableW(L"QV_TEST_VARIABLE", L"mine"));
   const auto job = processes.Start(fixture + " 30000", folder, "QV_TEST_VARIABLE", "C:\\Q\\temp.run");
   ASSERT_TRUE(job.has_value());
   for (int i = 0; i < 3000 && !testing::fs::exists(folder + "\\report.txt"); ++i) Sleep(10);
   EXPECT_EQ(testing::ReadBytes(folder + "\\report.txt"), folder + "\n1\nC:\\Q\\temp.run");
-  EXPECT_EQ(processes.Environment("QV_TEST_VARIABLE"), "") << "set for the child alone";
+  EXPECT_EQ(processes.Environment("QV_TEST_VARIABLE"), "mine") << "set for the child alone";
   EXPECT_TRUE(processes.Running(*job));
   processes.End(*job);  // the scratch folder waits until it is gone
   for (int i = 0; i < 500 && processes.Running(*job); ++i) Sleep(10);

@@ -44,9 +44,6 @@ class ProgramDriver {
   bool Visible(qv::ControlId id) const;
   std::vector<std::string> Lines(qv::ControlId id) const;  // of a list or a drop-down
   HWND Focus() const;  // the control with the keyboard focus
-  // Rests the mouse pointer on a control at `at` (client pixels): the text of
-  // the tool tip that shows, or "".
-  std::string TipAt(qv::ControlId id, POINT at);
   std::string Title() const;
   // The queue view (once "Start" opened it): each row's cells joined by
   // " | ", and its status bar.
@@ -56,6 +53,9 @@ class ProgramDriver {
   // its drop-down.
   void ClickQueueButton(int id);
   void PickQueueItem(int id, int index);
+  // Rests the mouse pointer on a control at `at` (client pixels): the text of
+  // the tool tip that shows, or "".
+  std::string TipAt(qv::ControlId id, POINT at);
   // Sends `message` to a control and returns its answer.
   LRESULT Ask(qv::ControlId id, UINT message, WPARAM wParam = 0) const;
 

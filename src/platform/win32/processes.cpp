@@ -55,7 +55,7 @@ std::optional<std::uint32_t> Win32Processes::Start(const std::string& commandLin
   if (job == nullptr) return std::nullopt;
   // The child takes a copy of this program's environment, with the variable
   // set only for as long as the call takes.
-  const std::wstring name = Widen(variable);
+  const std::wstring name = Widen(variable), before = Widen(Environment(variable));
   SetEnvironmentVariableW(name.c_str(), Widen(value).c_str());
   // CreateProcessW may write into the command line, so it gets a copy.
   std::wstring line = Widen(commandLine);
@@ -70,7 +70,7 @@ std::optional<std::uint32_t> Win32Processes::Start(const std::string& commandLin
       CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE,
                      CREATE_NEW_CONSOLE | IDLE_PRIORITY_CLASS | CREATE_SUSPENDED | CREATE_UNICODE_ENVIRONMENT, nullptr,
                      folder.empty() ? nullptr : folder.c_str(), &startup, &process) != 0;
-  SetEnvironmentVariableW(name.c_str(), nullptr);
+  SetEnvironmentVariableW(name.c_str(), before.empty() ? nullptr : before.c_str());
   if (!started) {
     CloseHandle(job);
     return std::nullopt;

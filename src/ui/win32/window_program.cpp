@@ -74,6 +74,7 @@ struct Program {
   void WatchQueue() {
     if (!app.run || app.run->Ended() || watching) return;
     if (!OpenQueueWindow(window.instance, window.window, window.scale, this, queue)) return;
+    SendMessageW(queue.whenDone, CB_SETCURSEL, static_cast<WPARAM>(app.whenDone), 0);
     watching = SetTimer(window.window, kQueueTimer, kQueuePollMs, nullptr) != 0;
     ShowRun();
   }
