@@ -185,7 +185,10 @@ double QueueWatch::QueueFraction() const {
   for (std::size_t job = 0; job < jobs_.size(); ++job) {
     const int passes = PassesOf(jobs_[job]);
     all += passes;
-    if (Settled(status_[job].state)) {
+    // A job that failed, stopped or was interrupted in an earlier run (no end
+    // in this one) runs again: only its new end counts.
+    const JobStatus& status = status_[job];
+    if (Settled(status.state) && (status.state == JobState::Done || status.endMs >= 0)) {
       done += passes;
     } else if (job == current_ && status_[job].pass > 0) {
       const auto& progress = status_[job].progress;

@@ -20,6 +20,7 @@
 //   append PATH|TEXT (TEXT and a line end added to the file) | queue poll|stop|after|pause|resume|end (its
 //   processes are gone, then poll; a queue that ended by itself carries out the when-done choice) at MS (the
 //   clock's time): shows the queue view, the status bar and the title | when N (the when-done choice's row)
+//   | taskbar (the state and percentage that the taskbar button shows)
 
 #include <gtest/gtest.h>
 
@@ -35,6 +36,7 @@
 #include "settings/number_fields.h"
 #include "ui/dispatch.h"
 #include "ui/lifecycle.h"
+#include "ui/queue_taskbar.h"
 #include "ui/reported_operations.h"
 
 namespace qv {
@@ -280,6 +282,12 @@ class Scenario {
       return fake_.files.WriteFile(parts.at(0), fake_.files.ReadFile(parts[0], std::string::npos).bytes + parts.at(1) + "\n");
     }
     if (verb == "when") return app_->whenDone = WhenDoneTable().at(std::stoul(rest)).choice, true;
+    if (verb == "taskbar" && app_->run) {
+      const TaskbarProgress shown = QueueTaskbar(*app_->run);
+      const char* const states[] = {"none", "running", "paused", "failed"};
+      return Note(std::string(states[static_cast<int>(shown.state)]) + " " +
+                  std::to_string(static_cast<int>(shown.fraction * 100)) + "%"), true;
+    }
     if (verb == "queue") return ActOnQueue(first, second == "at" ? std::stoll(third) : fake_.processes.now);
     if (!id) return false;
     if (verb == "type") return form_.UserType(*id, text), true;

@@ -5,9 +5,9 @@
 
 #include <windows.h>
 
-namespace qv::win32 {
+#include "ui/queue_taskbar.h"
 
-enum class TaskbarState { None, Running, Paused, Failed };
+namespace qv::win32 {
 
 void ShowTaskbarProgress(HWND window, TaskbarState state, double fraction);
 

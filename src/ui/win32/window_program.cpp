@@ -84,14 +84,8 @@ struct Program {
     const QueueRun& run = *app.run;
     ShowQueue(queue, run);
     SetWindowTextW(window.window, Widen(QueueTitle(&run.Watch(), !run.Ended())).c_str());
-    const auto& jobs = run.Watch().Jobs();
-    bool failed = false;
-    for (std::size_t job = 0; job < jobs.size(); ++job) failed |= run.Watch().Status(job).state == JobState::Failed;
-    const TaskbarState state = run.Ended()    ? TaskbarState::None
-                               : run.Paused() ? TaskbarState::Paused
-                               : failed       ? TaskbarState::Failed
-                                              : TaskbarState::Running;
-    ShowTaskbarProgress(window.window, state, run.Watch().QueueFraction());
+    const TaskbarProgress shown = QueueTaskbar(run);
+    ShowTaskbarProgress(window.window, shown.state, shown.fraction);
   }
 
   void PollQueue() {
