@@ -8,6 +8,7 @@
 #include "commands/audio_command.h"
 #include "commands/script_dialect.h"
 #include "jobs/job_script.h"
+#include "jobs/read_back.h"
 #include "text/placeholders.h"
 #include "jobs/batch_bytes.h"
 #include "text/batch_text.h"
@@ -232,9 +233,7 @@ std::vector<std::string> JobLines(const Form& form, X264Syntax syntax, const std
     if (path.used(form) && IsUnusablePath(form.Text(path.field))) return lines;
   }
 
-  lines.push_back(kJobFirstLinePrefix + BatchEcho(input));
-  lines.push_back("@echo Output:" + BatchEcho(output));
-  lines.push_back("@echo Encode Mode:" + form.Text(ControlId::Mode));
+  lines = JobEchoLines(form, ScriptDialect::Cmd);
   const std::size_t firstStep = lines.size();
   const DialectSyntax& dialect = Dialect(ScriptDialect::Cmd);
   const bool skipDone = form.Number(ControlId::SkipDone) != 0;

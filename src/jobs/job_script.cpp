@@ -10,6 +10,7 @@
 #include "commands/audio_command.h"
 #include "commands/pass_command.h"
 #include "jobs/job_list.h"
+#include "jobs/read_back.h"
 #include "settings/batch_values.h"
 #include "text/path_parts.h"
 #include "text/placeholders.h"
@@ -227,11 +228,7 @@ JobScript ShellScript(const Form& form, const std::vector<std::string>& folders,
       "  command -v \"$tool\" >/dev/null 2>&1 || fail \"$tool is not on the search path\"",
       "done",
   };
-  const std::pair<const char*, std::string> shown[] = {
-      {"Input:", form.Text(C::Input)}, {"Output:", form.Text(C::Output)}, {"Encode Mode:", form.Text(C::Mode)}};
-  for (const auto& [caption, value] : shown) {
-    lines.push_back(FillPlaceholders(dialect.echo, {{"{text}", dialect.echoQuote(caption + value)}}));
-  }
+  for (std::string& echo : JobEchoLines(form, ScriptDialect::Sh)) lines.push_back(std::move(echo));
   const bool skipDone = form.Number(C::SkipDone) != 0;
   if (skipDone) lines.push_back(FillPlaceholders(dialect.skipDoneStart, {{"{output}", dialect.checkQuote(final)}}));
   lines.insert(lines.end(), steps.begin(), steps.end());

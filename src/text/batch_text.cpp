@@ -65,4 +65,27 @@ std::string BatchEcho(std::string_view text) {
   return result;
 }
 
+namespace {
+
+std::string Unescaped(std::string_view text, bool echo) {
+  std::string path;
+  path.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text.compare(i, 2, "%%") == 0 || (echo && text[i] == '^' && i + 1 < text.size())) ++i;
+    path += text[i];
+  }
+  return path;
+}
+
+}  // namespace
+
+std::string BatchUnechoed(std::string_view text) { return Unescaped(text, true); }
+
+std::string BatchUnquoted(std::string_view argument) {
+  if (argument.size() >= 2 && argument.front() == '"' && argument.back() == '"') {
+    argument = argument.substr(1, argument.size() - 2);
+  }
+  return Unescaped(argument, false);
+}
+
 }  // namespace qv

@@ -25,4 +25,12 @@ std::string InterpreterQuoted(std::string_view path);
 // first), and each "%" doubled.
 std::string BatchEcho(std::string_view text);
 
+// What cmd.exe reads in an "@echo" line's text (a caret stands for the
+// character after it, "%%" for "%"): the text that BatchEcho was given.
+std::string BatchUnechoed(std::string_view text);
+
+// The path that a batch argument stands for (BatchPath, or BatchQuoted with
+// its quotes): "%%" is "%".
+std::string BatchUnquoted(std::string_view argument);
+
 }  // namespace qv
