@@ -3,9 +3,8 @@
 // reads each line in the console's code page, which is the machine's OEM
 // code page unless changed: a batch that is all ASCII stays as it is, one
 // that the OEM code page carries is written in it, and any other is written
-// in UTF-8 and switches the console to code page 65001 (Windows 10 and
-// later read batch lines in it) before its first line that is not ASCII,
-// restoring the code page that it found after its last line.
+// in UTF-8 with the console switched to it (SwitchedToUtf8), restoring the
+// code page that it found after its last line.
 
 #include <optional>
 #include <string>

@@ -1,5 +1,7 @@
 #include "text/batch_text.h"
 
+#include <algorithm>
+
 namespace qv {
 namespace {
 
@@ -78,6 +80,18 @@ std::string Unescaped(std::string_view text, bool echo) {
 }
 
 }  // namespace
+
+std::string SwitchedToUtf8(std::string_view text, std::string_view codePage, std::string_view remember) {
+  constexpr std::string_view kSwitch = "@chcp 65001 >nul\r\n", kRestore[] = {"@chcp ", " >nul\r\n"};
+  const auto high = std::find_if(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+  const std::size_t lineEnd = text.rfind('\n', static_cast<std::size_t>(high - text.begin()));
+  const std::size_t switchAt = high == text.end() ? text.size() : lineEnd == std::string_view::npos ? 0 : lineEnd + 1;
+  std::string bytes;
+  bytes.reserve(text.size() + remember.size() + kSwitch.size() + kRestore[0].size() + codePage.size() +
+                kRestore[1].size());
+  bytes.append(text.substr(0, switchAt)).append(remember).append(kSwitch).append(text.substr(switchAt));
+  return bytes.append(kRestore[0]).append(codePage).append(kRestore[1]);
+}
 
 std::string BatchUnechoed(std::string_view text) { return Unescaped(text, true); }
 
