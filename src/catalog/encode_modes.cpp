@@ -10,9 +10,6 @@ using P = ModePiece;
 constexpr RateSource kValue = RateSource::Value;
 constexpr RateSource kCrf = RateSource::FirstPassCrf;
 
-constexpr int kQuantizerLimit = 51;
-constexpr int kBitrateLimit = 8000;
-
 // The same pieces serve the Nth pass and the conditional second pass, and
 // the CRF first pass with and without output.
 constexpr std::array<ModePiece, kMaxModePieces> kNthPass = {

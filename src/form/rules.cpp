@@ -31,18 +31,22 @@ const EnableRule kEnableRules[] = {
     {C::Audio, C::AudioBitrate, 1}, {C::CreateLog, C::Log, 1}, {C::CreateLog, C::LogBrowse, 1},
 };
 
-// A label that shows a track bar's position minus an offset.
+// A label that shows a track bar's position from the middle of its range.
 struct ReadoutRule {
   ControlId slider;
   ControlId readout;
-  int offset;
 };
 
 constexpr ReadoutRule kReadoutRules[] = {
-    {C::Strength, C::StrengthValue, 6},
-    {C::Threshold, C::ThresholdValue, 6},
-    {C::BiasSlider, C::Bias, 100},
+    {C::Strength, C::StrengthValue},
+    {C::Threshold, C::ThresholdValue},
+    {C::BiasSlider, C::Bias},
 };
+
+int TrackMiddle(ControlId slider) {
+  const ControlSpec& row = ControlRow(slider);
+  return (row.lo + row.hi) / 2;
+}
 
 int DriverValue(const Form& form, ControlId driver) {
   return ControlRow(driver).kind == ControlKind::Edit ? LeadingInteger(form.Text(driver)) : form.Number(driver);
@@ -66,7 +70,8 @@ void ApplyModeRules(Form& form) {
   const int index = form.Number(C::Mode);
   const bool quantizer = HasTrait(index, kQuantizerRate);
   form.SetText(C::RateCaption, quantizer ? "Quantizer" : "Average Bitrate");
-  form.SetText(C::RangeHint, quantizer ? "Range 0~51" : "Range 0~8000");
+  // A first-pass CRF mode shows the quantizer's range, yet takes a bitrate's.
+  form.SetText(C::RangeHint, "Range 0~" + std::to_string(quantizer ? kQuantizerLimit : kBitrateLimit));
   form.SetText(C::Value, form.Text(C::Value));
   for (ControlId field : kRateControlFields) form.SetEnabled(field, !HasTrait(index, kNoRateControl));
   form.SetEnabled(C::Bv, !quantizer);
@@ -122,7 +127,7 @@ void ApplyRulesOf(Form& form, ControlId driver) {
     if (rule.driver == driver) form.SetEnabled(rule.dependent, DriverValue(form, driver) >= rule.atLeast);
   }
   for (const ReadoutRule& rule : kReadoutRules) {
-    if (rule.slider == driver) form.SetText(rule.readout, std::to_string(form.Number(driver) - rule.offset));
+    if (rule.slider == driver) form.SetText(rule.readout, std::to_string(form.Number(driver) - TrackMiddle(driver)));
   }
 }
 
@@ -141,8 +146,9 @@ bool DrivesRules(ControlId control) {
 
 void ApplyBiasSliderRule(Form& form) {
   // Widened so that a saturated field value cannot overflow.
-  const long long position = static_cast<long long>(LeadingInteger(form.Text(C::Bias))) + 100;
-  form.SetNumber(C::BiasSlider, static_cast<int>(std::clamp(position, 0LL, 200LL)));
+  const ControlSpec& track = ControlRow(C::BiasSlider);
+  const long long position = static_cast<long long>(LeadingInteger(form.Text(C::Bias))) + TrackMiddle(C::BiasSlider);
+  form.SetNumber(C::BiasSlider, static_cast<int>(std::clamp<long long>(position, track.lo, track.hi)));
 }
 
 }  // namespace qv

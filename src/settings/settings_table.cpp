@@ -9,7 +9,8 @@ namespace {
 
 constexpr Limit kNone{LimitKind::None, 0, 0};
 constexpr Limit Within(int lo, int hi) { return Limit{LimitKind::Integer, lo, hi}; }
-constexpr Limit kRate{LimitKind::RateValue, 0, 8000};
+// The upper bound is the mode's (RateLimit).
+constexpr Limit kRate{LimitKind::RateValue, 0, 0};
 constexpr Limit kFraction{LimitKind::Fraction, 0, 1};
 
 constexpr SettingKind N = SettingKind::Number;
