@@ -1,5 +1,6 @@
 #include "jobs/batch_bytes.h"
 
+
 #include "text/batch_text.h"
 #include "text/wide_text.h"
 
@@ -14,6 +15,36 @@ constexpr std::string_view kRememberLine =
     "@for /f \"tokens=*\" %%a in ('chcp') do @for %%b in (%%a) do @set \"quorvelan_cp=%%~nb\"\r\n";
 constexpr std::string_view kRemembered = "%quorvelan_cp%";
 
+constexpr std::size_t kChunk = 1 << 18;
+
+// Writes `text` to `path` in chunks of about kChunk bytes, which stay in the
+// processor's cache from their copy to their write. With `asciiOnly`,
+// nullopt (and nothing written) at the first chunk that is not all ASCII:
+// the one pass over the text both chooses the code page and writes it.
+std::optional<bool> WriteChunks(platform::FileSystem& files, const std::string& path, const platform::LinesText& text,
+                                bool asciiOnly) {
+  const std::unique_ptr<platform::FileWriter> file = files.WriteInParts(path);
+  std::string chunk;
+  chunk.reserve(kChunk);
+  bool written = true;
+  const auto flush = [&] {
+    if (asciiOnly && !IsAscii(chunk)) return false;
+    written = written && file->Write(chunk);
+    chunk.clear();
+    return true;
+  };
+  const auto add = [&](std::string_view bytes) {
+    chunk.append(bytes);
+    return chunk.size() < kChunk || flush();
+  };
+  if (!add(text.head)) return std::nullopt;
+  for (const std::string& line : text.lines) {
+    if (!add(line) || !add(text.lineEnd)) return std::nullopt;
+  }
+  if (!add(text.tail) || !flush()) return std::nullopt;
+  return written && file->Commit();
+}
+
 }  // namespace
 
 bool Utf8Carries(std::string_view text) { return IsAscii(text) || (IsUtf8(text) && !HoldsLoneSurrogate(text)); }
@@ -23,6 +54,17 @@ std::optional<std::string> BatchBytes(std::string text, std::string_view last, p
   if (std::optional<std::string> oem = codePages.ToOem(text)) return std::move(oem->append(last));
   if (!Utf8Carries(text)) return std::nullopt;
   return std::move(SwitchedToUtf8(text, kRemembered, kRememberLine).append(last));
+}
+
+bool WriteBatchBytes(platform::FileSystem& files, platform::CodePages& codePages, const std::string& path,
+                     std::string_view head, const std::vector<std::string>& lines, std::string_view last) {
+  if (const std::optional<bool> written = WriteChunks(files, path, {head, lines, "\r\n", last}, true)) return *written;
+  const std::optional<std::string> bytes = BatchBytes(platform::LinesText{head, lines, "\r\n", {}}.Joined(), last, codePages);
+  return bytes && files.WriteFile(path, *bytes);
+}
+
+bool WriteLinesText(platform::FileSystem& files, const std::string& path, const platform::LinesText& text) {
+  return *WriteChunks(files, path, text, false);
 }
 
 }  // namespace qv

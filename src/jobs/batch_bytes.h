@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/platform.h"
 
@@ -29,6 +30,18 @@ inline constexpr std::string_view kBatchCloseLine = "@endlocal\r\n";
 // text holds what no code page carries: bytes that are no UTF-8, or a lone
 // surrogate.
 std::optional<std::string> BatchBytes(std::string text, std::string_view last, platform::CodePages& codePages);
+
+// Writes the BatchBytes of `head` (whole CR LF lines) and `lines`, each with
+// CR LF after it, ending in `last`, to the file `path` (FileSystem::
+// WriteFile). A batch that is all ASCII, as most are, goes to the file as it
+// is looked at, a quarter megabyte at a time, without being joined first.
+// False when nothing was written.
+bool WriteBatchBytes(platform::FileSystem& files, platform::CodePages& codePages, const std::string& path,
+                     std::string_view head, const std::vector<std::string>& lines, std::string_view last);
+
+// Writes `text` to the file `path` (FileSystem::WriteFile) a quarter
+// megabyte at a time, without joining it first.
+bool WriteLinesText(platform::FileSystem& files, const std::string& path, const platform::LinesText& text);
 
 // True when `text` can stand in a UTF-8 batch or script as it is.
 bool Utf8Carries(std::string_view text);

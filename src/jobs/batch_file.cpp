@@ -23,27 +23,10 @@ std::string HeaderLines(const std::string& programFolder) {
   return std::string(kBatchOpenLine) + "@cd /d \"" + BatchPath(programFolder) + "\"\r\n";
 }
 
-std::size_t JobLinesSize(const Form& form) {
-  std::size_t size = 0;
-  for (const std::string& line : form.Items(ControlId::JobList)) size += line.size() + 2;
-  return size;
-}
-
-void AppendJobLines(const Form& form, std::string& text) {
-  for (const std::string& line : form.Items(ControlId::JobList)) {
-    text += line;
-    text += "\r\n";
-  }
-}
-
-// The started batch without its last line, which deletes it.
-std::string StartBatchText(const Form& form, const std::string& programFolder) {
-  std::string text = HeaderLines(programFolder);
-  text.reserve(text.size() + 160 + JobLinesSize(form));
-  text += kIdleWaitLines;
-  text += kEnvironmentLines;
-  AppendJobLines(form, text);
-  return text;
+// The lines of a batch before the job list's: those of the started batch
+// wait until it runs at idle priority.
+std::string HeadLines(const std::string& programFolder, bool started) {
+  return HeaderLines(programFolder) + (started ? kIdleWaitLines : "") + kEnvironmentLines;
 }
 
 std::string StartedBatchName(int number) {
@@ -53,11 +36,7 @@ std::string StartedBatchName(int number) {
 }  // namespace
 
 std::string BatchFileText(const Form& form, const std::string& programFolder) {
-  std::string text = HeaderLines(programFolder);
-  text.reserve(text.size() + 64 + JobLinesSize(form));
-  text += kEnvironmentLines;
-  AppendJobLines(form, text);
-  return text;
+  return platform::LinesText{HeadLines(programFolder, false), form.Items(ControlId::JobList), "\r\n", {}}.Joined();
 }
 
 std::optional<std::string> BatchFileBytes(const Form& form, const platform::Platform& platform) {
@@ -66,8 +45,8 @@ std::optional<std::string> BatchFileBytes(const Form& form, const platform::Plat
 
 BatchResult WriteBatchFile(const Form& form, const platform::Platform& platform, std::string path) {
   if (ExtensionPart(path).empty()) path += ".bat";
-  const std::optional<std::string> bytes = BatchFileBytes(form, platform);
-  const bool written = bytes && platform.files.WriteFile(path, *bytes);
+  const bool written = WriteBatchBytes(platform.files, platform.codePages, path, HeadLines(platform.programFolder, false),
+                                       form.Items(ControlId::JobList), kBatchCloseLine);
   return {written ? BatchOutcome::Written : BatchOutcome::Failed, std::move(path)};
 }
 
@@ -141,10 +120,10 @@ BatchResult StartBatch(const Form& form, const platform::Platform& platform) {
   }
   if (name.empty()) return {BatchOutcome::Failed, platform.programFolder + StartedBatchName(1), stateSaved};
 
-  const std::optional<std::string> bytes =
-      BatchBytes(StartBatchText(form, platform.programFolder), std::string(kBatchCloseLine) + "del " + name,
-                 platform.codePages);
-  if (!bytes || !platform.files.WriteFile(path, *bytes)) return {BatchOutcome::Failed, std::move(path), stateSaved};
+  if (!WriteBatchBytes(platform.files, platform.codePages, path, HeadLines(platform.programFolder, true),
+                       form.Items(ControlId::JobList), std::string(kBatchCloseLine) + "del " + name)) {
+    return {BatchOutcome::Failed, std::move(path), stateSaved};
+  }
   const std::optional<std::uint32_t> processId = platform.processes.Start("\"" + path + "\"", platform.programFolder);
   if (!processId) {
     // Nothing will ever run it, and left behind it would only push the next

@@ -90,7 +90,8 @@ std::string SwitchedToUtf8(std::string_view text, std::string_view codePage, std
   bytes.reserve(text.size() + remember.size() + kSwitch.size() + kRestore[0].size() + codePage.size() +
                 kRestore[1].size());
   bytes.append(text.substr(0, switchAt)).append(remember).append(kSwitch).append(text.substr(switchAt));
-  return bytes.append(kRestore[0]).append(codePage).append(kRestore[1]);
+  bytes.append(kRestore[0]).append(codePage).append(kRestore[1]);
+  return bytes;
 }
 
 std::string BatchUnechoed(std::string_view text) { return Unescaped(text, true); }
