@@ -111,7 +111,7 @@ std::string Uncarried(const StepReading& reads, std::string_view path, platform:
     if (character == "^" && reads.reading == ArgumentReading::PipeScript) {
       return std::string("holds \"^\", which ") + reads.step + " reads as a double quote in its script";
     }
-    if (length > 1 && !codePages.ToAnsi(character)) {
+    if (!IsAscii(character) && !codePages.ToAnsi(character)) {
       return "holds \"" + std::string(character) + "\" (" + CodePointName(character) + "), which " + reads.step +
              " reads in the ANSI code page, where it has no exact form";
     }

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "settings/key_value_file.h"
+
 namespace qv {
 namespace {
 
@@ -115,7 +117,7 @@ std::string_view DefaultConfigText() {
     std::string joined;
     for (const SettingSpec* row : lines) {
       if (!joined.empty()) joined += "\r\n";
-      joined.append(row->key).append(" = ").append(row->builtIn);
+      joined.append(row->key).append(kKeyValueSeparator).append(row->builtIn);
     }
     return joined;
   }();
