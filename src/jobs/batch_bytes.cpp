@@ -15,34 +15,23 @@ constexpr std::string_view kRememberLine =
     "@for /f \"tokens=*\" %%a in ('chcp') do @for %%b in (%%a) do @set \"quorvelan_cp=%%~nb\"\r\n";
 constexpr std::string_view kRemembered = "%quorvelan_cp%";
 
-constexpr std::size_t kChunk = 1 << 18;
-
-// Writes `text` to `path` in chunks of about kChunk bytes, which stay in the
-// processor's cache from their copy to their write. With `asciiOnly`,
-// nullopt (and nothing written) at the first chunk that is not all ASCII:
-// the one pass over the text both chooses the code page and writes it.
-std::optional<bool> WriteChunks(platform::FileSystem& files, const std::string& path, const platform::LinesText& text,
-                                bool asciiOnly) {
+// Writes `text` to `path` part by part. With `asciiOnly`, nullopt (and
+// nothing written) at the first part that is not all ASCII: the one look at
+// each part, just before it is written, chooses the code page.
+std::optional<bool> WriteParts(platform::FileSystem& files, const std::string& path, const platform::LinesText& text,
+                               bool asciiOnly) {
   const std::unique_ptr<platform::FileWriter> file = files.WriteInParts(path);
-  std::string chunk;
-  chunk.reserve(kChunk);
-  bool written = true;
-  const auto flush = [&] {
-    if (asciiOnly && !IsAscii(chunk)) return false;
-    written = written && file->Write(chunk);
-    chunk.clear();
+  const auto put = [&](std::string_view part) {
+    if (asciiOnly && !IsAscii(part)) return false;
+    file->Write(part);
     return true;
   };
-  const auto add = [&](std::string_view bytes) {
-    chunk.append(bytes);
-    return chunk.size() < kChunk || flush();
-  };
-  if (!add(text.head)) return std::nullopt;
+  if (!put(text.head)) return std::nullopt;
   for (const std::string& line : text.lines) {
-    if (!add(line) || !add(text.lineEnd)) return std::nullopt;
+    if (!put(line) || !put(text.lineEnd)) return std::nullopt;
   }
-  if (!add(text.tail) || !flush()) return std::nullopt;
-  return written && file->Commit();
+  if (!put(text.tail)) return std::nullopt;
+  return file->Commit();
 }
 
 }  // namespace
@@ -58,13 +47,13 @@ std::optional<std::string> BatchBytes(std::string text, std::string_view last, p
 
 bool WriteBatchBytes(platform::FileSystem& files, platform::CodePages& codePages, const std::string& path,
                      std::string_view head, const std::vector<std::string>& lines, std::string_view last) {
-  if (const std::optional<bool> written = WriteChunks(files, path, {head, lines, "\r\n", last}, true)) return *written;
+  if (const std::optional<bool> written = WriteParts(files, path, {head, lines, "\r\n", last}, true)) return *written;
   const std::optional<std::string> bytes = BatchBytes(platform::LinesText{head, lines, "\r\n", {}}.Joined(), last, codePages);
   return bytes && files.WriteFile(path, *bytes);
 }
 
 bool WriteLinesText(platform::FileSystem& files, const std::string& path, const platform::LinesText& text) {
-  return *WriteChunks(files, path, text, false);
+  return WriteParts(files, path, text, false).value_or(false);
 }
 
 }  // namespace qv

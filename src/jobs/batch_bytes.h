@@ -34,13 +34,13 @@ std::optional<std::string> BatchBytes(std::string text, std::string_view last, p
 // Writes the BatchBytes of `head` (whole CR LF lines) and `lines`, each with
 // CR LF after it, ending in `last`, to the file `path` (FileSystem::
 // WriteFile). A batch that is all ASCII, as most are, goes to the file as it
-// is looked at, a quarter megabyte at a time, without being joined first.
+// is looked at, line by line, without being joined first.
 // False when nothing was written.
 bool WriteBatchBytes(platform::FileSystem& files, platform::CodePages& codePages, const std::string& path,
                      std::string_view head, const std::vector<std::string>& lines, std::string_view last);
 
-// Writes `text` to the file `path` (FileSystem::WriteFile) a quarter
-// megabyte at a time, without joining it first.
+// Writes `text` to the file `path` (FileSystem::WriteFile) line by line,
+// without joining it first.
 bool WriteLinesText(platform::FileSystem& files, const std::string& path, const platform::LinesText& text);
 
 // True when `text` can stand in a UTF-8 batch or script as it is.

@@ -49,8 +49,8 @@ struct LinesText {
 class FileWriter {
  public:
   virtual ~FileWriter() = default;
-  // False once a part could not be written.
-  virtual bool Write(std::string_view bytes) = 0;
+  // A part that cannot be written shows at the commit.
+  virtual void Write(std::string_view bytes) = 0;
   // Puts the parts in the file's place; false when it stays as it was.
   virtual bool Commit() = 0;
 };
@@ -68,7 +68,8 @@ class FileSystem {
   virtual bool WriteFile(const std::string& path, std::string_view bytes) = 0;
   // WriteFile of the bytes that the returned writer is given one part
   // after another, so that a text of tens of megabytes need not be joined
-  // first. Nothing is replaced before its Commit.
+  // first: a system gathers small parts into chunks of its own. Nothing is
+  // replaced before the commit.
   virtual std::unique_ptr<FileWriter> WriteInParts(const std::string& path);
   virtual bool FileExists(const std::string& path) = 0;
   virtual bool FolderExists(const std::string& path) = 0;
@@ -93,10 +94,7 @@ class FileSystem {
 class JoiningFileWriter : public FileWriter {
  public:
   JoiningFileWriter(FileSystem& files, std::string path) : files_(files), path_(std::move(path)) {}
-  bool Write(std::string_view bytes) override {
-    bytes_.append(bytes);
-    return true;
-  }
+  void Write(std::string_view bytes) override { bytes_.append(bytes); }
   bool Commit() override { return files_.WriteFile(path_, bytes_); }
 
  private:

@@ -110,12 +110,19 @@ class TemporaryFileWriter : public FileWriter {
     if (!committed_ && !temporary_.empty()) unlink(temporary_.c_str());
   }
 
-  bool Write(std::string_view bytes) override {
-    ok_ = ok_ && fd_ >= 0 && WriteAll(fd_, bytes);
-    return ok_;
+  // Small parts are gathered into chunks that one write takes well; a part
+  // of that size or more goes on its own.
+  void Write(std::string_view bytes) override {
+    if (buffer_.size() + bytes.size() > kChunk) Flush();
+    if (bytes.size() >= kChunk) {
+      Put(bytes);
+    } else {
+      buffer_.append(bytes);
+    }
   }
 
   bool Commit() override {
+    Flush();
     if (!ok_ || fd_ < 0) return false;
     const bool closed = close(fd_) == 0;
     fd_ = -1;
@@ -124,8 +131,16 @@ class TemporaryFileWriter : public FileWriter {
   }
 
  private:
+  void Put(std::string_view bytes) { ok_ = ok_ && fd_ >= 0 && WriteAll(fd_, bytes); }
+  void Flush() {
+    Put(buffer_);
+    buffer_.clear();
+  }
+
+  static constexpr std::size_t kChunk = 1 << 18;
   std::string host_;
   std::string temporary_;
+  std::string buffer_;
   int fd_;
   bool ok_ = true;
   bool committed_ = false;
@@ -173,7 +188,8 @@ FileContent PosixFileSystem::ReadFile(const std::string& path, std::size_t limit
 
 bool PosixFileSystem::WriteFile(const std::string& path, std::string_view bytes) {
   const std::unique_ptr<FileWriter> file = WriteInParts(path);
-  return file->Write(bytes) && file->Commit();
+  file->Write(bytes);
+  return file->Commit();
 }
 
 std::unique_ptr<FileWriter> PosixFileSystem::WriteInParts(const std::string& path) {
