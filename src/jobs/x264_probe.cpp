@@ -41,11 +41,11 @@ std::vector<std::string> BatchSearchFolders(const platform::Platform& platform) 
   std::vector<std::string> folders = std::move(front.folders);
   // An empty entry names no folder that the batch would search.
   for (std::string_view rest = path;;) {
-    const std::size_t colon = rest.find(':');
-    const std::string_view folder = rest.substr(0, colon);
+    const std::string_view folder = rest.substr(0, rest.find(':'));
     if (!folder.empty()) folders.emplace_back(folder);
-    if (colon == std::string_view::npos) break;
-    rest.remove_prefix(colon + 1);
+    rest.remove_prefix(folder.size());
+    if (rest.empty()) break;
+    rest.remove_prefix(1);  // the colon
   }
   return folders;
 }
