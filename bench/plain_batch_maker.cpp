@@ -5,6 +5,12 @@
 // temporary file beside it, then a rename). Portable, so that it runs
 // natively and, built for Windows, under Wine.
 //
+// It is meant as an independent baseline: it links nothing of quorvelan, so
+// that only the file work is timed, and writes its batch lines and wrapper
+// scripts from its own copy of their format (jobs/read_back.h holds the
+// product's one). A change of that format need not follow here: the plain
+// program only has to write files of about the same number and size.
+//
 // Usage: plain_batch_maker PROGRAM-FOLDER LIST-FILE
 
 #include <cstdio>

@@ -12,9 +12,6 @@ using P = ModePiece;
 constexpr RateSource kValue = RateSource::Value;
 constexpr RateSource kCrf = RateSource::FirstPassCrf;
 
-constexpr int kQuantizerLimit = 51;
-constexpr int kBitrateLimit = 8000;
-
 // The rate a switch from a mode of the other unit puts into the field.
 constexpr int kQ = 26;
 constexpr int kB = 1000;

@@ -72,6 +72,10 @@ enum ModeTrait : std::uint8_t {
 
 inline constexpr std::size_t kMaxModePieces = 9;
 
+// The rate field's upper bounds: a quantizer's, and a bitrate's in kbit/s.
+inline constexpr int kQuantizerLimit = 51;
+inline constexpr int kBitrateLimit = 8000;
+
 struct EncodeModeSpec {
   const char* listText;
   int rateLimit;    // the highest rate a loaded config keeps in this mode

@@ -1,5 +1,8 @@
 #include "commands/script_dialect.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "text/batch_text.h"
 #include "text/placeholders.h"
 #include "text/shell_text.h"
@@ -62,10 +65,10 @@ SkipDoneBlock SkipDoneLines(const DialectSyntax& dialect, std::string_view final
 const DialectSyntax& Dialect(ScriptDialect dialect) { return kDialects[static_cast<int>(dialect)]; }
 
 std::optional<ScriptDialect> DialectNamed(std::string_view name) {
-  for (int i = 0; i < 2; ++i) {
-    if (name == kDialects[i].name) return static_cast<ScriptDialect>(i);
-  }
-  return std::nullopt;
+  const auto* found = std::find_if(std::begin(kDialects), std::end(kDialects),
+                                   [name](const DialectSyntax& dialect) { return name == dialect.name; });
+  if (found == std::end(kDialects)) return std::nullopt;
+  return static_cast<ScriptDialect>(found - std::begin(kDialects));
 }
 
 }  // namespace qv

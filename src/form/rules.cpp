@@ -31,18 +31,22 @@ const EnableRule kEnableRules[] = {
     {C::Audio, C::AudioBitrate, 1}, {C::CreateLog, C::Log, 1}, {C::CreateLog, C::LogBrowse, 1},
 };
 
-// A label that shows a track bar's position minus an offset.
+// A label that shows a track bar's position from the middle of its range.
 struct ReadoutRule {
   ControlId slider;
   ControlId readout;
-  int offset;
 };
 
 constexpr ReadoutRule kReadoutRules[] = {
-    {C::Strength, C::StrengthValue, 6},
-    {C::Threshold, C::ThresholdValue, 6},
-    {C::BiasSlider, C::Bias, 100},
+    {C::Strength, C::StrengthValue},
+    {C::Threshold, C::ThresholdValue},
+    {C::BiasSlider, C::Bias},
 };
+
+int TrackMiddle(ControlId slider) {
+  const ControlSpec& row = ControlRow(slider);
+  return (row.lo + row.hi) / 2;
+}
 
 int DriverValue(const Form& form, ControlId driver) {
   return ControlRow(driver).kind == ControlKind::Edit ? LeadingInteger(form.Text(driver)) : form.Number(driver);
@@ -121,7 +125,7 @@ void ApplyRulesOf(Form& form, ControlId driver) {
     if (rule.driver == driver) form.SetEnabled(rule.dependent, DriverValue(form, driver) >= rule.atLeast);
   }
   for (const ReadoutRule& rule : kReadoutRules) {
-    if (rule.slider == driver) form.SetText(rule.readout, std::to_string(form.Number(driver) - rule.offset));
+    if (rule.slider == driver) form.SetText(rule.readout, std::to_string(form.Number(driver) - TrackMiddle(driver)));
   }
 }
 
@@ -149,8 +153,9 @@ void ApplyRateUnitSwitch(Form& form) {
 
 void ApplyBiasSliderRule(Form& form) {
   // Widened so that a saturated field value cannot overflow.
-  const long long position = static_cast<long long>(LeadingInteger(form.Text(C::Bias))) + 100;
-  form.SetNumber(C::BiasSlider, static_cast<int>(std::clamp(position, 0LL, 200LL)));
+  const ControlSpec& track = ControlRow(C::BiasSlider);
+  const long long position = static_cast<long long>(LeadingInteger(form.Text(C::Bias))) + TrackMiddle(C::BiasSlider);
+  form.SetNumber(C::BiasSlider, static_cast<int>(std::clamp<long long>(position, track.lo, track.hi)));
 }
 
 }  // namespace qv

@@ -1,7 +1,7 @@
 #include "jobs/batch_bytes.h"
 
-#include <algorithm>
 
+#include "text/batch_text.h"
 #include "text/wide_text.h"
 
 namespace qv {
@@ -11,16 +11,27 @@ namespace {
 // last word, with a dot after it dropped ("Aktive Codepage: 850."). Being
 // local to the batch (kBatchOpenLine), the remembered number survives a
 // batch of the same kind that this one calls.
-constexpr std::string_view kSwitchLines =
-    "@for /f \"tokens=*\" %%a in ('chcp') do @for %%b in (%%a) do @set \"quorvelan_cp=%%~nb\"\r\n"
-    "@chcp 65001 >nul\r\n";
-constexpr std::string_view kRestoreLine = "@chcp %quorvelan_cp% >nul\r\n";
+constexpr std::string_view kRememberLine =
+    "@for /f \"tokens=*\" %%a in ('chcp') do @for %%b in (%%a) do @set \"quorvelan_cp=%%~nb\"\r\n";
+constexpr std::string_view kRemembered = "%quorvelan_cp%";
 
-std::size_t FirstLineNotAscii(std::string_view text) {
-  const auto high = std::find_if(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
-  if (high == text.end()) return text.size();
-  const std::size_t lineEnd = text.rfind('\n', static_cast<std::size_t>(high - text.begin()));
-  return lineEnd == std::string_view::npos ? 0 : lineEnd + 1;
+// Writes `text` to `path` part by part. With `asciiOnly`, nullopt (and
+// nothing written) at the first part that is not all ASCII: the one look at
+// each part, just before it is written, chooses the code page.
+std::optional<bool> WriteParts(platform::FileSystem& files, const std::string& path, const platform::LinesText& text,
+                               bool asciiOnly) {
+  const std::unique_ptr<platform::FileWriter> file = files.WriteInParts(path);
+  const auto put = [&](std::string_view part) {
+    if (asciiOnly && !IsAscii(part)) return false;
+    file->Write(part);
+    return true;
+  };
+  if (!put(text.head)) return std::nullopt;
+  for (const std::string& line : text.lines) {
+    if (!put(line) || !put(text.lineEnd)) return std::nullopt;
+  }
+  if (!put(text.tail)) return std::nullopt;
+  return file->Commit();
 }
 
 }  // namespace
@@ -31,11 +42,18 @@ std::optional<std::string> BatchBytes(std::string text, std::string_view last, p
   if (IsAscii(text)) return std::move(text.append(last));
   if (std::optional<std::string> oem = codePages.ToOem(text)) return std::move(oem->append(last));
   if (!Utf8Carries(text)) return std::nullopt;
-  const std::size_t switchAt = FirstLineNotAscii(text);
-  std::string bytes;
-  bytes.reserve(text.size() + kSwitchLines.size() + kRestoreLine.size() + last.size());
-  bytes.append(text, 0, switchAt).append(kSwitchLines).append(text, switchAt).append(kRestoreLine).append(last);
-  return bytes;
+  return std::move(SwitchedToUtf8(text, kRemembered, kRememberLine).append(last));
+}
+
+bool WriteBatchBytes(platform::FileSystem& files, platform::CodePages& codePages, const std::string& path,
+                     std::string_view head, const std::vector<std::string>& lines, std::string_view last) {
+  if (const std::optional<bool> written = WriteParts(files, path, {head, lines, "\r\n", last}, true)) return *written;
+  const std::optional<std::string> bytes = BatchBytes(platform::LinesText{head, lines, "\r\n", {}}.Joined(), last, codePages);
+  return bytes && files.WriteFile(path, *bytes);
+}
+
+bool WriteLinesText(platform::FileSystem& files, const std::string& path, const platform::LinesText& text) {
+  return WriteParts(files, path, text, false).value_or(false);
 }
 
 }  // namespace qv

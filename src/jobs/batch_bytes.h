@@ -3,13 +3,13 @@
 // reads each line in the console's code page, which is the machine's OEM
 // code page unless changed: a batch that is all ASCII stays as it is, one
 // that the OEM code page carries is written in it, and any other is written
-// in UTF-8 and switches the console to code page 65001 (Windows 10 and
-// later read batch lines in it) before its first line that is not ASCII,
-// restoring the code page that it found after its last line.
+// in UTF-8 with the console switched to it (SwitchedToUtf8), restoring the
+// code page that it found after its last line.
 
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/platform.h"
 
@@ -30,6 +30,18 @@ inline constexpr std::string_view kBatchCloseLine = "@endlocal\r\n";
 // text holds what no code page carries: bytes that are no UTF-8, or a lone
 // surrogate.
 std::optional<std::string> BatchBytes(std::string text, std::string_view last, platform::CodePages& codePages);
+
+// Writes the BatchBytes of `head` (whole CR LF lines) and `lines`, each with
+// CR LF after it, ending in `last`, to the file `path` (FileSystem::
+// WriteFile). A batch that is all ASCII, as most are, goes to the file as it
+// is looked at, line by line, without being joined first.
+// False when nothing was written.
+bool WriteBatchBytes(platform::FileSystem& files, platform::CodePages& codePages, const std::string& path,
+                     std::string_view head, const std::vector<std::string>& lines, std::string_view last);
+
+// Writes `text` to the file `path` (FileSystem::WriteFile) line by line,
+// without joining it first.
+bool WriteLinesText(platform::FileSystem& files, const std::string& path, const platform::LinesText& text);
 
 // True when `text` can stand in a UTF-8 batch or script as it is.
 bool Utf8Carries(std::string_view text);

@@ -23,19 +23,17 @@ std::string HeaderLines(const std::string& programFolder) {
   return std::string(kBatchOpenLine) + "@cd /d \"" + BatchPath(programFolder) + "\"\r\n";
 }
 
-std::size_t JobLinesSize(const Form& form) {
-  std::size_t size = 0;
-  for (const std::string& line : form.Items(ControlId::JobList)) size += line.size() + 2;
-  return size;
-}
+std::string HeadLines(const std::string& programFolder) { return HeaderLines(programFolder) + kEnvironmentLines; }
 
-void AppendJobLines(const Form& form, const std::vector<bool>& leftOut, std::string& text) {
+// The job list's lines but those left out.
+std::vector<std::string> KeptLines(const Form& form, const std::vector<bool>& leftOut) {
   const std::vector<std::string>& lines = form.Items(ControlId::JobList);
+  std::vector<std::string> kept;
+  kept.reserve(lines.size());
   for (std::size_t i = 0; i < lines.size(); ++i) {
-    if (i < leftOut.size() && leftOut[i]) continue;
-    text += lines[i];
-    text += "\r\n";
+    if (i >= leftOut.size() || !leftOut[i]) kept.push_back(lines[i]);
   }
+  return kept;
 }
 
 // The started batch's name without its ".bat" and ".run" endings.
@@ -44,11 +42,10 @@ std::string StartedBatchStem(int number) { return number == 1 ? "temp" : "temp" 
 }  // namespace
 
 std::string BatchFileText(const Form& form, const std::string& programFolder, const std::vector<bool>& leftOut) {
-  std::string text = HeaderLines(programFolder);
-  text.reserve(text.size() + 64 + JobLinesSize(form));
-  text += kEnvironmentLines;
-  AppendJobLines(form, leftOut, text);
-  return text;
+  const std::string head = HeadLines(programFolder);
+  if (leftOut.empty()) return platform::LinesText{head, form.Items(ControlId::JobList), "\r\n", {}}.Joined();
+  const std::vector<std::string> kept = KeptLines(form, leftOut);
+  return platform::LinesText{head, kept, "\r\n", {}}.Joined();
 }
 
 std::optional<std::string> BatchFileBytes(const Form& form, const platform::Platform& platform,
@@ -58,8 +55,8 @@ std::optional<std::string> BatchFileBytes(const Form& form, const platform::Plat
 
 BatchResult WriteBatchFile(const Form& form, const platform::Platform& platform, std::string path) {
   if (ExtensionPart(path).empty()) path += ".bat";
-  const std::optional<std::string> bytes = BatchFileBytes(form, platform);
-  const bool written = bytes && platform.files.WriteFile(path, *bytes);
+  const bool written = WriteBatchBytes(platform.files, platform.codePages, path, HeadLines(platform.programFolder),
+                                       form.Items(ControlId::JobList), kBatchCloseLine);
   return {written ? BatchOutcome::Written : BatchOutcome::Failed, std::move(path)};
 }
 
@@ -138,8 +135,10 @@ BatchResult StartBatch(const Form& form, const platform::Platform& platform, boo
   const std::string name(FilePart(path));
   const std::string command = "cmd.exe /d /c \"call " + name + " & del " + name + "\"";
 
-  const std::optional<std::string> bytes = BatchFileBytes(form, platform, leftOut);
-  if (!bytes || !platform.files.WriteFile(path, *bytes)) return {BatchOutcome::Failed, std::move(path), stateSaved};
+  if (!WriteBatchBytes(platform.files, platform.codePages, path, HeadLines(platform.programFolder),
+                       leftOut.empty() ? form.Items(ControlId::JobList) : KeptLines(form, leftOut), kBatchCloseLine)) {
+    return {BatchOutcome::Failed, std::move(path), stateSaved};
+  }
   // A channel left by a batch of this name that ran unwatched is no part of this run.
   if (watched) platform.files.DeleteFile(channel);
   const std::optional<std::uint32_t> job =

@@ -8,6 +8,7 @@
 #include "commands/audio_command.h"
 #include "commands/script_dialect.h"
 #include "jobs/job_script.h"
+#include "jobs/read_back.h"
 #include "text/placeholders.h"
 #include "jobs/batch_bytes.h"
 #include "text/batch_text.h"
@@ -110,7 +111,7 @@ std::string Uncarried(const StepReading& reads, std::string_view path, platform:
     if (character == "^" && reads.reading == ArgumentReading::PipeScript) {
       return std::string("holds \"^\", which ") + reads.step + " reads as a double quote in its script";
     }
-    if (length > 1 && !codePages.ToAnsi(character)) {
+    if (!IsAscii(character) && !codePages.ToAnsi(character)) {
       return "holds \"" + std::string(character) + "\" (" + CodePointName(character) + "), which " + reads.step +
              " reads in the ANSI code page, where it has no exact form";
     }
@@ -232,9 +233,7 @@ std::vector<std::string> JobLines(const Form& form, X264Syntax syntax, const std
     if (path.used(form) && IsUnusablePath(form.Text(path.field))) return lines;
   }
 
-  lines.push_back(kJobFirstLinePrefix + BatchEcho(input));
-  lines.push_back("@echo Output:" + BatchEcho(output));
-  lines.push_back("@echo Encode Mode:" + form.Text(ControlId::Mode));
+  lines = JobEchoLines(form, ScriptDialect::Cmd);
   const std::size_t firstStep = lines.size();
   const DialectSyntax& dialect = Dialect(ScriptDialect::Cmd);
   const SkipDoneBlock block = form.Number(ControlId::SkipDone) != 0 ? SkipDoneLines(dialect, FinalOutput(form)) : SkipDoneBlock{};

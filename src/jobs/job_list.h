@@ -61,9 +61,6 @@ std::vector<std::string> MakeFolderLines(ScriptDialect dialect, const std::vecto
 std::vector<std::string> JobLines(const Form& form, X264Syntax syntax,
                                   const std::vector<std::string>& missingFolders = {});
 
-// The first of a job's lines starts with this.
-inline constexpr const char* kJobFirstLinePrefix = "@echo Input:";
-
 inline constexpr const char* kShutdownLine = "shutdown.exe -s -f -t 30";
 
 // Puts a job's lines at the end of the job list, but before the shutdown

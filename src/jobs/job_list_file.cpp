@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "jobs/batch_bytes.h"
 #include "settings/file_aside.h"
 #include "text/text_lines.h"
 #include "text/wide_text.h"
@@ -51,12 +52,7 @@ JobListFile ReadJobList(platform::FileSystem& files, const std::string& path) {
 }
 
 bool WriteJobList(platform::FileSystem& files, const std::string& path, const std::vector<std::string>& lines) {
-  std::size_t size = 0;
-  for (const std::string& line : lines) size += line.size() + 2;
-  std::string text;
-  text.reserve(size);
-  for (const std::string& line : lines) text.append(line).append("\r\n");
-  return files.WriteFile(path, text);
+  return WriteLinesText(files, path, {{}, lines, "\r\n", {}});
 }
 
 std::string KeepDamagedJobListAside(const platform::Platform& platform) {

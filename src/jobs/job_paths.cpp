@@ -12,6 +12,7 @@
 #include "commands/audio_command.h"
 #include "jobs/batch_bytes.h"
 #include "jobs/job_list.h"
+#include "jobs/read_back.h"
 #include "text/case_fold.h"
 #include "text/path_parts.h"
 #include "text/wide_text.h"
@@ -22,31 +23,6 @@ namespace {
 constexpr const char* kInputFilter = "AVS(*.avs)|*.AVS|Other Media|*.*";
 constexpr const char* kOutputFilter = "MP4(*.mp4)|*.MP4|MKV(*.mkv)|*.MKV|RAW(*.264)|*.264";
 constexpr const char* kEmptyReason = "is empty";
-
-bool IsAviSynthExtension(std::string_view extension) {
-  if (extension.size() != 3) return false;
-  const char* avs = "AVS";
-  for (std::size_t i = 0; i < 3; ++i) {
-    if (std::toupper(static_cast<unsigned char>(extension[i])) != avs[i]) return false;
-  }
-  return true;
-}
-
-// Two lines: the source path for the include script, and its import. The
-// import is relative to the avs folder, so the program folder may move.
-// The script is UTF-8 without a byte-order mark, which AviSynth+ refuses; it
-// takes the text of a script as it is, but reads a file name in the ANSI
-// code page unless told "utf8=true".
-std::string WrapperText(const std::string& source, const std::string& includeScript) {
-  std::string text;
-  text.reserve(source.size() + includeScript.size() + 60);
-  text += "fs=\"";
-  text += source;
-  text += "\"\r\nimport(\"..\\avsinc\\";
-  text += includeScript;
-  text += IsAscii(includeScript) ? ".avs\")\r\n" : ".avs\", utf8=true)\r\n";
-  return text;
-}
 
 // The file name with " (N)" before its extension; the name itself for 1.
 std::string NumberedName(std::string_view file, int number) {

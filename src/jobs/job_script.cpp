@@ -11,6 +11,7 @@
 #include "commands/pass_command.h"
 #include "jobs/batch_bytes.h"
 #include "jobs/job_list.h"
+#include "jobs/read_back.h"
 #include "settings/batch_values.h"
 #include "text/path_parts.h"
 #include "text/placeholders.h"
@@ -227,11 +228,7 @@ JobScript ShellScript(const Form& form, const std::vector<std::string>& folders,
       "  command -v \"$tool\" >/dev/null 2>&1 || fail \"$tool is not on the search path\"",
       "done",
   };
-  const std::pair<const char*, std::string> shown[] = {
-      {"Input:", form.Text(C::Input)}, {"Output:", form.Text(C::Output)}, {"Encode Mode:", form.Text(C::Mode)}};
-  for (const auto& [caption, value] : shown) {
-    lines.push_back(FillPlaceholders(dialect.echo, {{"{text}", dialect.echoQuote(caption + value)}}));
-  }
+  for (std::string& echo : JobEchoLines(form, ScriptDialect::Sh)) lines.push_back(std::move(echo));
   // The folders come first: the skip-done mark is written into one of them.
   const std::vector<std::string> made = MakeFolderLines(ScriptDialect::Sh, missingFolders, {});
   lines.insert(lines.end(), made.begin(), made.end());

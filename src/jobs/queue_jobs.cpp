@@ -2,26 +2,14 @@
 
 #include "catalog/audio_encoders.h"
 #include "jobs/job_list.h"
+#include "jobs/read_back.h"
 #include "text/batch_text.h"
 #include "text/path_parts.h"
 
 namespace qv {
 namespace {
 
-constexpr std::string_view kInputHeader = "@echo Input:", kOutputHeader = "@echo Output:",
-                           kModeHeader = "@echo Encode Mode:";
-
 bool StartsWith(std::string_view text, std::string_view start) { return text.substr(0, start.size()) == start; }
-
-// The text an "@echo" line prints: carets and doubled percent signs undone.
-std::string EchoedText(std::string_view text) {
-  std::string shown;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if ((text[i] == '^' || (text[i] == '%' && i + 1 < text.size() && text[i + 1] == '%')) && i + 1 < text.size()) ++i;
-    shown += text[i];
-  }
-  return shown;
-}
 
 // The quoted argument that follows `marker` in `line`, or "".
 std::string QuotedAfter(std::string_view line, std::string_view marker) {
@@ -30,12 +18,12 @@ std::string QuotedAfter(std::string_view line, std::string_view marker) {
   const std::string_view rest = line.substr(at + marker.size());
   if (rest.empty() || rest[0] != '"') return {};
   const std::size_t close = rest.find('"', 1);
-  return close == std::string_view::npos ? std::string() : UnquotedBatchPath(rest.substr(0, close + 1));
+  return close == std::string_view::npos ? std::string() : BatchUnquoted(rest.substr(0, close + 1));
 }
 
 void ReadJobLine(std::string_view line, QueueJob& job) {
-  if (StartsWith(line, kOutputHeader)) job.output = EchoedText(line.substr(kOutputHeader.size()));
-  if (StartsWith(line, kModeHeader)) job.mode = EchoedText(line.substr(kModeHeader.size()));
+  if (std::optional<std::string> output = JobEchoed(line, JobEcho::Output)) job.output = std::move(*output);
+  if (std::optional<std::string> mode = JobEchoed(line, JobEcho::Mode)) job.mode = std::move(*mode);
   if (StartsWith(line, "mkvmerge -o ")) job.finalOutput = QuotedAfter(line, "mkvmerge -o ");
   if (StartsWith(line, "if errorlevel 1 ")) line.remove_prefix(16);
   if (!StartsWith(line, "x264.exe ")) return;
@@ -63,25 +51,15 @@ std::string AudioOnlyFile(const std::vector<std::string>& lines, const QueueJob&
 
 }  // namespace
 
-std::string UnquotedBatchPath(std::string_view quoted) {
-  if (quoted.size() >= 2 && quoted.front() == '"' && quoted.back() == '"') quoted = quoted.substr(1, quoted.size() - 2);
-  std::string path;
-  for (std::size_t i = 0; i < quoted.size(); ++i) {
-    path += quoted[i];
-    if (quoted[i] == '%' && i + 1 < quoted.size() && quoted[i + 1] == '%') ++i;
-  }
-  return path;
-}
-
 std::vector<QueueJob> SplitQueueJobs(const std::vector<std::string>& lines) {
   std::vector<QueueJob> jobs;
   bool inJob = false;
   for (std::size_t i = 0; i < lines.size(); ++i) {
     const std::string_view line = lines[i];
-    if (StartsWith(line, kInputHeader)) {
+    if (std::optional<std::string> input = JobEchoed(line, JobEcho::Input)) {
       QueueJob job;
       job.firstLine = i;
-      job.input = EchoedText(line.substr(kInputHeader.size()));
+      job.input = std::move(*input);
       jobs.push_back(std::move(job));
       inJob = true;
     } else if (line == kShutdownLine) {

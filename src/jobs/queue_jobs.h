@@ -21,7 +21,4 @@ struct QueueJob {
 
 std::vector<QueueJob> SplitQueueJobs(const std::vector<std::string>& lines);
 
-// The path a batch argument in double quotes stands for ("%%" is "%").
-std::string UnquotedBatchPath(std::string_view quoted);
-
 }  // namespace qv

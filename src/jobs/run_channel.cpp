@@ -1,5 +1,7 @@
 #include "jobs/run_channel.h"
 
+#include <cctype>
+
 #include "jobs/x264_progress.h"
 
 namespace qv {
@@ -26,7 +28,9 @@ std::string RunRecordLine(RunRecordKind kind, std::string_view text) {
   for (const KindName& row : kKindNames) {
     if (row.kind == kind) line = std::string(row.name) + " ";
   }
-  for (const char c : text) line += static_cast<unsigned char>(c) < 0x20 || c == 0x7f ? ' ' : c;
+  // Control characters (C0 and DEL, as the C locale has them) would break
+  // the record's line.
+  for (const char c : text) line += std::iscntrl(static_cast<unsigned char>(c)) ? ' ' : c;
   return line + "\n";
 }
 

@@ -1,32 +1,14 @@
 #include "jobs/taken_names.h"
 
+#include "jobs/read_back.h"
+#include "text/batch_text.h"
 #include "text/path_parts.h"
 
 namespace qv {
 namespace {
 
-constexpr std::string_view kEchoInput = "@echo Input:";
-constexpr std::string_view kEchoOutput = "@echo Output:";
 constexpr std::string_view kStatsOption = "--stats ";
-constexpr std::string_view kWrapperSource = "fs=\"";
 constexpr std::size_t kWrapperSizeLimit = 1 << 16;
-
-// A text as the batch line holds it, back to the path: "%%" is one "%", and
-// in an echo line a caret stands before each special character.
-std::string Unescape(std::string_view text, bool echo) {
-  std::string path;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text.compare(i, 2, "%%") == 0 || (echo && text[i] == '^' && i + 1 < text.size())) ++i;
-    path += text[i];
-  }
-  return path;
-}
-
-bool IsAviSynthScript(std::string_view path) {
-  const std::string_view extension = ExtensionPart(path);
-  return extension.size() == 3 && (extension[0] | 0x20) == 'a' && (extension[1] | 0x20) == 'v' &&
-         (extension[2] | 0x20) == 's';
-}
 
 }  // namespace
 
@@ -51,23 +33,23 @@ void TakenNames::AddLines(const std::vector<std::string>& lines) {
   std::string input;
   for (const std::string& line : lines) {
     const std::string_view text = line;
-    if (text.substr(0, kEchoInput.size()) == kEchoInput) {
-      input = Unescape(text.substr(kEchoInput.size()), true);
-      if (IsAviSynthScript(input)) wrappers_.push_back(input);
+    if (std::optional<std::string> echoed = JobEchoed(text, JobEcho::Input)) {
+      input = std::move(*echoed);
+      if (IsAviSynthExtension(ExtensionPart(input))) wrappers_.push_back(input);
       Take(input, false);
       inJob = true;
       continue;
     }
     if (!inJob) continue;
-    if (text.substr(0, kEchoOutput.size()) == kEchoOutput) {
-      Take(Unescape(text.substr(kEchoOutput.size()), true), true);
+    if (const std::optional<std::string> output = JobEchoed(text, JobEcho::Output)) {
+      Take(*output, true);
       continue;
     }
     // Every quoted path but the input is one that the job writes.
     for (std::size_t open = text.find('"'); open != std::string_view::npos;) {
       const std::size_t close = text.find('"', open + 1);
       if (close == std::string_view::npos) break;
-      const std::string path = Unescape(text.substr(open + 1, close - open - 1), false);
+      const std::string path = BatchUnquoted(text.substr(open + 1, close - open - 1));
       const bool stats = open >= kStatsOption.size() &&
                          text.substr(open - kStatsOption.size(), kStatsOption.size()) == kStatsOption;
       if (stats) {
@@ -92,13 +74,8 @@ void TakenNames::Reserve(std::size_t jobs) {
 
 std::optional<std::string> WrapperSource(platform::FileSystem& files, const std::string& path) {
   const platform::FileContent content = files.ReadFile(path, kWrapperSizeLimit);
-  const std::string_view text = content.bytes;
-  if (content.status != platform::ReadStatus::Read || text.substr(0, kWrapperSource.size()) != kWrapperSource) {
-    return std::nullopt;
-  }
-  const std::size_t close = text.find('"', kWrapperSource.size());
-  if (close == std::string_view::npos) return std::nullopt;
-  return std::string(text.substr(kWrapperSource.size(), close - kWrapperSource.size()));
+  if (content.status != platform::ReadStatus::Read) return std::nullopt;
+  return WrapperTextSource(content.bytes);
 }
 
 void TakenNames::ReadWrapperSources() {

@@ -39,10 +39,13 @@ std::vector<std::string> BatchSearchFolders(const platform::Platform& platform) 
   const std::string path = platform.processes.Environment("PATH");
   if (!IsPosix(platform)) return SearchFolders(front.folders, path);
   std::vector<std::string> folders = std::move(front.folders);
-  for (std::size_t start = 0; start <= path.size();) {
-    const std::size_t end = std::min(path.find(':', start), path.size());
-    if (end > start) folders.push_back(path.substr(start, end - start));
-    start = end + 1;
+  // An empty entry names no folder that the batch would search.
+  for (std::string_view rest = path;;) {
+    const std::string_view folder = rest.substr(0, rest.find(':'));
+    if (!folder.empty()) folders.emplace_back(folder);
+    rest.remove_prefix(folder.size());
+    if (rest.empty()) break;
+    rest.remove_prefix(1);  // the colon
   }
   return folders;
 }

@@ -5,9 +5,11 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace qv::platform {
@@ -24,6 +26,35 @@ struct FileContent {
   std::string bytes;  // the whole file when read
 };
 
+// A file's bytes made of lines: `head`, each of `lines` with `lineEnd`
+// after it, then `tail`.
+struct LinesText {
+  std::string_view head;
+  const std::vector<std::string>& lines;
+  std::string_view lineEnd;
+  std::string_view tail;
+
+  std::string Joined() const {
+    std::size_t size = head.size() + tail.size();
+    for (const std::string& line : lines) size += line.size() + lineEnd.size();
+    std::string text;
+    text.reserve(size);
+    text.append(head);
+    for (const std::string& line : lines) text.append(line).append(lineEnd);
+    text.append(tail);
+    return text;
+  }
+};
+
+class FileWriter {
+ public:
+  virtual ~FileWriter() = default;
+  // A part that cannot be written shows at the commit.
+  virtual void Write(std::string_view bytes) = 0;
+  // Puts the parts in the file's place; false when it stays as it was.
+  virtual bool Commit() = 0;
+};
+
 class FileSystem {
  public:
   virtual ~FileSystem() = default;
@@ -35,6 +66,11 @@ class FileSystem {
   // in the same folder, which is then renamed over the target, so a failed
   // write leaves any earlier file intact. False when nothing was written.
   virtual bool WriteFile(const std::string& path, std::string_view bytes) = 0;
+  // WriteFile of the bytes that the returned writer is given one part
+  // after another, so that a text of tens of megabytes need not be joined
+  // first: a system gathers small parts into chunks of its own. Nothing is
+  // replaced before the commit.
+  virtual std::unique_ptr<FileWriter> WriteInParts(const std::string& path);
   virtual bool FileExists(const std::string& path) = 0;
   virtual bool FolderExists(const std::string& path) = 0;
   virtual bool DeleteFile(const std::string& path) = 0;
@@ -59,6 +95,23 @@ class FileSystem {
   // The size of the file in bytes, nullopt when it is not there.
   virtual std::optional<std::uint64_t> FileSize(const std::string& path) = 0;
 };
+
+// A system without a writer of its own joins the parts for WriteFile.
+class JoiningFileWriter : public FileWriter {
+ public:
+  JoiningFileWriter(FileSystem& files, std::string path) : files_(files), path_(std::move(path)) {}
+  void Write(std::string_view bytes) override { bytes_.append(bytes); }
+  bool Commit() override { return files_.WriteFile(path_, bytes_); }
+
+ private:
+  FileSystem& files_;
+  std::string path_;
+  std::string bytes_;
+};
+
+inline std::unique_ptr<FileWriter> FileSystem::WriteInParts(const std::string& path) {
+  return std::make_unique<JoiningFileWriter>(*this, path);
+}
 
 // Filters are "description|pattern|description|pattern...".
 class Dialogs {

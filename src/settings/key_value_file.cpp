@@ -189,7 +189,7 @@ void KeyValueFile::WriteText(std::string_view key, std::string_view value) {
 std::string KeyValueFile::Serialize() const {
   std::string out;
   const auto append = [&out](std::string_view key, std::string_view value) {
-    out.append(key).append(" = ").append(value).append("\r\n");
+    out.append(key).append(kKeyValueSeparator).append(value).append("\r\n");
   };
   if (written_) {
     for (const Entry& entry : entries_) append(entry.key, entry.value);

@@ -22,6 +22,9 @@
 
 namespace qv {
 
+// Between a key and its value in a written line.
+inline constexpr std::string_view kKeyValueSeparator = " = ";
+
 class KeyValueFile {
  public:
   // Parses file bytes by the reading rules.

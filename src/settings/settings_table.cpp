@@ -4,12 +4,15 @@
 #include <string>
 #include <vector>
 
+#include "settings/key_value_file.h"
+
 namespace qv {
 namespace {
 
 constexpr Limit kNone{LimitKind::None, 0, 0};
 constexpr Limit Within(int lo, int hi) { return Limit{LimitKind::Integer, lo, hi}; }
-constexpr Limit kRate{LimitKind::RateValue, 0, 8000};
+// The upper bound is the mode's (RateLimit).
+constexpr Limit kRate{LimitKind::RateValue, 0, 0};
 constexpr Limit kFraction{LimitKind::Fraction, 0, 1};
 
 constexpr SettingKind N = SettingKind::Number;
@@ -114,7 +117,7 @@ std::string_view DefaultConfigText() {
     std::string joined;
     for (const SettingSpec* row : lines) {
       if (!joined.empty()) joined += "\r\n";
-      joined.append(row->key).append(" = ").append(row->builtIn);
+      joined.append(row->key).append(kKeyValueSeparator).append(row->builtIn);
     }
     return joined;
   }();

@@ -1,5 +1,7 @@
 #include "text/batch_text.h"
 
+#include <algorithm>
+
 namespace qv {
 namespace {
 
@@ -63,6 +65,42 @@ std::string BatchEcho(std::string_view text) {
     result += c;
   }
   return result;
+}
+
+namespace {
+
+std::string Unescaped(std::string_view text, bool echo) {
+  std::string path;
+  path.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text.compare(i, 2, "%%") == 0 || (echo && text[i] == '^' && i + 1 < text.size())) ++i;
+    path += text[i];
+  }
+  return path;
+}
+
+}  // namespace
+
+std::string SwitchedToUtf8(std::string_view text, std::string_view codePage, std::string_view remember) {
+  constexpr std::string_view kSwitch = "@chcp 65001 >nul\r\n", kRestore[] = {"@chcp ", " >nul\r\n"};
+  const auto high = std::find_if(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+  const std::size_t lineEnd = text.rfind('\n', static_cast<std::size_t>(high - text.begin()));
+  const std::size_t switchAt = high == text.end() ? text.size() : lineEnd == std::string_view::npos ? 0 : lineEnd + 1;
+  std::string bytes;
+  bytes.reserve(text.size() + remember.size() + kSwitch.size() + kRestore[0].size() + codePage.size() +
+                kRestore[1].size());
+  bytes.append(text.substr(0, switchAt)).append(remember).append(kSwitch).append(text.substr(switchAt));
+  bytes.append(kRestore[0]).append(codePage).append(kRestore[1]);
+  return bytes;
+}
+
+std::string BatchUnechoed(std::string_view text) { return Unescaped(text, true); }
+
+std::string BatchUnquoted(std::string_view argument) {
+  if (argument.size() >= 2 && argument.front() == '"' && argument.back() == '"') {
+    argument = argument.substr(1, argument.size() - 2);
+  }
+  return Unescaped(argument, false);
 }
 
 }  // namespace qv

@@ -25,4 +25,19 @@ std::string InterpreterQuoted(std::string_view path);
 // first), and each "%" doubled.
 std::string BatchEcho(std::string_view text);
 
+// `text` (whole CR LF lines of UTF-8) for a console whose code page cannot
+// carry it: the console switches to code page 65001 (Windows 10 and later
+// read batch lines in it) before the first line that is not ASCII, after
+// `remember` (lines that note the code page to go back to), and back to
+// `codePage` (its number, or what the batch expands to it) after the last.
+std::string SwitchedToUtf8(std::string_view text, std::string_view codePage, std::string_view remember = {});
+
+// What cmd.exe reads in an "@echo" line's text (a caret stands for the
+// character after it, "%%" for "%"): the text that BatchEcho was given.
+std::string BatchUnechoed(std::string_view text);
+
+// The path that a batch argument stands for (BatchPath, or BatchQuoted with
+// its quotes): "%%" is "%".
+std::string BatchUnquoted(std::string_view argument);
+
 }  // namespace qv

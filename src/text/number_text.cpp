@@ -1,22 +1,23 @@
 #include "text/number_text.h"
 
+#include <algorithm>
+
 namespace qv {
 namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 std::size_t DigitsFrom(std::string_view text, std::size_t i) {
-  while (i < text.size() && IsDigit(text[i])) ++i;
-  return i;
+  return static_cast<std::size_t>(std::find_if_not(text.begin() + i, text.end(), IsDigit) - text.begin());
 }
 
 }  // namespace
 
 std::optional<std::string> NumberText(std::string_view text, bool fraction) {
-  std::size_t i = 0;
-  while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
-  const bool negative = i < text.size() && text[i] == '-';
-  if (i < text.size() && (text[i] == '-' || text[i] == '+')) ++i;
+  std::size_t i = std::min(text.find_first_not_of(" \t"), text.size());
+  const std::string_view sign = text.substr(i, 1);
+  const bool negative = sign == "-";
+  if (negative || sign == "+") ++i;
   const std::size_t start = i;
   std::size_t end = DigitsFrom(text, start);
   if (end == start) return std::nullopt;

@@ -30,7 +30,9 @@ std::string LineProblem(std::string_view line) {
 // The form in which two PATH entries are compared.
 std::string Canonical(std::string_view entry) {
   entry = Unquote(Trim(entry));
-  while (entry.size() > 1 && (entry.back() == '\\' || entry.back() == '/')) entry.remove_suffix(1);
+  // Separators at the end dropped, but a root's own.
+  const std::size_t last = entry.find_last_not_of("\\/");
+  entry = entry.substr(0, last == std::string_view::npos ? 1 : last + 1);
   std::string key;
   key.reserve(entry.size());
   for (char c : entry) {

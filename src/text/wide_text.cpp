@@ -107,17 +107,19 @@ bool IsUtf8(std::string_view text) {
 }
 
 bool IsAscii(std::string_view text) {
-  // Eight bytes at a time: a batch of a long job list is tens of megabytes.
+  // The bytes' high bits gathered eight bytes at a time, without a test per
+  // word, which the compiler turns into wide instructions: a batch of a
+  // long job list is tens of megabytes.
   constexpr std::uint64_t kHighBits = 0x8080808080808080u;
-  std::size_t at = 0;
-  for (std::uint64_t word = 0; at + sizeof word <= text.size(); at += sizeof word) {
-    std::memcpy(&word, text.data() + at, sizeof word);
-    if ((word & kHighBits) != 0) return false;
+  const std::size_t words = text.size() / sizeof(std::uint64_t);
+  std::uint64_t high = 0;
+  for (std::size_t i = 0; i < words; ++i) {
+    std::uint64_t word;
+    std::memcpy(&word, text.data() + i * sizeof word, sizeof word);
+    high |= word;
   }
-  for (; at < text.size(); ++at) {
-    if (static_cast<unsigned char>(text[at]) >= 0x80) return false;
-  }
-  return true;
+  for (const char c : text.substr(words * sizeof high)) high |= static_cast<unsigned char>(c);
+  return (high & kHighBits) == 0;
 }
 
 bool HoldsLoneSurrogate(std::string_view text) {

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "jobs/job_list.h"
+#include "jobs/read_back.h"
 #include "settings/config_io.h"
 
 namespace qv {
@@ -20,7 +21,7 @@ void ClearJobListAsking(App& app) {
   const std::vector<std::string>& lines = app.form.Items(ControlId::JobList);
   if (lines.empty()) return;
   long long jobs = 0;
-  for (const std::string& line : lines) jobs += line.rfind(kJobFirstLinePrefix, 0) == 0 ? 1 : 0;
+  for (const std::string& line : lines) jobs += StartsJob(line) ? 1 : 0;
   const std::string what = Counted(jobs, "job", "jobs") + ", " + Counted(static_cast<long long>(lines.size()), "line", "lines");
   if (!app.platform.dialogs.AskYesNo(kCaption, "Remove everything from the job list (" + what +
                                                    ")?\n\nCtrl+Z in the list brings it back.")) {

@@ -25,14 +25,16 @@ TEST(X264Progress, ReadsTheLinesOfOldAndNewBuildsAndNothingElse) {
   ASSERT_TRUE(open);
   EXPECT_EQ(open->totalFrames, 0);
   EXPECT_LT(open->percent, 0);
+  // A number missing before its unit.
   for (const char* other : {"x264 [info]: profile High, level 3.0", "[37.5%] 150 frames, 24.51 fps, 1 kb/s",
-                            "[37.5%] 150/400 frames, fps, 1 kb/s", "encoded 400 frames, 24.51 fps, 1234.56 kb/s",
-                            "[error]: could not open input file", "", "["})
+                            "[37.5%] 150/400 frames,  fps, 1 kb/s", "150 frames: 2 fps,  kb/s",
+                            "encoded 400 frames, 24.51 fps, 1234.56 kb/s", "[error]: could not open input file", "", "["})
     EXPECT_FALSE(ParseX264Progress(other)) << other;
   const auto summary = ParseX264Summary("encoded 400 frames, 24.51 fps, 1234.56 kb/s");
   ASSERT_TRUE(summary);
   EXPECT_EQ(summary->frame, 400);
-  EXPECT_FALSE(ParseX264Summary("encoded 3 frames of clip.avs"));
+  for (const char* other : {"encoded 3 frames of clip.avs", "encoded  frames, 24.51 fps, 1 kb/s", "encoded 400 frames, 24.51 fps"})
+    EXPECT_FALSE(ParseX264Summary(other)) << other;
 }
 
 // What teelog.exe writes to the channel for an encoder's output, however the

@@ -10,6 +10,7 @@
 #include "envprep/search_path.h"
 #include "mensura/size_check.h"
 #include "rateplan/bitrate_plan.h"
+#include "text/batch_text.h"
 #include "tools/support/data_table.h"
 
 namespace qv::tools {
@@ -59,7 +60,7 @@ const std::map<std::string, std::function<std::string(const Row&)>> kFunctions =
        const std::string text = EnvprepBatchText(Row(a.begin(), a.end() - 1), std::string(std::stoul(a.back()), 'x'));
        return text.rfind("@set PATH=", 0) == 0 ? "literal" : text;
      }},
-    {"switched", [](const Row& a) { return SwitchedToUtf8(a[0], std::stoul(a[1])); }},
+    {"switched", [](const Row& a) { return SwitchedToUtf8(a[0], a[1]); }},
 };
 
 TEST(ToolLibraries, AnswerEveryRowOfTheirTable) {

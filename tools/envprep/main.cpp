@@ -12,6 +12,7 @@
 #include "platform/win32/code_page_text.h"
 #include "platform/win32/system_path.h"
 #include "platform/win32/win32_platform.h"
+#include "text/batch_text.h"
 #include "text/file_text.h"
 #include "text/wide_text.h"
 
@@ -61,7 +62,7 @@ std::string ForConsole(const std::string& text) {
   if (codePage == 0) codePage = GetOEMCP();
   if (codePage == kUtf8CodePage) return text;
   if (const std::optional<std::string> bytes = qv::platform::ToCodePage(codePage, text)) return *bytes;
-  return qv::tools::SwitchedToUtf8(text, codePage);
+  return qv::SwitchedToUtf8(text, std::to_string(codePage));
 }
 
 }  // namespace

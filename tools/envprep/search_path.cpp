@@ -59,8 +59,4 @@ std::string EnvprepBatchText(const std::vector<std::string>& front, std::string_
   return line;
 }
 
-std::string SwitchedToUtf8(std::string_view text, unsigned codePage) {
-  return "@chcp 65001 >nul\r\n" + std::string(text) + "@chcp " + std::to_string(codePage) + " >nul\r\n";
-}
-
 }  // namespace qv::tools

@@ -32,8 +32,4 @@ inline constexpr std::size_t kLongestBatchLine = 8191;
 // literal line would be longer than cmd.exe reads.
 std::string EnvprepBatchText(const std::vector<std::string>& front, std::string_view currentPath);
 
-// `text` (UTF-8) between a switch of the console to code page 65001 and the
-// switch back to `codePage`, for a console whose code page cannot carry it.
-std::string SwitchedToUtf8(std::string_view text, unsigned codePage);
-
 }  // namespace qv::tools

@@ -97,6 +97,55 @@ bool RenameOver(const std::string& temporary, const std::string& target) {
   return !MayNotReplace(target) && rename(temporary.c_str(), target.c_str()) == 0;
 }
 
+// The parts go to a temporary file beside the target, which replaces the
+// target at the commit; a writer that goes without one removes it.
+class TemporaryFileWriter : public FileWriter {
+ public:
+  explicit TemporaryFileWriter(std::string host) : host_(std::move(host)), fd_(CreateTemporaryBeside(host_, temporary_)) {
+    // A name that could not be created may be another writer's.
+    if (fd_ < 0) temporary_.clear();
+  }
+  ~TemporaryFileWriter() override {
+    if (fd_ >= 0) close(fd_);
+    if (!committed_ && !temporary_.empty()) unlink(temporary_.c_str());
+  }
+
+  // Small parts are gathered into chunks that one write takes well; a part
+  // of that size or more goes on its own.
+  void Write(std::string_view bytes) override {
+    if (buffer_.size() + bytes.size() > kChunk) Flush();
+    if (bytes.size() >= kChunk) {
+      Put(bytes);
+    } else {
+      buffer_.append(bytes);
+    }
+  }
+
+  bool Commit() override {
+    Flush();
+    if (!ok_ || fd_ < 0) return false;
+    const bool closed = close(fd_) == 0;
+    fd_ = -1;
+    committed_ = closed && RenameOver(temporary_, host_);
+    return committed_;
+  }
+
+ private:
+  void Put(std::string_view bytes) { ok_ = ok_ && fd_ >= 0 && WriteAll(fd_, bytes); }
+  void Flush() {
+    Put(buffer_);
+    buffer_.clear();
+  }
+
+  static constexpr std::size_t kChunk = 1 << 18;
+  std::string host_;
+  std::string temporary_;
+  std::string buffer_;
+  int fd_;
+  bool ok_ = true;
+  bool committed_ = false;
+};
+
 }  // namespace
 
 std::string HostPath(const std::string& path) {
@@ -138,17 +187,13 @@ FileContent PosixFileSystem::ReadFile(const std::string& path, std::size_t limit
 }
 
 bool PosixFileSystem::WriteFile(const std::string& path, std::string_view bytes) {
-  const std::string host = HostPath(path);
-  std::string temporary;
-  const int fd = CreateTemporaryBeside(host, temporary);
-  if (fd < 0) return false;
-  const bool written = WriteAll(fd, bytes);
-  const bool closed = close(fd) == 0;
-  if (!written || !closed || !RenameOver(temporary, host)) {
-    unlink(temporary.c_str());
-    return false;
-  }
-  return true;
+  const std::unique_ptr<FileWriter> file = WriteInParts(path);
+  file->Write(bytes);
+  return file->Commit();
+}
+
+std::unique_ptr<FileWriter> PosixFileSystem::WriteInParts(const std::string& path) {
+  return std::make_unique<TemporaryFileWriter>(HostPath(path));
 }
 
 bool PosixFileSystem::FileExists(const std::string& path) {

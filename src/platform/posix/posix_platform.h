@@ -19,6 +19,7 @@ class PosixFileSystem : public FileSystem {
   // A file without any write permission bit counts as read-only and is left
   // alone, as Windows leaves a file with the read-only attribute.
   bool WriteFile(const std::string& path, std::string_view bytes) override;
+  std::unique_ptr<FileWriter> WriteInParts(const std::string& path) override;
   bool FileExists(const std::string& path) override;
   bool FolderExists(const std::string& path) override;
   bool DeleteFile(const std::string& path) override;

@@ -33,8 +33,8 @@ inline std::string Replaced(std::string text, const std::string& from, const std
 }
 
 // The rows of tests/data/`name`, split at tabs, in whose fields {CR}, {LF},
-// {TAB}, {NUL}, {FF} and {FE} stand for those bytes, {LONG32768} for that
-// many letters and {DIGITS400} for that many nines; blank lines and lines
+// {TAB}, {NUL}, {FF} and {FE} stand for those bytes, {LONG32768} and
+// {LONG32766} for that many letters and {DIGITS400} for that many nines; blank lines and lines
 // that start with '#' are skipped. A missing file fails the test.
 inline std::vector<Row> ReadTable(const std::string& name) {
   const std::string path = QV_TEST_DATA "/" + name;
@@ -47,6 +47,7 @@ inline std::vector<Row> ReadTable(const std::string& name) {
     const std::pair<std::string, std::string> tokens[] = {
         {"{CR}", "\r"},         {"{LF}", "\n"},         {"{TAB}", "\t"}, {"{NUL}", std::string(1, '\0')},
         {"{FF}", "\xFF"},       {"{FE}", "\xFE"},       {"{LONG32768}", std::string(32768, 'x')},
+        {"{LONG32766}", std::string(32766, 'x')},
         {"{DIGITS400}", std::string(400, '9')}};
     std::istringstream fields(line);
     rows.emplace_back();
