@@ -18,7 +18,9 @@ TEST(InitialForm, ControlTableHoldsNoSettingValue) {
   for (const SettingSpec& setting : AllSettings()) {
     SCOPED_TRACE(setting.key);
     const ControlSpec& row = ControlRow(setting.control);
-    if (row.kind != ControlKind::CheckBox) EXPECT_STREQ(row.text, "");
+    if (row.kind != ControlKind::CheckBox) {
+      EXPECT_STREQ(row.text, "");
+    }
     EXPECT_EQ(row.state, HasSelection(row.kind) ? -1 : 0);
   }
 }
