@@ -19,6 +19,10 @@ x264.exe --progress --no-psnr --no-ssim --cqmfile "JVT" --no-fast-pskip --no-dct
 @echo Output:D:\v\none.mp4
 @echo Encode Mode:Single Pass - Bitrate
 x264.exe --progress --no-psnr --no-ssim --cqm flat --no-fast-pskip --no-dct-decimate --thread-input --scenecut 40 -I 250 -i 25 -t 1 --me esa --merange 32 --sar 16:9 --threads auto -r 1 --nr 100 -f -3:2 -b 0 -B 1500 --ipratio 1.000000 --pbratio 1.050000 --8x8dct -A none -B 1500 --qpmin 12 --qpmax 40 --qpstep 3 --qcomp 1.000000 -m 6 --ratetol 10.000000 --vbv-init 0.5 --vbv-bufsize 2000 --vbv-maxrate 4000 -o "D:\v\none.mp4" "D:\v\none.avs" 2>&1|teelog.exe "C:\Q\log\none.avs.txt"
+@echo Input:D:\v\partitions.avs
+@echo Output:D:\v\partitions.mp4
+@echo Encode Mode:Single Pass - Bitrate
+x264.exe --progress --no-psnr --no-ssim --cqm flat --no-fast-pskip --no-dct-decimate --thread-input --scenecut 40 -I 250 -i 25 -t 1 --me esa --merange 32 --sar 16:9 --threads auto -r 1 --nr 100 -f -3:2 -b 0 -B 1500 --ipratio 1.000000 --pbratio 1.050000 --8x8dct -A p8x8,p4x4,i4x4 -B 1500 --qpmin 12 --qpmax 40 --qpstep 3 --qcomp 1.000000 -m 3 --ratetol 10.000000 --vbv-init 0.5 --vbv-bufsize 2000 --vbv-maxrate 4000 -o "D:\v\partitions.mp4" "D:\v\partitions.avs" 2>&1|teelog.exe "C:\Q\log\partitions.avs.txt"
 @echo Input:D:\v\fast2.avs
 @echo Output:D:\v\fast2.mp4
 @echo Encode Mode:Mutipass - First Pass(fast)
