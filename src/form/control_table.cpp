@@ -3,6 +3,7 @@
 #include "catalog/audio_encoders.h"
 #include "catalog/encode_modes.h"
 #include "catalog/muxers.h"
+#include "catalog/when_done.h"
 #include "catalog/x264_lists.h"
 
 namespace qv {
@@ -32,6 +33,7 @@ const ItemList kTrellisItems = Items(kTrellis);
 const ItemList kMatrixItems = Items(kMatrixTexts);
 const ItemList kAudioEncoderItems = Items(kAudioEncoderTexts);
 const ItemList kX264SyntaxItems = Items(kX264SyntaxTexts);
+const ItemList kWhenDoneItems = Items(kWhenDoneTexts);
 
 const ControlSpec kControls[] = {
 #define QV_CONTROL(ID, PAGE, KIND, TEXT, X, Y, W, H, STYLE, ITEMS, STATE, LO, HI, ENABLED, VISIBLE) \

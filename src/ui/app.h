@@ -30,7 +30,6 @@ struct App {
   bool jobListFailureTold = false;
   JobListHistory jobHistory{};
   std::optional<QueueRun> run = std::nullopt;  // the queue that "Start" started last
-  WhenDone whenDone = WhenDone::Nothing;       // as the queue view offers it
 };
 
 }  // namespace qv

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <map>
 
+#include "catalog/when_done.h"
 #include "text/path_parts.h"
 #include "text/text_lines.h"
 
@@ -70,27 +71,21 @@ const std::vector<QueueColumn> kColumns = {
 
 constexpr unsigned kCountdownSeconds = 60;
 
-const std::vector<WhenDoneRow> kWhenDone = {
-    {WhenDone::Nothing, "When done: nothing", nullptr},
-    {WhenDone::CloseProgram, "When done: close quorvelan", "The queue has ended: quorvelan closes."},
-    {WhenDone::Sleep, "When done: sleep", "The queue has ended: the computer goes to sleep."},
-    {WhenDone::Hibernate, "When done: hibernate", "The queue has ended: the computer hibernates."},
-    {WhenDone::ShutDown, "When done: shut down", "The queue has ended: the computer shuts down."},
-};
 
 }  // namespace
 
 const std::vector<QueueColumn>& QueueColumns() { return kColumns; }
 
-const std::vector<WhenDoneRow>& WhenDoneTable() { return kWhenDone; }
-
-bool CarryOutWhenDone(const platform::Platform& platform, WhenDone choice) {
-  const WhenDoneRow& row = kWhenDone[static_cast<std::size_t>(choice)];
-  if (!row.countdown || !platform.dialogs.CountDown("quorvelan", row.countdown, kCountdownSeconds)) return false;
-  if (choice == WhenDone::CloseProgram) return true;
-  return platform.processes.Power(choice == WhenDone::Sleep       ? platform::PowerAction::Sleep
-                                  : choice == WhenDone::Hibernate ? platform::PowerAction::Hibernate
-                                                                  : platform::PowerAction::ShutDown);
+bool CarryOutWhenDone(const platform::Platform& platform, int choice) {
+  const WhenDoneSpec* row = FindWhenDone(choice);
+  if (!row || !row->countdown || !platform.dialogs.CountDown("quorvelan", row->countdown, kCountdownSeconds)) {
+    return false;
+  }
+  const auto when = static_cast<WhenDone>(choice);
+  if (when == WhenDone::CloseProgram) return true;
+  return platform.processes.Power(when == WhenDone::Sleep       ? platform::PowerAction::Sleep
+                                  : when == WhenDone::Hibernate ? platform::PowerAction::Hibernate
+                                                                : platform::PowerAction::ShutDown);
 }
 
 std::string QueueTitle(const QueueWatch* watch, bool running) {

@@ -82,17 +82,10 @@ struct QueueColumn {
 };
 const std::vector<QueueColumn>& QueueColumns();
 
-// What happens when a queue has run to its end, as the queue view offers it.
-enum class WhenDone { Nothing, CloseProgram, Sleep, Hibernate, ShutDown };
-struct WhenDoneRow {
-  WhenDone choice;
-  const char* caption;    // in the queue view's list
-  const char* countdown;  // the countdown's text; nullptr: none
-};
-const std::vector<WhenDoneRow>& WhenDoneTable();
-// After a 60 s countdown that Cancel stops: the choice carried out (true),
-// or nothing (false). CloseProgram is the caller's to carry out.
-bool CarryOutWhenDone(const platform::Platform& platform, WhenDone choice);
+// After a 60 s countdown that Cancel stops: the choice (a row of the
+// when-done list) carried out (true), or nothing (false). CloseProgram is
+// the caller's to carry out.
+bool CarryOutWhenDone(const platform::Platform& platform, int choice);
 
 // The main window's title: "37% — quorvelan" while a queue runs.
 std::string QueueTitle(const QueueWatch* watch, bool running);

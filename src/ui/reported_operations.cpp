@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "catalog/when_done.h"
 #include "jobs/batch_file.h"
 #include "jobs/job_list.h"
 #include "jobs/job_paths.h"
@@ -102,7 +103,7 @@ void StartBatchReporting(App& app) {
   const BatchResult result = StartBatch(app.form, app.platform, true, leftOut);
   if (result.job) {
     app.run.emplace(app.platform, *result.job, result.path, result.channel, std::move(jobs), kept);
-    if (shut) app.whenDone = WhenDone::ShutDown;
+    if (shut) app.form.SetNumber(ControlId::WhenDone, static_cast<int>(WhenDone::ShutDown));
   }
   std::vector<std::string> unwritten;
   if (!result.stateSaved) unwritten.push_back(StateFilePath(app.platform));

@@ -19,7 +19,7 @@
 //   show ID... | show-form | show-jobs | show-folders | show-file PATH | cli ARGS ("..." or {{...}} holds one argument)
 //   append PATH|TEXT (TEXT and a line end added to the file) | queue poll|stop|after|pause|resume|end (its
 //   processes are gone, then poll; a queue that ended by itself carries out the when-done choice) at MS (the
-//   clock's time): shows the queue view, the status bar and the title | when N (the when-done choice's row)
+//   clock's time): shows the queue view, the status bar and the title
 //   | taskbar (the state and percentage that the taskbar button shows)
 
 #include <gtest/gtest.h>
@@ -181,7 +181,7 @@ class Scenario {
     if (action == "pause" || action == "resume") run.Pause(action == "pause");
     if (action == "end") fake_.processes.running.clear();
     if (action == "end" || action == "poll") run.Poll();
-    if (action == "end" && !run.Stopped() && CarryOutWhenDone(fake_.platform, app_->whenDone)) Note("when done: carried out");
+    if (action == "end" && !run.Stopped() && CarryOutWhenDone(fake_.platform, app_->form.Number(ControlId::WhenDone))) Note("when done: carried out");
     const QueueWatch& watch = run.Watch();
     for (std::size_t job = 0; job < watch.Jobs().size(); ++job) {
       std::string row;
@@ -281,7 +281,6 @@ class Scenario {
       const std::vector<std::string> parts = SplitAt(rest, '|');
       return fake_.files.WriteFile(parts.at(0), fake_.files.ReadFile(parts[0], std::string::npos).bytes + parts.at(1) + "\n");
     }
-    if (verb == "when") return app_->whenDone = WhenDoneTable().at(std::stoul(rest)).choice, true;
     if (verb == "taskbar" && app_->run) {
       const TaskbarProgress shown = QueueTaskbar(*app_->run);
       const char* const states[] = {"none", "running", "paused", "failed"};

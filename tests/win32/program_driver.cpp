@@ -257,12 +257,6 @@ std::string ProgramDriver::QueueStatus() const {
 // Sent, not posted: it returns once the button's handler has run.
 void ProgramDriver::ClickQueueButton(int id) { Send(GetDlgItem(QueueWindow(), id), BM_CLICK, 0, 0); }
 
-void ProgramDriver::PickQueueItem(int id, int index) {
-  const HWND box = GetDlgItem(QueueWindow(), id);
-  Send(box, CB_SETCURSEL, index, 0);
-  Send(QueueWindow(), WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(box));
-}
-
 void ProgramDriver::ShowPage(int index) {
   Send(Control(qv::ControlId::Tabs), TCM_SETCURFOCUS, index, 0);
   Settle();

@@ -49,10 +49,8 @@ class ProgramDriver {
   // " | ", and its status bar.
   std::vector<std::string> QueueRows() const;
   std::string QueueStatus() const;
-  // Clicks a button of the queue view by its Win32 id, or picks an item of
-  // its drop-down.
+  // Clicks a button of the queue view by its Win32 id.
   void ClickQueueButton(int id);
-  void PickQueueItem(int id, int index);
   // Rests the mouse pointer on a control at `at` (client pixels): the text of
   // the tool tip that shows, or "".
   std::string TipAt(qv::ControlId id, POINT at);

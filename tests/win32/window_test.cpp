@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <functional>
 
+#include "catalog/when_done.h"
 #include "platform/fake/fake_platform.h"
 #include "platform/win32/win32_platform.h"
 #include "program_driver.h"
@@ -502,13 +503,14 @@ TEST_F(WindowTest, TheQueueViewFollowsTheBatchWhichPauseHoldsAndStopNowEnds) {
   EXPECT_EQ(program.CloseWindow(), std::optional<DWORD>(0)) << "nothing to ask once the queue ended";
 }
 
-// "When done: close quorvelan" for real, after its countdown of 60 s.
+// "When done: close quorvelan", picked beside "Start", for real, after its
+// countdown of 60 s.
 TEST_F(WindowTest, AQueueThatEndsClosesTheWindowWhenToldAfterTheCountdown) {
   program.ShowPage(kJob);
   Click(ControlId::JobShut);
   EditJobLine(0, "@snooze.exe 3000");
+  program.Pick(ControlId::WhenDone, static_cast<int>(qv::WhenDone::CloseProgram));
   program.Click(ControlId::JobStart);
-  program.PickQueueItem(qv::win32::kQueueWhenDoneId, static_cast<int>(qv::WhenDone::CloseProgram));
   const HWND countdown = program.WaitForDialog("quorvelan");
   ASSERT_NE(countdown, nullptr);
   EXPECT_EQ(program.DialogText(countdown).substr(0, 39), "The queue has ended: quorvelan closes.\n");

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "catalog/when_done.h"
 #include "text/wide_text.h"
 
 namespace qv::win32 {
@@ -45,8 +46,8 @@ bool OpenQueueWindow(HINSTANCE instance, HWND owner, const Scale& scale, void* c
     out.stopAfter = Child(out.window, L"BUTTON", L"Stop after this job", BS_PUSHBUTTON | WS_TABSTOP, kQueueStopAfterId);
     out.pause = Child(out.window, L"BUTTON", L"Pause", BS_PUSHBUTTON | WS_TABSTOP, kQueuePauseId);
     out.whenDone = Child(out.window, L"COMBOBOX", L"", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, kQueueWhenDoneId);
-    for (const WhenDoneRow& row : WhenDoneTable()) {
-      SendMessageW(out.whenDone, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(row.caption).c_str()));
+    for (const char* text : kWhenDoneTexts) {
+      SendMessageW(out.whenDone, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(text).c_str()));
     }
     SendMessageW(out.whenDone, CB_SETCURSEL, 0, 0);
     out.list = Child(out.window, WC_LISTVIEWW, L"", LVS_REPORT | LVS_OWNERDATA | LVS_SHOWSELALWAYS | WS_BORDER | WS_TABSTOP,

@@ -28,7 +28,7 @@ struct QueueWindow {
   HWND stopNow = nullptr;
   HWND pause = nullptr;
   HWND stopAfter = nullptr;
-  HWND whenDone = nullptr;  // a drop-down of WhenDoneTable's rows
+  HWND whenDone = nullptr;  // the when-done list, as beside "Start"
   Scale scale;
   std::wstring cell;  // the text of the cell last asked for, alive while the list reads it
 };

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #undef DeleteFile
 
+#include "catalog/when_done.h"
 #include "platform/win32/win32_platform.h"
 #include "settings/config_io.h"
 #include "text/wide_text.h"
@@ -74,7 +75,6 @@ struct Program {
   void WatchQueue() {
     if (!app.run || app.run->Ended() || watching) return;
     if (!OpenQueueWindow(window.instance, window.window, window.scale, this, queue)) return;
-    SendMessageW(queue.whenDone, CB_SETCURSEL, static_cast<WPARAM>(app.whenDone), 0);
     watching = SetTimer(window.window, kQueueTimer, kQueuePollMs, nullptr) != 0;
     ShowRun();
   }
@@ -82,6 +82,11 @@ struct Program {
   void ShowRun() {
     if (!app.run) return;
     const QueueRun& run = *app.run;
+    // The queue view's choice follows the one beside "Start".
+    const auto whenDone = static_cast<WPARAM>(app.form.Number(ControlId::WhenDone));
+    if (static_cast<WPARAM>(SendMessageW(queue.whenDone, CB_GETCURSEL, 0, 0)) != whenDone) {
+      SendMessageW(queue.whenDone, CB_SETCURSEL, whenDone, 0);
+    }
     ShowQueue(queue, run);
     SetWindowTextW(window.window, Widen(QueueTitle(&run.Watch(), !run.Ended())).c_str());
     const TaskbarProgress shown = QueueTaskbar(run);
@@ -98,8 +103,9 @@ struct Program {
     FLASHWINFO flash{sizeof flash, window.window, FLASHW_ALL | FLASHW_TIMERNOFG, 0, 0};
     FlashWindowEx(&flash);
     MessageBeep(MB_OK);
-    if (!app.run->Stopped() && CarryOutWhenDone(system.platform, app.whenDone) &&
-        app.whenDone == WhenDone::CloseProgram) {
+    const int whenDone = app.form.Number(ControlId::WhenDone);
+    if (!app.run->Stopped() && CarryOutWhenDone(system.platform, whenDone) &&
+        whenDone == static_cast<int>(WhenDone::CloseProgram)) {
       Close();
     }
   }
@@ -108,8 +114,8 @@ struct Program {
     LRESULT result = 0;
     if (HandleQueueMessage(queue, app.run ? &*app.run : nullptr, message, lParam, result)) return result;
     if (message == WM_COMMAND && LOWORD(wParam) == kQueueWhenDoneId && HIWORD(wParam) == CBN_SELCHANGE) {
-      const auto row = static_cast<std::size_t>(SendMessageW(queue.whenDone, CB_GETCURSEL, 0, 0));
-      if (row < WhenDoneTable().size()) app.whenDone = WhenDoneTable()[row].choice;
+      const auto row = static_cast<int>(SendMessageW(queue.whenDone, CB_GETCURSEL, 0, 0));
+      if (FindWhenDone(row)) app.form.SetNumber(ControlId::WhenDone, row);
       return 0;
     }
     if (message == WM_COMMAND && app.run) {
