@@ -83,7 +83,7 @@ struct Program {
     if (!app.run) return;
     const QueueRun& run = *app.run;
     ShowQueue(queue, run);
-    SetWindowTextW(window.window, Widen(QueueTitle(&run.Watch(), !run.Ended())).c_str());
+    ShowText(window.window, QueueTitle(&run.Watch(), !run.Ended()));
     const TaskbarProgress shown = QueueTaskbar(run);
     ShowTaskbarProgress(window.window, shown.state, shown.fraction);
   }
