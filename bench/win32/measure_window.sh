@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Measures the window under Wine on a virtual screen: start-up against a bare
-# Win32 program, private memory, and "Files input" with 10,000 inputs; then
-# takes screenshots of the five pages into build/screenshots.
+# Win32 program, private memory, "Files input" with 10,000 inputs, the queue
+# view with 10,000 jobs against a bare list view and the program's processor
+# time while a queue runs (queue_measure.cpp); then takes screenshots of the
+# five pages into build/screenshots.
 # A window manager runs on the screen, as on any desktop: without one, Wine
 # waits two seconds for a manager that is not there whenever a window hides.
 # Usage: bench/win32/measure_window.sh [build folder of the Windows build]
@@ -9,7 +11,8 @@ set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/env.sh"
 build="${1:-$REPO_ROOT/build/mingw}"
 ensure_packages openbox
-cmake --build "$build" --target quorvelan bare_window bare_window_v6 window_measure window_screenshots
+cmake --build "$build" --target quorvelan bare_window bare_window_v6 window_measure window_screenshots \
+  queue_measure bare_list_view teelog snooze qv_standin
 ensure_wineprefix
 on_virtual_screen bash -c '
   openbox --sm-disable >/dev/null 2>&1 & manager=$!
@@ -17,6 +20,8 @@ on_virtual_screen bash -c '
   wineserver -p 60; wine cmd /c exit
   wine "$0/bench/win32/window_measure.exe" "$0/quorvelan.exe" "$0/bench/win32/bare_window.exe" \
     "$0/bench/win32/bare_window_v6.exe" 15 10000
+  wine "$0/bench/win32/queue_measure.exe" "$0/quorvelan.exe" "$0/bench/win32/bare_list_view.exe" "$0/tools" \
+    "$0/tests/batches/qv_standin.exe" 10000 60
   # Private (anonymous) memory of the running program as Linux counts it,
   # against the bare window: Wine itself accounts for most of either. The
   # program is the largest of the processes that carry its name.

@@ -1,6 +1,6 @@
 #pragma once
-// Writes screenshots as PNG files (uncompressed deflate: large, but no
-// library needed).
+// Writes screenshots as PNG files, small enough to keep in the repository,
+// with no library needed.
 
 #include <cstdint>
 #include <string>

@@ -501,6 +501,21 @@ TEST_F(WindowTest, TheQueueViewFollowsTheBatchWhichPauseHoldsAndStopNowEnds) {
   EXPECT_EQ(StandInsRunning(), std::vector<DWORD>{});
   EXPECT_FALSE(fs::exists(File("temp.bat")));
   EXPECT_EQ(program.CloseWindow(), std::optional<DWORD>(0)) << "nothing to ask once the queue ended";
+
+  // After a restart "Start" leaves the job kept as done out and runs the rest.
+  Restart();
+  program.ShowPage(kJob);
+  program.Click(ControlId::JobStart);
+  for (int i = 0; i < 600 && StandInsRunning().empty(); ++i) Sleep(100);  // the hanging job runs again
+  const std::vector<std::string> again = program.QueueRows();
+  ASSERT_EQ(again.size(), 3u);
+  EXPECT_TRUE(Holds(again[0], "| done |")) << again[0];
+  const std::string steps = ReadBytes(File("steps.log")).value_or("");
+  EXPECT_EQ(steps.find("a.avs"), steps.rfind("a.avs")) << steps;
+  EXPECT_NE(steps.find("b.avs"), steps.rfind("b.avs")) << steps;
+  program.ClickQueueButton(qv::win32::kQueueStopNowId);
+  for (int i = 0; i < 600 && program.Title() != "quorvelan"; ++i) Sleep(100);
+  EXPECT_EQ(program.CloseWindow(), std::optional<DWORD>(0));
 }
 
 // "When done: close quorvelan", picked beside "Start", for real, after its

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "catalog/when_done.h"
+#include "platform/win32/window_text.h"
 #include "text/wide_text.h"
 
 namespace qv::win32 {
@@ -31,6 +32,29 @@ void Layout(const QueueWindow& window) {
   MoveWindow(window.pause, 3 * margin + width * 5 / 2, margin, width, row - 2 * margin, TRUE);
   MoveWindow(window.whenDone, 4 * margin + width * 7 / 2, margin, width * 2, window.scale(200), TRUE);
   MoveWindow(window.list, 0, row, client.right, client.bottom - row - (status.bottom - status.top), TRUE);
+}
+
+// Redraws the rows on the screen whose texts changed since they were drawn:
+// most polls change one row, and under Wine drawing a screenful of rows
+// costs more than the rest of a poll.
+void RedrawChangedRows(QueueWindow& window, const QueueRun& run) {
+  const auto top = static_cast<int>(SendMessageW(window.list, LVM_GETTOPINDEX, 0, 0));
+  const auto count = static_cast<std::size_t>(SendMessageW(window.list, LVM_GETCOUNTPERPAGE, 0, 0)) + 1;
+  std::vector<std::string> rows;
+  for (std::size_t job = static_cast<std::size_t>(top); job < run.Watch().Jobs().size() && rows.size() < count; ++job) {
+    std::string row;
+    for (const QueueColumn& column : QueueColumns()) row += column.text(run.Watch(), job, run.NowMs()) + '\t';
+    rows.push_back(std::move(row));
+  }
+  if (top != window.shownTop || rows.size() != window.shownRows.size()) {
+    InvalidateRect(window.list, nullptr, FALSE);
+  } else {
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+      if (rows[i] != window.shownRows[i]) SendMessageW(window.list, LVM_REDRAWITEMS, top + i, top + i);
+    }
+  }
+  window.shownTop = top;
+  window.shownRows = std::move(rows);
 }
 
 }  // namespace
@@ -69,18 +93,22 @@ bool OpenQueueWindow(HINSTANCE instance, HWND owner, const Scale& scale, void* c
   return true;
 }
 
+void ShowText(HWND window, const std::string& text) {
+  if (platform::WindowText(window) != text) platform::WriteWindowText(window, text);
+}
+
 void ShowQueue(QueueWindow& window, const QueueRun& run) {
   if (!window.window) return;
   const int rows = static_cast<int>(run.Watch().Jobs().size());
   if (SendMessageW(window.list, LVM_GETITEMCOUNT, 0, 0) != rows) {
     SendMessageW(window.list, LVM_SETITEMCOUNT, rows, LVSICF_NOSCROLL | LVSICF_NOINVALIDATEALL);
   }
-  InvalidateRect(window.list, nullptr, FALSE);
-  SendMessageW(window.status, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(Widen(run.Watch().Summary()).c_str()));
+  RedrawChangedRows(window, run);
+  ShowText(window.status, run.Watch().Summary());
   EnableWindow(window.stopNow, !run.Ended());
   EnableWindow(window.stopAfter, !run.Ended() && !run.StoppingAfterCurrent());
   EnableWindow(window.pause, !run.Ended());
-  SetWindowTextW(window.pause, run.Paused() ? L"Resume" : L"Pause");
+  ShowText(window.pause, run.Paused() ? "Resume" : "Pause");
 }
 
 bool HandleQueueMessage(QueueWindow& window, const QueueRun* run, UINT message, LPARAM lParam, LRESULT& result) {

@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "ui/queue_run.h"
 #include "ui/win32/scale.h"
@@ -31,10 +32,18 @@ struct QueueWindow {
   HWND whenDone = nullptr;  // the when-done list, as beside "Start"
   Scale scale;
   std::wstring cell;  // the text of the cell last asked for, alive while the list reads it
+  // The rows on the screen when they were last drawn, from the top one: each
+  // row's cells, joined.
+  int shownTop = -1;
+  std::vector<std::string> shownRows;
 };
 
 // Creates the window, owned by `owner`, unless it exists; shows it.
 bool OpenQueueWindow(HINSTANCE instance, HWND owner, const Scale& scale, void* creationParam, QueueWindow& out);
+// Sets a window's text unless it shows it already: the poll timer shows the
+// run's state twice a second, and under Wine every new text is a round trip
+// to the display and a repaint.
+void ShowText(HWND window, const std::string& text);
 // Shows the run's state: the rows, the buttons, the status bar.
 void ShowQueue(QueueWindow& window, const QueueRun& run);
 // WM_SIZE and the list's requests for cell texts; false for other messages.

@@ -88,7 +88,7 @@ struct Program {
       SendMessageW(queue.whenDone, CB_SETCURSEL, whenDone, 0);
     }
     ShowQueue(queue, run);
-    SetWindowTextW(window.window, Widen(QueueTitle(&run.Watch(), !run.Ended())).c_str());
+    ShowText(window.window, QueueTitle(&run.Watch(), !run.Ended()));
     const TaskbarProgress shown = QueueTaskbar(run);
     ShowTaskbarProgress(window.window, shown.state, shown.fraction);
   }
