@@ -64,6 +64,8 @@ for program in "${programs[@]}"; do
 done
 cp "$(built_file rateplan.dll)" "$stage/"
 to_crlf docs/USER_GUIDE.md "$stage/USER_GUIDE.txt"
+# The guide's picture, which it names beside itself.
+cp docs/queue-view.png "$stage/"
 to_crlf LICENSE "$stage/LICENSE.txt"
 to_crlf docs/starter/envprep.txt "$stage/envprep.txt"
 to_crlf docs/starter/tools-README.txt "$stage/tools/README.txt"
