@@ -45,7 +45,9 @@ std::vector<RunRecord> ParseRunRecords(std::string_view bytes, std::size_t& used
   std::vector<RunRecord> records;
   used = 0;
   for (std::size_t lineEnd; (lineEnd = bytes.find('\n', used)) != std::string_view::npos; used = lineEnd + 1) {
-    const std::string_view line = bytes.substr(used, lineEnd - used);
+    std::string_view line = bytes.substr(used, lineEnd - used);
+    // A record echoed by a batch line ends with CR LF.
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     const std::size_t blank = line.find(' ');
     if (blank == std::string_view::npos) continue;
     for (const KindName& row : kKindNames) {

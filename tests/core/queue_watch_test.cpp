@@ -65,10 +65,12 @@ TEST(RunChannel, CarriesProgressTailAndEndWhateverThePipeCuts) {
             "step C:\\log\\a.txt\nprogress [5.0%] 2/40 frames, 2.00 fps, 9.00 kb/s, eta 0:00:19\nend cut\n");
 
   std::size_t used = 0;
-  const std::string bytes = channel + "nonsense\nend maybe\nprogress [half";
+  // A record that a batch line echoes ends with CR LF.
+  const std::string bytes = channel + "nonsense\nend maybe\nend ok\r\nprogress [half";
   const std::vector<RunRecord> records = ParseRunRecords(bytes, used);
   EXPECT_EQ(used, bytes.size() - 14) << "a record without its line end waits";
-  ASSERT_EQ(records.size(), 7u);
+  ASSERT_EQ(records.size(), 8u);
+  EXPECT_EQ(records[7].end, StepEnd::Ok);
   EXPECT_EQ(records[0].kind, RunRecordKind::Step);
   EXPECT_EQ(records[0].text, "C:\\log\\a.txt");
   EXPECT_EQ(records[2].text, "[50.0%] 20/40 frames, 2.00 fps, 9.00 kb/s, eta 0:00:10");
