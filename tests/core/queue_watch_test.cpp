@@ -192,6 +192,10 @@ TEST(QueueWatch, AStoppedOrClosedBatchStopsTheRunningJobAndLeavesTheRestWaiting)
   QueueRun unstarted;
   unstarted.watch.Stop(5);
   EXPECT_EQ(unstarted.watch.Summary(), "4 waiting");
+  // A later job's step follows a step that never ended.
+  QueueRun cut;
+  cut.Feed("step C:\\Q\\log\\a 100%%.txt\nstep C:\\Q\\log\\b.txt\n", 1000);
+  EXPECT_EQ(cut.watch.Status(0).reason, "its x264 step ended without a word");
 }
 
 TEST(QueueWatch, StepsOfOtherListsAndRecordsBeforeAnyStepChangeNothing) {

@@ -158,6 +158,7 @@ TEST(InterpreterQuoted, TakesTheLongFormFromTheClassicLimitOn) {
   for (const auto& [path, quoted] : cases) EXPECT_EQ(InterpreterQuoted(path), quoted) << path.size();
   EXPECT_FALSE(HoldsLoneSurrogate("clip\xED\x9F\xBF"));  // U+D7FF, the last one before them
   EXPECT_TRUE(HoldsLoneSurrogate("clip\xED\xBF\xBF.avs"));
+  EXPECT_FALSE(HoldsLoneSurrogate(std::string_view("clip\xED\xA0\x80", 5))) << "nothing past the view's end is read";
 }
 
 }  // namespace
